@@ -14,6 +14,7 @@ void nex_Exception::Throw(const char* sourceFile, int line) {
   line_ = line;
   what_ = message_ + " (" + sourceFile_ + ":" + std::to_string(line_) + ")";
   Raise();
+  std::terminate();  // Raise() always throws
 }
 
 const char* nex_Exception::what() const noexcept { return what_.c_str(); }

@@ -1,0 +1,30 @@
+#include "geometry/gsl_Geometry.h"
+
+gsl_Matrix::gsl_Matrix() : r_{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}} {}
+
+void gsl_Matrix::AxisRotation(const gsl_Vector& a, double angle) {
+  // Rodrigues' rotation formula.
+  const double c = std::cos(angle), s = std::sin(angle), t = 1.0 - c;
+  const double x = a.x(), y = a.y(), z = a.z();
+  r_ = {{{t * x * x + c, t * x * y - s * z, t * x * z + s * y},
+         {t * x * y + s * z, t * y * y + c, t * y * z - s * x},
+         {t * x * z - s * y, t * y * z + s * x, t * z * z + c}}};
+}
+
+bool gsl_Matrix::IsIdentity(double tolerance) const {
+  for (int i = 0; i < 3; ++i)
+    for (int j = 0; j < 3; ++j)
+      if (std::fabs(r_[i][j] - (i == j ? 1.0 : 0.0)) > tolerance) return false;
+  return t_.Length() <= tolerance;
+}
+
+gsl_Vector gsl_Matrix::Apply(const gsl_Vector& v) const {
+  return {r_[0][0] * v.x() + r_[0][1] * v.y() + r_[0][2] * v.z(),
+          r_[1][0] * v.x() + r_[1][1] * v.y() + r_[1][2] * v.z(),
+          r_[2][0] * v.x() + r_[2][1] * v.y() + r_[2][2] * v.z()};
+}
+
+gsl_Point gsl_Matrix::Apply(const gsl_Point& p) const {
+  gsl_Vector rotated = Apply(gsl_Vector(p.x(), p.y(), p.z())) + t_;
+  return {rotated.x(), rotated.y(), rotated.z()};
+}

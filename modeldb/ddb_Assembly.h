@@ -1,0 +1,37 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "modeldb/ddb_Instance.h"
+#include "modeldb/ddb_Mesh.h"
+#include "modeldb/mdl_Repository.h"
+
+/// A part: its name, stored keyword text and mesh contents.
+struct MDB_API ddb_Part {
+  std::string partName;
+  std::string input;
+  std::shared_ptr<const ddb_MeshContents> contents;
+
+  const std::string& name() const noexcept { return partName; }
+  const std::string& solverInput() const noexcept { return input; }
+};
+
+/// The root assembly: instances in model order, its own mesh (reference
+/// points; may be absent), its sets and its stored keyword text.
+class MDB_API ddb_Assembly {
+ public:
+  std::string assemblyName = "Assembly";
+  std::string input;
+  mdl_OrderedContainer<ddb_BaseInstance> instances;
+  ddb_Mesh ownMesh;  // empty when the assembly has no mesh
+  std::vector<std::shared_ptr<const ddb_Set>> sets;
+
+  const std::string& name() const noexcept { return assemblyName; }
+  const std::string& solverInput() const noexcept { return input; }
+  const mdl_OrderedContainer<ddb_BaseInstance>& instance() const noexcept { return instances; }
+  bool hasMesh() const noexcept { return !ownMesh.IsEmpty(); }
+  const ddb_Mesh& mesh() const noexcept { return ownMesh; }
+  int numSets() const noexcept { return int(sets.size()); }
+  const ddb_Set& set(int index) const;
+};

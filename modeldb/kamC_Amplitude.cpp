@@ -1,0 +1,3 @@
+#include "modeldb/kamC_Amplitude.h"
+
+kamC_Amplitude::~kamC_Amplitude() = default;

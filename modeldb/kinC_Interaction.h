@@ -1,0 +1,23 @@
+#pragma once
+#include "modeldb/mdl_Object.h"
+
+/// Base of the model's interactions (step-dependent).
+class MDB_API kinC_Interaction : public mdl_Object {
+ public:
+  using mdl_Object::mdl_Object;
+  ~kinC_Interaction() override;
+};
+
+/// Base of the model's interaction properties.
+class MDB_API kinC_InteractionProperty : public mdl_Object {
+ public:
+  using mdl_Object::mdl_Object;
+  ~kinC_InteractionProperty() override;
+};
+
+/// Base of the model's contact controls.
+class MDB_API kinC_ContactControls : public mdl_Object {
+ public:
+  using mdl_Object::mdl_Object;
+  ~kinC_ContactControls() override;
+};

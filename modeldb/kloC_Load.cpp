@@ -1,0 +1,3 @@
+#include "modeldb/kloC_Load.h"
+
+kloC_Load::~kloC_Load() = default;

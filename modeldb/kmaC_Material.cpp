@@ -1,0 +1,3 @@
+#include "modeldb/kmaC_Material.h"
+
+kmaC_Material::~kmaC_Material() = default;

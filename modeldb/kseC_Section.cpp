@@ -1,0 +1,3 @@
+#include "modeldb/kseC_Section.h"
+
+kseC_Section::~kseC_Section() = default;

@@ -1,0 +1,3 @@
+#include "modeldb/mdl_Object.h"
+
+mdl_Object::~mdl_Object() = default;

@@ -1,0 +1,3 @@
+#include "modeldb/mdl_Repository.h"
+
+mdl_RepositoryBase::~mdl_RepositoryBase() = default;

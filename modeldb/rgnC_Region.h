@@ -1,0 +1,28 @@
+#pragma once
+#include <string>
+
+#include "modeldb/mdb_Export.h"
+
+class ddb_Model;
+
+/// A region of the model: a set of the assembly or of a part instance's mesh.
+/// Its path reads "rootAssembly.setData" for a set of the assembly and
+/// "rootAssembly.mesh[N].setData" for a set of the mesh with index N; the
+/// set's index in its owner's set list is ConstSet().
+class MDB_API rgnC_Region {
+ public:
+  rgnC_Region() = default;
+  rgnC_Region(std::string path, int setIndex) : path_(std::move(path)), set_(setIndex) {}
+
+  static rgnC_Region OfAssemblySet(int setIndex);
+  static rgnC_Region OfMeshSet(int meshIndex, int setIndex);
+
+  /// True when the region names a set that exists in `model`.
+  bool IsValid(const ddb_Model& model) const;
+  const std::string& Path() const noexcept { return path_; }
+  int ConstSet() const noexcept { return set_; }
+
+ private:
+  std::string path_;
+  int set_ = -1;
+};

@@ -1,0 +1,66 @@
+#pragma once
+// The model file loader's shared state and the loaders of each area of the
+// model. Each area reads its members of the file into ddb_ModelContents and
+// checks every reference by name.
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "modeldb/ddb_Model.h"
+#include "modelfile/mfl_Json.h"
+
+namespace mfl {
+
+class Loader {
+ public:
+  explicit Loader(Document& document);
+
+  /// Reads the whole document into a model.
+  ddb_Model Load();
+
+  Document& document() noexcept { return *document_; }
+  ddb_ModelContents& contents() noexcept { return *contents_; }
+  Ref Root() const { return Ref(*document_, document_->Root(), ""); }
+
+  /// Step names in analysis order (known once the steps are read).
+  const std::vector<std::string>& StepNames() const noexcept { return stepNames_; }
+  /// Position of a step named by `ref` (a text); refuses unknown names.
+  std::size_t StepIndex(const Ref& ref) const;
+
+  /// Next free mesh index.
+  int NewMeshIndex() noexcept { return nextMeshIndex_++; }
+
+ private:
+  void LoadParts(const Ref& parts);
+  void LoadAssembly(const Ref& assembly);
+  void LoadDatums(const Ref& datums);
+  void LoadSteps(const Ref& steps);
+
+  Document* document_;
+  std::shared_ptr<ddb_ModelContents> contents_;
+  std::vector<std::string> stepNames_;
+  int nextMeshIndex_ = 1;
+};
+
+/// Keyword text stored with a model object: a text, or an array of lines
+/// (joined with line feeds).
+std::string ReadKeywordText(const Ref& ref);
+
+/// A name: a non-empty text without double quotes or line breaks.
+std::string ReadName(const Ref& ref);
+
+/// Refuses a name already in `seen` ("model.duplicate-name").
+void CheckUnique(const Ref& nameRef, const std::string& name, std::map<std::string, std::size_t>& seen,
+                 const char* what);
+
+/// Reads a mesh ({"nodes": ..., "elements": [...]}) into mesh contents.
+std::shared_ptr<ddb_MeshContents> ReadMesh(const Ref& mesh);
+
+/// Step kinds by their name in the model file.
+using StepFactory = std::function<std::shared_ptr<kprC_AnalysisStep>(const std::string& name, const Ref& step)>;
+const std::map<std::string, StepFactory, std::less<>>& StepKinds();
+
+}  // namespace mfl

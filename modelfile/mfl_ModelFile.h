@@ -1,0 +1,19 @@
+#pragma once
+// Opening a JSON model file (see docs/model-file.md) as an output database.
+#include <string>
+#include <string_view>
+
+#include "modeldb/ddb_Model.h"
+#include "modelfile/mfl_Json.h"
+
+class mfl_ModelFile {
+ public:
+  /// The format version this reader writes and reads.
+  static constexpr int FormatVersion = 1;
+
+  /// Loads a model file. @throws mfl_ModelFileError naming the file, the
+  /// place in it and what is wrong.
+  static odb_Odb Open(const std::string& path);
+  /// Loads a model from text; `displayName` stands for the file in messages.
+  static odb_Odb Parse(std::string_view text, const std::string& displayName = "<model>");
+};

@@ -1,0 +1,63 @@
+#pragma once
+// Helpers shared by the tests: models from JSON text, decks and keywords
+// printed into strings.
+#include <string>
+#include <string_view>
+
+#include "modelfile/mfl_ModelFile.h"
+#include "oif/impl/oif_Builder.h"
+#include "oif/impl/oif_ModelInfo.h"
+#include "textstream/aio_ios.h"
+#include "textstream/utl_Stream.h"
+#include "zkw/zkw_Keyword.h"
+
+namespace test {
+
+/// A model from the members of a model file (without the format header).
+inline odb_Odb Model(std::string_view members) {
+  std::string text = R"({"format": "oif-model", "version": 1)";
+  if (!members.empty()) text += std::string(", ") + std::string(members);
+  text += "}";
+  return mfl_ModelFile::Parse(text, "test.json");
+}
+
+/// The whole deck of a model, as the job writes it.
+inline std::string Deck(const odb_Odb& odb) {
+  oif_ModelInfo info(odb.ddb().model("Default Model"));
+  oif_Builder job(info);
+  std::string out;
+  aio_ios ios;
+  ios.attach(out);
+  {
+    utl_Stream stream(ios, 131, 6, 6);
+    job.Write(stream);
+  }
+  return out;
+}
+
+/// What one keyword prints.
+inline std::string Print(const zkw_Keyword& keyword) {
+  std::string out;
+  aio_ios ios;
+  ios.attach(out);
+  {
+    utl_Stream stream(ios, 131, 6, 6);
+    keyword.Write(stream);
+  }
+  return out;
+}
+
+/// The refusal of a model file, or an empty error when it loads.
+struct Refusal {
+  std::string id, pointer, describe;
+};
+inline Refusal Refuse(std::string_view members) {
+  try {
+    Model(members);
+  } catch (const mfl_ModelFileError& error) {
+    return {error.Id(), error.Pointer(), error.Describe()};
+  }
+  return {};
+}
+
+}  // namespace test

@@ -1,0 +1,107 @@
+// oif: writes the solver input deck of a JSON model file.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "exceptions/nex_Exception.h"
+#include "modelfile/mfl_ModelFile.h"
+#include "oif/oif_Module.h"
+#include "oif/oif_Writer.h"
+
+#if defined(_WIN32)
+#include <io.h>
+#define OIF_ISATTY _isatty
+#define OIF_FILENO _fileno
+#else
+#include <unistd.h>
+#define OIF_ISATTY isatty
+#define OIF_FILENO fileno
+#endif
+
+#ifndef OIF_VERSION
+#define OIF_VERSION "0.1.0"
+#endif
+
+namespace {
+
+enum ExitCode { kOk = 0, kBadModel = 1, kUsage = 2, kWriterError = 3, kCannotWrite = 4 };
+
+const char* const kHelp =
+    "Usage: oif write MODEL.json JOB\n"
+    "       oif --help | --version\n"
+    "\n"
+    "Writes the solver input deck JOB.inp of the model in MODEL.json (see\n"
+    "docs/model-file.md for the model file format). An older JOB.inp is replaced.\n"
+    "\n"
+    "Exit status: 0 deck written; 1 the model file cannot be read or is invalid\n"
+    "(nothing written); 2 wrong usage; 3 the writer stopped on model content it\n"
+    "cannot write (the deck is incomplete); 4 JOB.inp cannot be written.\n";
+
+bool Interactive() { return OIF_ISATTY(OIF_FILENO(stderr)) != 0; }
+
+void Progress(const std::string& text) {
+  if (Interactive()) std::fprintf(stderr, "%s\n", text.c_str());
+}
+
+int Usage(const char* problem) {
+  std::fprintf(stderr, "oif: %s\n\n%s", problem, kHelp);
+  return kUsage;
+}
+
+int Write(const std::string& modelPath, const std::string& job) {
+  Progress("reading " + modelPath + " ...");
+  odb_Odb odb = [&] { return mfl_ModelFile::Open(modelPath); }();
+  const std::string deck = job + ".inp";
+  Progress("writing " + deck + " ...");
+  int uses = 0;
+  DDB_OIF_initialize(uses);
+  struct Finalize {
+    int& uses;
+    ~Finalize() { DDB_OIF_finalize(uses); }
+  } finalize{uses};
+  oif_Writer(odb).WriteInputFile(job.c_str());
+  // The writer skips a file it cannot open; say why here.
+  if (std::FILE* check = std::fopen(deck.c_str(), "r")) {
+    std::fclose(check);
+  } else {
+    std::FILE* probe = std::fopen(deck.c_str(), "w");
+    const int error = errno;
+    if (probe) std::fclose(probe);
+    std::fprintf(stderr, "oif: cannot write %s: %s\n", deck.c_str(), std::strerror(error));
+    return kCannotWrite;
+  }
+  Progress("wrote " + deck);
+  return kOk;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return Usage("no command given");
+  const std::string_view command = argv[1];
+  if (command == "--help" || command == "-h" || command == "help") {
+    std::fputs(kHelp, stdout);
+    return kOk;
+  }
+  if (command == "--version") {
+    std::printf("oif %s (model file format %d)\n", OIF_VERSION, mfl_ModelFile::FormatVersion);
+    return kOk;
+  }
+  if (command != "write") return Usage(("unknown command '" + std::string(command) + "'").c_str());
+  if (argc != 4) return Usage("'write' takes a model file and a job name");
+  try {
+    return Write(argv[2], argv[3]);
+  } catch (const mfl_ModelFileError& error) {
+    std::fprintf(stderr, "oif: %s\n", error.Describe().c_str());
+    return kBadModel;
+  } catch (const nex_Exception& error) {
+    std::fprintf(stderr, "oif: error: %s (at %s:%d)\n", error.Message().c_str(), error.SourceFile().c_str(),
+                 error.Line());
+    return kWriterError;
+  } catch (const std::bad_alloc&) {
+    std::fprintf(stderr, "oif: out of memory\n");
+    return kWriterError;
+  }
+}

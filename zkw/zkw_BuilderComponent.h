@@ -1,0 +1,52 @@
+#pragma once
+#include "containers/cow.h"
+#include "zkw/zkw_Export.h"
+#include "zkw/zkw_Keyword.h"
+
+class zkw_Model;
+class zkw_ModelInfo;
+
+/// Base of the builders. A builder walks one area of the model in Build()
+/// and registers keywords in its own store, filed under the block of the deck
+/// where each belongs: the model level, a part, an instance, the assembly, or
+/// a step and load case (the empty load-case name stands for the step itself).
+/// Within one list keywords keep their registration order.
+class ZKW_API zkw_BuilderComponent {
+ public:
+  explicit zkw_BuilderComponent(zkw_ModelInfo& info);
+  virtual ~zkw_BuilderComponent();
+
+  virtual zkw_KeywordList ModelDefinition() const;
+  virtual zkw_KeywordList PartDefinition(const cow_String& part) const;
+  virtual zkw_KeywordList InstanceDefinition(const cow_String& instance) const;
+  virtual zkw_KeywordList AssemblyDefinition() const;
+  virtual zkw_KeywordList StepDefinition(const cow_String& step, const cow_String& loadCase) const;
+  /// Walks the model and fills the store.
+  virtual void Build() = 0;
+  /// Heap copy of the concrete builder; the copy shares the stored lists.
+  virtual zkw_BuilderComponent* Clone() const = 0;
+
+ protected:
+  zkw_BuilderComponent(const zkw_BuilderComponent&) = default;
+  zkw_BuilderComponent& operator=(const zkw_BuilderComponent&) = default;
+
+  void AddModelDefinition(const zkw_Keyword& keyword);
+  void AddPartDefinition(const cow_String& part, const zkw_Keyword& keyword);
+  void AddInstanceDefinition(const cow_String& instance, const zkw_Keyword& keyword);
+  void AddAssemblyDefinition(const zkw_Keyword& keyword);
+  void AddStepDefinition(const cow_String& step, const zkw_Keyword& keyword, const cow_String& loadCase);
+  void AddStepDefinition(const cow_String& step, const zkw_Keyword& keyword);
+
+  zkw_Model* model;
+  zkw_ModelInfo* info;
+
+ private:
+  zkw_KeywordList modelList_;
+  cow_Map<cow_String, zkw_KeywordList> partTable_;
+  cow_Map<cow_String, zkw_KeywordList> instanceTable_;
+  zkw_KeywordList assemblyList_;
+  cow_Map<cow_String, cow_Map<cow_String, zkw_KeywordList>> stepTable_;
+};
+
+/// Handle to a builder, copying through Clone().
+using zkw_BuilderHandle = cow_COW<zkw_BuilderComponent, cow_Virtual<zkw_BuilderComponent>>;
