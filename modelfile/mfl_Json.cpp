@@ -260,8 +260,9 @@ class SyntaxScanner {
         const char c = t_[p_];
         if (c == '{' || c == '[') {
           if (stack_.size() >= kMaxDepth)
-            return Problem(p_, true, "arrays and objects are nested deeper than " +
-                                         std::to_string(kMaxDepth) + " levels");
+            return Problem(p_, true,
+                           "arrays and objects are nested deeper than " +
+                               std::to_string(kMaxDepth) + " levels");
           stack_.push_back({c == '[', 0, {}, false});
           ++p_;
           SkipSpace();
@@ -536,8 +537,7 @@ class Reader {
     auto rest = doc.current_location();
     if (rest.error() != simdjson::OUT_OF_BOUNDS) {
       const char* where = nullptr;
-      Syntax(simdjson::TRAILING_CONTENT,
-             std::move(rest).get(where) ? text_.size() : Offset(where));
+      Syntax(simdjson::TRAILING_CONTENT, std::move(rest).get(where) ? text_.size() : Offset(where));
     }
   }
 
@@ -665,6 +665,7 @@ class Reader {
       if (!v.get_int64().get(i) && i >= std::numeric_limits<std::int32_t>::min() &&
           i <= std::numeric_limits<std::int32_t>::max()) {
         out.ints_.push_back(static_cast<std::int32_t>(i));
+        if (index == kSample) Reserve(out.ints_, out.offset_, TokenStart(v));
         continue;
       }
       if (!IsNumber(v)) {
@@ -674,7 +675,7 @@ class Reader {
       double d = 0;
       if (auto err = v.get_double().get(d)) Syntax(err, Offset(TokenStart(v)));
       out.kind_ = Node::Kind::RealArray;
-      out.reals_.reserve(out.ints_.size() + 1);
+      out.reals_.reserve(std::max(out.ints_.capacity(), out.ints_.size() + 1));
       out.reals_.assign(out.ints_.begin(), out.ints_.end());
       std::vector<std::int32_t>().swap(out.ints_);
       out.reals_.push_back(d);
@@ -689,6 +690,7 @@ class Reader {
         double d = 0;
         if (!v.get_double().get(d)) {
           out.reals_.push_back(d);
+          if (index == kSample) Reserve(out.reals_, out.offset_, TokenStart(v));
           continue;
         }
         if (IsNumber(v)) Syntax(simdjson::NUMBER_ERROR, Offset(TokenStart(v)));
@@ -708,6 +710,24 @@ class Reader {
       if (!(it != end)) break;
       if (auto err = (*it).get(v)) Syntax(err, out.offset_);
     }
+  }
+
+  // Large number arrays are allocated once instead of doubling (which
+  // copies and, for a moment, holds both the old and the new vector): after
+  // kSample elements, the count is estimated from their average width and the
+  // distance to the next ']' (the end, in a flat list of numbers; a wrong
+  // guess costs only some unused capacity or a later doubling).
+  static constexpr std::size_t kSample = 64;
+  template <class T>
+  void Reserve(std::vector<T>& values, std::size_t arrayOffset, const char* sample) const {
+    const char* const end = base_ + text_.size();
+    const char* close =
+        static_cast<const char*>(std::memchr(sample, ']', static_cast<std::size_t>(end - sample)));
+    if (!close) return;
+    const double width = static_cast<double>(sample - (base_ + arrayOffset)) / kSample;
+    values.reserve(values.size() +
+                   static_cast<std::size_t>(static_cast<double>(close - sample) / width * 1.02) +
+                   16);
   }
 
   bool IsNumber(ondemand::value& v) const {
@@ -822,7 +842,8 @@ std::pair<std::size_t, std::size_t> Document::LineColumn(std::size_t offset) con
   std::call_once(impl_->lineIndexOnce, [&] {
     const char* p = text.data();
     const char* end = p + text.size();
-    while ((p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p))))) {
+    while (
+        (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p))))) {
       ++p;
       impl_->lineStarts.push_back(static_cast<std::size_t>(p - text.data()));
     }
@@ -855,7 +876,8 @@ void Document::Build() {
 namespace {
 
 [[noreturn]] void FailOpen(const std::string& path, const std::string& reason) {
-  mfl_ModelFileError("file.open", path, "cannot read the file: " + reason).Throw(__FILE__, __LINE__);
+  mfl_ModelFileError("file.open", path, "cannot read the file: " + reason)
+      .Throw(__FILE__, __LINE__);
 }
 
 }  // namespace
@@ -884,7 +906,8 @@ Document Document::Load(const std::string& path) {
   doc.impl_->text = simdjson::padded_string(static_cast<std::size_t>(size));
   if (size != 0 && doc.impl_->text.data() == nullptr) FailOpen(path, "out of memory");
   const std::size_t got = std::fread(doc.impl_->text.data(), 1, static_cast<std::size_t>(size), f);
-  if (got != size) FailOpen(path, std::ferror(f) ? std::strerror(errno) : "the file changed while reading");
+  if (got != size)
+    FailOpen(path, std::ferror(f) ? std::strerror(errno) : "the file changed while reading");
   doc.Build();
   return doc;
 }
@@ -896,15 +919,21 @@ namespace {
 
 const char* KindName(const Node& node) {
   switch (node.kind()) {
-    case Node::Kind::Null: return "null";
-    case Node::Kind::Bool: return "a boolean";
+    case Node::Kind::Null:
+      return "null";
+    case Node::Kind::Bool:
+      return "a boolean";
     case Node::Kind::Int:
-    case Node::Kind::Real: return "a number";
-    case Node::Kind::String: return "a text";
+    case Node::Kind::Real:
+      return "a number";
+    case Node::Kind::String:
+      return "a text";
     case Node::Kind::Array:
     case Node::Kind::IntArray:
-    case Node::Kind::RealArray: return "an array";
-    case Node::Kind::Object: return "an object";
+    case Node::Kind::RealArray:
+      return "an array";
+    case Node::Kind::Object:
+      return "an object";
   }
   return "a value";
 }
@@ -939,12 +968,14 @@ bool Ref::IsNumber() const noexcept {
 
 void Ref::Fail(const std::string& id, const std::string& problem) const {
   auto [line, column] = doc_->LineColumn(node_->offset());
-  mfl_ModelFileError(id, doc_->FileName(), pointer_, line, column, problem).Throw(__FILE__, __LINE__);
+  mfl_ModelFileError(id, doc_->FileName(), pointer_, line, column, problem)
+      .Throw(__FILE__, __LINE__);
 }
 
 void Ref::FailAt(std::size_t index, const std::string& id, const std::string& problem) const {
   auto [line, column] = doc_->LineColumn(doc_->ElementOffset(*node_, index));
-  mfl_ModelFileError(id, doc_->FileName(), pointer_ + "/" + std::to_string(index), line, column, problem)
+  mfl_ModelFileError(id, doc_->FileName(), pointer_ + "/" + std::to_string(index), line, column,
+                     problem)
       .Throw(__FILE__, __LINE__);
 }
 
@@ -968,11 +999,16 @@ Ref Ref::At(std::size_t index) const {
 
 std::size_t Ref::Size() const {
   switch (node_->kind()) {
-    case Node::Kind::Array: return node_->elements().size();
-    case Node::Kind::IntArray: return node_->ints().size();
-    case Node::Kind::RealArray: return node_->reals().size();
-    case Node::Kind::Object: return node_->members().size();
-    default: break;
+    case Node::Kind::Array:
+      return node_->elements().size();
+    case Node::Kind::IntArray:
+      return node_->ints().size();
+    case Node::Kind::RealArray:
+      return node_->reals().size();
+    case Node::Kind::Object:
+      return node_->members().size();
+    default:
+      break;
   }
   Fail("model.type", std::string("expected an array or an object, found ") + KindName(*node_));
 }
@@ -987,7 +1023,8 @@ void Ref::AllowOnly(std::initializer_list<std::string_view> keys) const {
       expected += k;
     }
     Ref(*doc_, value, pointer_ + "/" + PointerEscape(name))
-        .Fail("model.unknown-member", "unknown member '" + name + "'; expected one of: " + expected);
+        .Fail("model.unknown-member",
+              "unknown member '" + name + "'; expected one of: " + expected);
   }
 }
 
@@ -1053,7 +1090,8 @@ float Ref::AsFloat() const {
 
 std::vector<std::int32_t> Ref::Ints() const {
   switch (node_->kind()) {
-    case Node::Kind::IntArray: return node_->ints();
+    case Node::Kind::IntArray:
+      return node_->ints();
     case Node::Kind::RealArray: {
       const auto& reals = node_->reals();
       std::vector<std::int32_t> out(reals.size());
@@ -1076,15 +1114,18 @@ std::vector<std::int32_t> Ref::Ints() const {
         out.push_back(Ref(*doc_, elements[i], pointer_ + "/" + std::to_string(i)).AsInt());
       return out;
     }
-    default: break;
+    default:
+      break;
   }
   Fail("model.type", std::string("expected an array of integers, found ") + KindName(*node_));
 }
 
 std::vector<double> Ref::Reals() const {
   switch (node_->kind()) {
-    case Node::Kind::IntArray: return std::vector<double>(node_->ints().begin(), node_->ints().end());
-    case Node::Kind::RealArray: return node_->reals();
+    case Node::Kind::IntArray:
+      return std::vector<double>(node_->ints().begin(), node_->ints().end());
+    case Node::Kind::RealArray:
+      return node_->reals();
     case Node::Kind::Array: {
       const auto& elements = node_->elements();
       std::vector<double> out;
@@ -1093,14 +1134,16 @@ std::vector<double> Ref::Reals() const {
         out.push_back(Ref(*doc_, elements[i], pointer_ + "/" + std::to_string(i)).AsDouble());
       return out;
     }
-    default: break;
+    default:
+      break;
   }
   Fail("model.type", std::string("expected an array of numbers, found ") + KindName(*node_));
 }
 
 std::vector<float> Ref::Floats() const {
   switch (node_->kind()) {
-    case Node::Kind::IntArray: return std::vector<float>(node_->ints().begin(), node_->ints().end());
+    case Node::Kind::IntArray:
+      return std::vector<float>(node_->ints().begin(), node_->ints().end());
     case Node::Kind::RealArray: {
       const auto& reals = node_->reals();
       std::vector<float> out(reals.size());
@@ -1108,7 +1151,8 @@ std::vector<float> Ref::Floats() const {
         const double d = reals[i];
         if (std::fabs(d) > static_cast<double>(std::numeric_limits<float>::max()))
           FailAt(i, "model.range",
-                 "value " + Literal(*doc_, doc_->ElementOffset(*node_, i), d) + " does not fit a float");
+                 "value " + Literal(*doc_, doc_->ElementOffset(*node_, i), d) +
+                     " does not fit a float");
         out[i] = static_cast<float>(d);
       }
       return out;
@@ -1121,7 +1165,8 @@ std::vector<float> Ref::Floats() const {
         out.push_back(Ref(*doc_, elements[i], pointer_ + "/" + std::to_string(i)).AsFloat());
       return out;
     }
-    default: break;
+    default:
+      break;
   }
   Fail("model.type", std::string("expected an array of numbers, found ") + KindName(*node_));
 }

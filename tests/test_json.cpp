@@ -187,7 +187,8 @@ TEST(ModelFileJson, DuplicateKeyIsRefusedAtTheSecondOccurrence) {
 
 TEST(ModelFileJson, TruncatedFileNamesTheUnclosedValue) {
   auto e = ParseError("{\"a\": [1, 2,\n  3");
-  EXPECT_EQ(Where(e), R"(json.syntax /a 2:4 unexpected end of file: an array or object is not closed)");
+  EXPECT_EQ(Where(e),
+            R"(json.syntax /a 2:4 unexpected end of file: an array or object is not closed)");
   EXPECT_EQ(e.File(), "m.json");
   auto s = ParseError("{\"a\": \"abc");
   EXPECT_EQ(Where(s), R"(json.syntax /a 1:7 unexpected end of file: a text is not closed)");
@@ -217,7 +218,8 @@ TEST(ModelFileJson, SyntaxErrorsHaveAPlaceAndAReadableText) {
       {"{\"x\": -1e999}", R"(json.syntax /x 1:7 number out of range '-1e999')"},
       {"{\"k\":\"a\\qb\"}", R"(json.syntax /k 1:8 invalid escape sequence in a text)"},
       {"[\"\\ud800\"]", R"(json.syntax /0 1:3 unpaired surrogate in a \u escape)"},
-      {"[\"a\x01\"]", R"(json.syntax /0 1:4 control character in a text (write it as an escape, e.g. \n))"},
+      {"[\"a\x01\"]",
+       R"(json.syntax /0 1:4 control character in a text (write it as an escape, e.g. \n))"},
       {"[\"\xFF\"]", R"(json.syntax /0 1:3 invalid UTF-8 in a text)"},
       {"[1, \xC3\xA9]", R"(json.syntax /1 1:5 invalid token)"},
       {"[1, \xFF]", R"(json.syntax /1 1:5 invalid UTF-8)"},
@@ -281,8 +283,9 @@ TEST(ModelFileJson, MissingFileIsAFileOpenError) {
     EXPECT_EQ(e.Id(), "file.open");
     EXPECT_FALSE(e.HasPointer());
     EXPECT_EQ(e.LineNumber(), 0u);
-    EXPECT_EQ(e.Describe(),
-              R"(/nonexistent-dir/model.json: error [file.open]: cannot read the file: No such file or directory)");
+    EXPECT_EQ(
+        e.Describe(),
+        R"(/nonexistent-dir/model.json: error [file.open]: cannot read the file: No such file or directory)");
     EXPECT_NE(std::string(e.what()).find(path), std::string::npos);
   }
   try {
@@ -297,10 +300,12 @@ TEST(ModelFileJson, RefMissingAndUnknownMembers) {
   auto missing = RefError(R"({"part": {"name": "p"}})", [](Ref r) { r.Get("part").Get("mesh"); });
   EXPECT_EQ(Where(missing), R"(model.missing-member /part 1:10 missing member 'mesh')");
 
-  auto unknown = RefError("{\"name\": \"x\",\n \"nmae\": 1}",
-                          [](Ref r) { r.AllowOnly({"name", "mesh", "instances"}); });
-  EXPECT_EQ(Where(unknown),
-            R"(model.unknown-member /nmae 2:10 unknown member 'nmae'; expected one of: name, mesh, instances)");
+  auto unknown = RefError("{\"name\": \"x\",\n \"nmae\": 1}", [](Ref r) {
+    r.AllowOnly({"name", "mesh", "instances"});
+  });
+  EXPECT_EQ(
+      Where(unknown),
+      R"(model.unknown-member /nmae 2:10 unknown member 'nmae'; expected one of: name, mesh, instances)");
 
   Document doc = Parse(R"({"name": "x", "mesh": {}})");
   Ref root(doc, doc.Root(), "");
@@ -320,8 +325,9 @@ TEST(ModelFileJson, RefWrongTypeNamesTheExactValue) {
             R"(model.type /a 1:7 expected a number, found a text)");
   EXPECT_EQ(Where(RefError(R"({"a": null})", [](Ref r) { r.Get("a").AsBool(); })),
             R"(model.type /a 1:7 expected a boolean, found null)");
-  EXPECT_EQ(Where(RefError(R"({"a": [1, 2]})", [](Ref r) { r.Get("a").ForEachElement([](Ref) {}); })),
-            R"(model.type /a 1:7 expected an array of objects or texts, not of numbers)");
+  EXPECT_EQ(
+      Where(RefError(R"({"a": [1, 2]})", [](Ref r) { r.Get("a").ForEachElement([](Ref) {}); })),
+      R"(model.type /a 1:7 expected an array of objects or texts, not of numbers)");
   EXPECT_EQ(Where(RefError(R"({"a": true})", [](Ref r) { r.Get("a").Size(); })),
             R"(model.type /a 1:7 expected an array or an object, found a boolean)");
 }
@@ -343,7 +349,8 @@ TEST(ModelFileJson, RefIntAndFloatRanges) {
     }
     return "no error";
   };
-  EXPECT_EQ(err("big", [](Ref v) { v.AsInt(); }), "model.range value 3000000000 does not fit an int");
+  EXPECT_EQ(err("big", [](Ref v) { v.AsInt(); }),
+            "model.range value 3000000000 does not fit an int");
   EXPECT_EQ(err("half", [](Ref v) { v.AsInt(); }), "model.type expected an integer, found 2.5");
   EXPECT_EQ(err("f", [](Ref v) { v.AsFloat(); }), "model.range value 1e40 does not fit a float");
   EXPECT_EQ(err("g", [](Ref v) { v.AsInt(); }), "model.range value -1e300 does not fit an int");
@@ -377,8 +384,10 @@ TEST(ModelFileJson, RefNumberArrays) {
             R"(model.type /mesh/mixed/1 3:50 expected a number, found a text)");
   EXPECT_EQ(where("xyz", [](Ref v) { v.Floats(); }),
             R"(model.range /mesh/xyz/2 3:72 value 1e39 does not fit a float)");
-  EXPECT_EQ(where("n", [](Ref v) { v.AsInt(); }), R"(model.type /mesh/n 3:84 expected an integer, found an array)");
-  EXPECT_EQ(where("i", [](Ref v) { v.Ints(); }), R"(model.missing-member /mesh 1:10 missing member 'i')");
+  EXPECT_EQ(where("n", [](Ref v) { v.AsInt(); }),
+            R"(model.type /mesh/n 3:84 expected an integer, found an array)");
+  EXPECT_EQ(where("i", [](Ref v) { v.Ints(); }),
+            R"(model.missing-member /mesh 1:10 missing member 'i')");
 }
 
 TEST(ModelFileJson, TakeIntsMovesThePackedVector) {
@@ -409,11 +418,14 @@ TEST(ModelFileJson, ForEachMemberEscapesPointers) {
 }
 
 TEST(ModelFileJson, DescribeFormat) {
-  mfl_ModelFileError full("model.type", "m.json", "/a/b/2", 3, 7, "expected a text, found a number");
-  EXPECT_EQ(full.Describe(), R"(m.json:3:7: error [model.type] at /a/b/2: expected a text, found a number)");
+  mfl_ModelFileError full("model.type", "m.json", "/a/b/2", 3, 7,
+                          "expected a text, found a number");
+  EXPECT_EQ(full.Describe(),
+            R"(m.json:3:7: error [model.type] at /a/b/2: expected a text, found a number)");
   EXPECT_EQ(full.Message(), full.Describe());
   mfl_ModelFileError root("json.syntax", "m.json", "", 1, 1, "empty file: there is no JSON value");
-  EXPECT_EQ(root.Describe(), R"(m.json:1:1: error [json.syntax] at (root): empty file: there is no JSON value)");
+  EXPECT_EQ(root.Describe(),
+            R"(m.json:1:1: error [json.syntax] at (root): empty file: there is no JSON value)");
   mfl_ModelFileError noLine("model.range", "m.json", "/x", 0, 0, "too big");
   EXPECT_EQ(noLine.Describe(), R"(m.json: error [model.range] at /x: too big)");
   mfl_ModelFileError noFile("model.range", "", "/x", 2, 5, "too big");
