@@ -74,6 +74,37 @@ TEST(ModelFileJson, IntArraySwitchesToRealMidArray) {
   EXPECT_EQ(root.Find("d")->kind(), Kind::RealArray);
 }
 
+TEST(ModelFileJson, LongArraysStayExactAcrossTheSizeEstimate) {
+  // Past 64 elements the vector is sized from an estimate: the values and
+  // the kind must not depend on it (narrow numbers later, switches late).
+  std::string text = "{\"a\": [";
+  std::vector<double> expected;
+  for (int i = 0; i < 3000; ++i) {
+    const bool wide = i < 100;
+    const int value = wide ? 1000000 + i : i % 7;
+    text += (i ? ", " : "") + std::to_string(value);
+    expected.push_back(value);
+    if (i == 2000) {
+      text += ", 0.25";
+      expected.push_back(0.25);
+    }
+  }
+  text += "], \"b\": [";
+  for (int i = 0; i < 200; ++i) text += std::to_string(i) + ", ";
+  text += "\"]\", 7]}";
+  Document doc = Parse(text);
+  const Node& a = *doc.Root().Find("a");
+  ASSERT_EQ(a.kind(), Kind::RealArray);
+  EXPECT_EQ(a.reals(), expected);
+  const Node& b = *doc.Root().Find("b");
+  ASSERT_EQ(b.kind(), Kind::Array);
+  ASSERT_EQ(b.elements().size(), 202u);
+  EXPECT_EQ(b.elements()[199].integer(), 199);
+  EXPECT_EQ(text.substr(b.elements()[199].offset(), 5), "199, ");
+  EXPECT_EQ(b.elements()[200].string(), "]");
+  EXPECT_EQ(b.elements()[201].integer(), 7);
+}
+
 TEST(ModelFileJson, EmptyArrayIsAnEmptyIntArray) {
   Document doc = Parse(R"({"e": [ ]})");
   Ref e = Ref(doc, doc.Root(), "").Get("e");
