@@ -21,15 +21,20 @@ class mfl_ModelFileError : public nex_TextException {
  public:
   mfl_ModelFileError(std::string id, std::string file, std::string pointer, std::size_t line,
                      std::size_t column, std::string what);
+  /// An error about the file as a whole (it cannot be read): no pointer, no line.
+  mfl_ModelFileError(std::string id, std::string file, std::string what);
   ~mfl_ModelFileError() override;
 
   const std::string& Id() const noexcept { return id_; }
   const std::string& File() const noexcept { return file_; }
+  /// JSON Pointer of the value ("" is the document root); see HasPointer().
   const std::string& Pointer() const noexcept { return pointer_; }
+  bool HasPointer() const noexcept { return hasPointer_; }
   std::size_t LineNumber() const noexcept { return line_; }  // 1-based, 0 when unknown
   std::size_t Column() const noexcept { return column_; }    // 1-based, 0 when unknown
   const std::string& Problem() const noexcept { return problem_; }
-  /// "FILE:LINE:COLUMN: error [ID] at POINTER: PROBLEM" (parts that are unknown are left out).
+  /// "FILE:LINE:COLUMN: error [ID] at POINTER: PROBLEM" (parts that are unknown are left out;
+  /// the root pointer "" is written "(root)"). Equal to Message().
   std::string Describe() const;
 
  protected:
@@ -37,7 +42,8 @@ class mfl_ModelFileError : public nex_TextException {
 
  private:
   std::string id_, file_, pointer_;
-  std::size_t line_, column_;
+  bool hasPointer_ = true;
+  std::size_t line_ = 0, column_ = 0;
   std::string problem_;
 };
 
@@ -52,8 +58,8 @@ class Node {
 
   Kind kind() const noexcept { return kind_; }
   std::size_t offset() const noexcept { return offset_; }
-  /// Integers that do not fit int64 are stored as Real.
   bool boolean() const noexcept { return b_; }
+  /// Integers that do not fit int64 are stored as Real.
   std::int64_t integer() const noexcept { return i_; }
   double real() const noexcept { return d_; }
   const std::string& string() const noexcept { return s_; }
@@ -97,11 +103,18 @@ class Document {
   Node& Root() noexcept;
   const Node& Root() const noexcept;
   const std::string& FileName() const noexcept;
-  /// 1-based line and column of a byte offset.
+  /// 1-based line and column (in characters) of a byte offset. The line index
+  /// is built on the first call (errors only), so loading does not pay for it.
   std::pair<std::size_t, std::size_t> LineColumn(std::size_t offset) const;
+  /// The file content (kept for messages: line, column and number literals).
+  std::string_view Text() const noexcept;
+  /// Byte offset of element `index` of an array node; packed arrays store only
+  /// their own offset, so the element is found by scanning the text.
+  std::size_t ElementOffset(const Node& array, std::size_t index) const;
 
  private:
   Document();
+  void Build();
   struct Impl;
   std::unique_ptr<Impl> impl_;
 };
