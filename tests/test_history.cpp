@@ -63,3 +63,72 @@ TEST(History, NeverDeactivatedPropagatesToTheLastStep) {
 }
 
 }  // namespace
+
+// The history members of the model file.
+#include "modelfile/mfl_History.h"
+
+namespace {
+
+struct ModelFileHistory : ::testing::Test {
+  mfl::Document model = mfl::Document::Parse(
+      R"({"format": "oif-model", "version": 1, "steps": [
+          {"name": "S1", "kind": "static"}, {"name": "S2", "kind": "static"}, {"name": "S3", "kind": "static"}]})",
+      "model.json");
+  mfl::Loader loader{model};
+  ModelFileHistory() { loader.Load(); }
+
+  mdl_History<ForceState> Read(const char* json) {
+    document = std::make_unique<mfl::Document>(mfl::Document::Parse(json, "object.json"));
+    mfl::Ref object(*document, document->Root(), "");
+    return mfl::ReadHistory<ForceState>(loader, object, {"name"}, {"magnitude", "amplitude"},
+                                        [](const mfl::Ref& values, ForceState& state) {
+                                          if (values.Has("magnitude"))
+                                            state.magnitude.Set(values.Get("magnitude").AsDouble());
+                                          if (values.Has("amplitude"))
+                                            state.amplitude.Set(values.Get("amplitude").AsString());
+                                        });
+  }
+  std::string Refusal(const char* json) {
+    try {
+      Read(json);
+    } catch (const mfl_ModelFileError& error) {
+      return error.Id() + " " + error.Pointer();
+    }
+    return "";
+  }
+  std::unique_ptr<mfl::Document> document;
+};
+
+TEST_F(ModelFileHistory, UserFormGivesStatusesPerStep) {
+  auto history = Read(R"({"name": "F", "createdIn": "S1", "magnitude": 2,
+                          "changes": [{"step": "S2", "amplitude": "Ramp", "magnitude": 3}], "deactivatedIn": "S3"})");
+  EXPECT_EQ(history.Status("Initial"), mdl_Inactive);
+  EXPECT_EQ(history.Status("S1"), mdl_Created);
+  EXPECT_EQ(history.Status("S2"), mdl_Modified);
+  EXPECT_DOUBLE_EQ(history.ConstGetState("S2").magnitude.ConstGet(), 3.0);
+  EXPECT_EQ(history.ConstGetState("S2").amplitude.State(), mdl_AttrChanged);
+  EXPECT_EQ(history.Status("S3"), mdl_Deactivated);
+}
+
+TEST_F(ModelFileHistory, ExplicitFormIsTakenAsStated) {
+  auto history = Read(R"({"name": "F", "history": [
+      {"step": "S2", "status": 10, "values": {"magnitude": 4}, "attributeStates": {"magnitude": 2, "amplitude": 3}}]})");
+  EXPECT_EQ(history.Status("S1"), mdl_Inactive);
+  EXPECT_EQ(history.Status("S2"), 10);
+  EXPECT_EQ(history.ConstGetState("S2").magnitude.State(), 2);
+  EXPECT_EQ(history.ConstGetState("S2").amplitude.State(), 3);
+}
+
+TEST_F(ModelFileHistory, RefusesStepsOutOfOrderAndUnknownNames) {
+  EXPECT_EQ(Refusal(R"({"createdIn": "S9"})"), "model.unknown-reference /createdIn");
+  EXPECT_EQ(Refusal(R"({"createdIn": "S2", "deactivatedIn": "S1"})"), "model.step /deactivatedIn");
+  EXPECT_EQ(Refusal(R"({"createdIn": "S2", "changes": [{"step": "S1", "magnitude": 1}]})"),
+            "model.step /changes/0/step");
+  EXPECT_EQ(Refusal(R"({"createdIn": "S1", "changes": [{"step": "S2", "reset": ["colour"]}]})"),
+            "model.unknown-member /changes/0/reset/0");
+  EXPECT_EQ(Refusal(R"({"createdIn": "S1", "magnitud": 1})"), "model.unknown-member /magnitud");
+  EXPECT_EQ(Refusal(R"({"history": [{"step": "S1", "status": 1, "attributeStates": {"magnitude": 7}}]})"),
+            "model.range /history/0/attributeStates/magnitude");
+}
+
+}  // namespace

@@ -1,0 +1,124 @@
+#pragma once
+// Reading the history of a step-dependent object, in the user's form
+// (createdIn / changes / deactivatedIn) or the explicit form (history).
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "modeldb/mdl_PropAttr.h"
+#include "modelfile/mfl_Loader.h"
+
+namespace mfl {
+
+/// Reads the value members of `values` that it knows into `state`, giving
+/// each attribute it sets attribute state 1.
+template <class S>
+using ApplyValues = std::function<void(const Ref& values, S& state)>;
+
+namespace detail {
+/// Returns the attribute named by `nameRef` to its default in this step.
+template <class S>
+void ResetAttr(S& state, const Ref& nameRef) {
+  const std::string name = nameRef.AsString();
+  bool found = false;
+  state.VisitAttrs([&](const char* attrName, auto& attr) {
+    if (name != attrName) return;
+    found = true;
+    attr.Reset();
+  });
+  if (!found) nameRef.Fail("model.unknown-member", "no attribute named \"" + name + "\"");
+}
+
+inline std::vector<std::string_view> Keys(std::initializer_list<std::string_view> a,
+                                          const std::vector<std::string_view>& b) {
+  std::vector<std::string_view> keys(a);
+  keys.insert(keys.end(), b.begin(), b.end());
+  return keys;
+}
+
+void AllowOnly(const Ref& ref, const std::vector<std::string_view>& keys);
+}  // namespace detail
+
+/// The history of `object`. `ownKeys` are the object's members that are not
+/// values (name, region, ...); `valueKeys` the members `apply` reads.
+template <class S>
+mdl_History<S> ReadHistory(const Loader& loader, const Ref& object, const std::vector<std::string_view>& ownKeys,
+                           const std::vector<std::string_view>& valueKeys, const ApplyValues<S>& apply) {
+  const std::vector<std::string>& steps = loader.StepNames();
+  if (object.Has("history")) {
+    std::vector<std::string_view> allowed = detail::Keys({"history"}, ownKeys);
+    detail::AllowOnly(object, allowed);
+    mdl_History<S> history;
+    object.Get("history").ForEachElement([&](const Ref& entry) {
+      entry.AllowOnly({"step", "status", "values", "attributeStates"});
+      const std::size_t step = loader.StepIndex(entry.Get("step"));
+      const int status = entry.Get("status").AsInt();
+      S state;
+      if (entry.Has("values")) {
+        const Ref values = entry.Get("values");
+        detail::AllowOnly(values, valueKeys);
+        apply(values, state);
+      }
+      if (entry.Has("attributeStates")) {
+        const Ref states = entry.Get("attributeStates");
+        for (auto& [key, value] : states.node().members()) {
+          const Ref stateRef(states.document(), value, states.pointer() + "/" + PointerEscape(key));
+          const int attrState = stateRef.AsInt();
+          if (attrState < 0 || attrState > 3) stateRef.Fail("model.range", "attribute states are 0 to 3");
+          bool found = false;
+          state.VisitAttrs([&](const char* attrName, auto& attr) {
+            if (key == attrName) {
+              attr.SetState(attrState);
+              found = true;
+            }
+          });
+          if (!found) stateRef.Fail("model.unknown-member", "no attribute named \"" + key + "\"");
+        }
+      }
+      history.Set(steps[step], status, state);
+    });
+    return history;
+  }
+
+  std::vector<std::string_view> allowed = detail::Keys({"createdIn", "changes", "deactivatedIn"}, ownKeys);
+  allowed.insert(allowed.end(), valueKeys.begin(), valueKeys.end());
+  detail::AllowOnly(object, allowed);
+  const std::size_t created = object.Has("createdIn") ? loader.StepIndex(object.Get("createdIn")) : 0;
+  long deactivated = -1;
+  if (object.Has("deactivatedIn")) {
+    const Ref ref = object.Get("deactivatedIn");
+    deactivated = long(loader.StepIndex(ref));
+    if (std::size_t(deactivated) <= created)
+      ref.Fail("model.step", "an object is deactivated in a step after the one it is created in");
+  }
+  S initial;
+  apply(object, initial);
+
+  using Change = std::function<void(S&)>;
+  std::vector<std::pair<std::size_t, Change>> changes;
+  if (object.Has("changes")) {
+    std::size_t previous = created;
+    object.Get("changes").ForEachElement([&](const Ref& change) {
+      std::vector<std::string_view> changeKeys = detail::Keys({"step", "reset"}, valueKeys);
+      detail::AllowOnly(change, changeKeys);
+      const Ref stepRef = change.Get("step");
+      const std::size_t step = loader.StepIndex(stepRef);
+      if (step <= previous)
+        stepRef.Fail("model.step", "changes are listed in step order, after the step the object is created in");
+      if (deactivated >= 0 && long(step) >= deactivated)
+        stepRef.Fail("model.step", "a change after the object's deactivation");
+      previous = step;
+      changes.emplace_back(step, [change, apply](S& state) {
+        apply(change, state);
+        if (change.Has("reset"))
+          change.Get("reset").ForEachElement(
+              [&](const Ref& name) { detail::ResetAttr(state, name); });
+      });
+    });
+  }
+  return mdl_DeriveHistory(steps, created, std::move(initial), changes, deactivated);
+}
+
+}  // namespace mfl
