@@ -7,6 +7,11 @@
 
 /// Output device of the text stream: an opened C file, or a string (for tests
 /// and in-memory decks). Owns the file when attached with owns = true.
+///
+/// The device has no buffer of its own: utl_Stream collects the text in large
+/// blocks and hands each block over with one write(). A file attached here is
+/// therefore switched to unbuffered mode, so the C library does not copy the
+/// blocks a second time.
 class MDB_API aio_ios {
  public:
   aio_ios() = default;
@@ -15,12 +20,19 @@ class MDB_API aio_ios {
   aio_ios& operator=(const aio_ios&) = delete;
 
   /// Writes to `file`; closes it on close() or destruction when `owns`.
+  /// Attach a freshly opened file: it is set unbuffered here. A device that
+  /// is already attached is closed first.
   void attach(std::FILE* file, bool owns);
-  /// Appends everything written to `sink`.
+  /// Appends everything written to `sink`, which must outlive the device
+  /// (or the next attach / close).
   void attach(std::string& sink);
 
+  /// Hands `size` bytes to the file or the string. Throws nex_TextException
+  /// when the file refuses them, or when nothing is attached.
   void write(const char* data, std::size_t size);
-  /// Flushes and, when owned, closes the file. Safe to call twice.
+  /// Detaches; closes the file when owned (throws nex_TextException when
+  /// closing reports an error). Writes nothing itself: the stream flushes
+  /// before. Safe to call twice.
   void close();
   bool is_open() const noexcept { return file_ != nullptr || sink_ != nullptr; }
 
