@@ -290,6 +290,11 @@ TEST(TextStream, PrintRealAgreesWithExactRounding) {
       ASSERT_EQ(Printed(asDouble, 0, precision), ReferenceGeneral(asDouble, precision)) << precision;
       ASSERT_EQ(Printed(rounded, 0, precision), ReferenceGeneral(rounded, precision)) << precision;
     }
+    // Right-aligned in fields narrower and wider than 16 characters.
+    const std::string reference = ReferenceGeneral(rounded, 7);
+    ASSERT_EQ(Printed(rounded, 12, 7), std::string(reference.size() < 12 ? 12 - reference.size() : 0, ' ') + reference);
+    ASSERT_EQ(Printed(-asDouble, 23, 9), std::string(23 - ReferenceGeneral(-asDouble, 9).size(), ' ') +
+                                             ReferenceGeneral(-asDouble, 9));
     const double anyDouble = std::bit_cast<double>(random());
     if (std::isfinite(anyDouble)) {
       ASSERT_EQ(Printed(anyDouble, 0, 15), ReferenceGeneral(anyDouble, 15));

@@ -147,30 +147,41 @@ inline char* LayoutReal(char* out, bool negative, const char* digits, int count,
   return p + count;
 }
 
-/// Writes a finite, non-zero, normal |value| (sign given apart) rounded to
-/// `precision` (1..9) significant digits in the %g layout of the solver's
-/// form. Returns nullptr, writing nothing useful, when the value lies so close
-/// to a rounding tie (or so far out) that the quick rounding could be wrong;
-/// the caller then takes the exact path.
+/// Significant digits of a real rounded to a given precision: the value is
+/// digits * 10^(exponent - count + 1), `digits` has `count` decimal digits and
+/// no trailing zeros.
+struct RoundedDigits {
+  std::uint32_t digits;
+  int count;
+  int exponent;
+};
+
+/// Rounds a finite, non-zero, normal `magnitude` to `precision` (1..9)
+/// significant digits. Returns false when the value lies so close to a
+/// rounding tie (or so far out) that the quick rounding could be wrong; the
+/// caller then takes the exact path.
 ///
 /// The quick rounding scales the value by a power of ten in double
 /// arithmetic: two roundings of at most 2^-53 each, so the scaled value is off
 /// by less than 10^9 * 2.3e-16 < 2.3e-7. When its fraction is further than
 /// 1e-6 from one half, rounding it to the nearest integer gives the same
-/// digits as rounding the exact binary value.
-inline char* FormatPrecise(char* out, bool negative, double magnitude, int precision) noexcept {
+/// digits as rounding the exact binary value. A scaled value that lands just
+/// below 10^(precision-1) because the decimal exponent was taken one too high
+/// rounds up to exactly that power, which is the right result for either
+/// exponent.
+inline bool RoundPrecise(double magnitude, int precision, RoundedDigits& rounded) noexcept {
   const std::uint64_t bits = std::bit_cast<std::uint64_t>(magnitude);
   const int binaryExponent = int(bits >> 52) - 1023;
   int exponent = (binaryExponent * 78913) >> 18;  // floor(binaryExponent * log10(2))
-  if (exponent < -kFastExponentLimit || exponent > kFastExponentLimit) return nullptr;
+  if (exponent < -kFastExponentLimit || exponent > kFastExponentLimit) return false;
   if (magnitude >= PowerOf10(exponent + 1)) ++exponent;
   const double scaled = magnitude * PowerOf10(precision - 1 - exponent);
-  std::uint64_t n = std::uint64_t(scaled);
+  std::int64_t n = std::int64_t(scaled);
   const double fraction = scaled - double(n);
-  if (fraction > 0.5 - 1e-6 && fraction < 0.5 + 1e-6) return nullptr;
+  if (fraction > 0.5 - 1e-6 && fraction < 0.5 + 1e-6) return false;
   n += fraction > 0.5;
   int count = precision;
-  if (n >= kPowers[precision]) {  // rounded up to the next power of ten
+  if (std::uint64_t(n) >= kPowers[precision]) {  // rounded up to the next power of ten
     n /= 10;
     ++exponent;
   }
@@ -178,9 +189,19 @@ inline char* FormatPrecise(char* out, bool negative, double magnitude, int preci
     n /= 10;
     --count;
   }
+  rounded = {std::uint32_t(n), count, exponent};
+  return true;
+}
+
+/// Writes a finite, non-zero, normal |value| (sign given apart) rounded to
+/// `precision` (1..9) significant digits in the %g layout of the solver's
+/// form; nullptr when RoundPrecise cannot decide.
+inline char* FormatPrecise(char* out, bool negative, double magnitude, int precision) noexcept {
+  RoundedDigits rounded;
+  if (!RoundPrecise(magnitude, precision, rounded)) return nullptr;
   char digits[12];
-  WriteDigits(digits, n, count);
-  return LayoutReal(out, negative, digits, count, exponent, precision);
+  WriteDigits(digits, rounded.digits, rounded.count);
+  return LayoutReal(out, negative, digits, rounded.count, rounded.exponent, precision);
 }
 
 }  // namespace utl_StreamDetail
@@ -265,7 +286,12 @@ class MDB_API utl_Stream {
     const int count = utl_StreamDetail::DigitCount(magnitude);
     const int pad = width - count - int(negative);
     if (pad > 0) {
-      std::memset(cur_, ' ', std::size_t(pad));
+      // Fixed-size fills compile to a few stores; digits overwrite the rest.
+      if (width <= 16) {
+        std::memset(cur_, ' ', 16);
+      } else {
+        std::memset(cur_, ' ', kInlineWidth);
+      }
       cur_ += pad;
     }
     if (negative) *cur_++ = '-';
@@ -363,24 +389,84 @@ class MDB_API utl_Stream {
       const bool negative = (bits >> 63) != 0;
       bits &= ~(std::uint64_t(1) << 63);
       const int biased = int(bits >> 52);
-      if (biased != 0 && biased != 0x7ff && !(smallReal_ > 0 && std::bit_cast<double>(bits) < smallReal_)) {
-        char text[32];
-        const char* end =
-            utl_StreamDetail::FormatPrecise(text, negative, std::bit_cast<double>(bits), precision);
-        if (end != nullptr) {
-          Room(kInlineWidth + 32);
-          const int size = int(end - text);
-          if (width > size) {
-            std::memset(cur_, ' ', std::size_t(width - size));
-            cur_ += width - size;
-          }
-          std::memcpy(cur_, text, std::size_t(size));
-          cur_ += size;
-          return;
-        }
+      const double magnitude = std::bit_cast<double>(bits);
+      utl_StreamDetail::RoundedDigits rounded;
+      if (biased != 0 && biased != 0x7ff && !(smallReal_ > 0 && magnitude < smallReal_) &&
+          utl_StreamDetail::RoundPrecise(magnitude, precision, rounded)) {
+        return PutRounded(rounded, negative, width, precision);
       }
     }
     PrintRealSlow(value, width, precision);
+  }
+  /// Writes rounded digits in the %g layout (the same text as
+  /// utl_StreamDetail::LayoutReal with the precision as limit), right-aligned
+  /// in `width` <= kInlineWidth. All copies have fixed sizes, so that they
+  /// compile to a few stores; the bytes they write past the text are
+  /// overwritten later.
+  void PutRounded(const utl_StreamDetail::RoundedDigits& rounded, bool negative, int width, int precision) {
+    Room(kInlineWidth + 64);
+    char digits[32];
+    std::memset(digits, '0', sizeof digits);
+    utl_StreamDetail::WriteDigits(digits, rounded.digits, rounded.count);
+    const int count = rounded.count;
+    const int exponent = rounded.exponent;
+    const bool exponentForm = exponent < -4 || exponent >= precision;
+    int size;
+    if (exponentForm) {
+      size = (count > 1 ? count + 1 : 1) + 4 + (exponent <= -100 || exponent >= 100);
+    } else if (exponent >= 0) {
+      size = (count > exponent + 1 ? count : exponent + 1) + 1;
+    } else {
+      size = 1 - exponent + count;  // "0." and -exponent-1 zeros before the digits
+    }
+    size += int(negative);
+    char* p = cur_;
+    if (width > size) {
+      if (width <= 16) {
+        std::memset(p, ' ', 16);
+      } else {
+        std::memset(p, ' ', kInlineWidth);
+      }
+      p += width - size;
+    }
+    if (negative) *p++ = '-';
+    if (exponentForm) {
+      p[0] = digits[0];
+      p[1] = '.';
+      std::memcpy(p + 2, digits + 1, 16);
+      p += count > 1 ? count + 1 : 1;
+      p[0] = 'e';
+      unsigned magnitude;
+      if (exponent < 0) {
+        p[1] = '-';
+        magnitude = unsigned(-exponent);
+      } else {
+        p[1] = '+';
+        magnitude = unsigned(exponent);
+      }
+      p += 2;
+      if (magnitude >= 100) {
+        *p++ = char('0' + magnitude / 100);
+        magnitude %= 100;
+      }
+      std::memcpy(p, utl_StreamDetail::kDigitPairs + 2 * magnitude, 2);
+      p += 2;
+    } else if (exponent >= 0) {
+      const int whole = exponent + 1;  // <= precision <= 9
+      std::memcpy(p, digits, 16);      // the digits, then '0's
+      p[whole] = '.';
+      if (count > whole) {
+        std::memcpy(p + whole + 1, digits + whole, 16);
+        p += count + 1;
+      } else {
+        p += whole + 1;
+      }
+    } else {
+      std::memcpy(p, "0.000000", 8);
+      std::memcpy(p + 1 - exponent, digits, 16);
+      p += 1 - exponent + count;
+    }
+    cur_ = p;
   }
   void PrintRealSlow(double value, int width, int precision);
 
