@@ -31,7 +31,8 @@ void aio_ios::write(const char* data, std::size_t size) {
     return;
   }
   if (file_ == nullptr) NEX_THROW_TEXT("Text output: no file or string attached");
-  if (std::fwrite(data, 1, size, file_) != size) NEX_THROW_TEXT("Text output: writing the file failed");
+  if (std::fwrite(data, 1, size, file_) != size)
+    NEX_THROW_TEXT("Text output: writing the file failed");
 }
 
 void aio_ios::close() {

@@ -32,26 +32,28 @@ inline constexpr char kDigitPairs[] =
     "8081828384858687888990919293949596979899";
 
 /// kPowers[i] = 10^i for i >= 1; kPowers[0] = 0 so that DigitCount(0) is 1.
-inline constexpr std::uint64_t kPowers[20] = {0ULL,
-                                              10ULL,
-                                              100ULL,
-                                              1000ULL,
-                                              10000ULL,
-                                              100000ULL,
-                                              1000000ULL,
-                                              10000000ULL,
-                                              100000000ULL,
-                                              1000000000ULL,
-                                              10000000000ULL,
-                                              100000000000ULL,
-                                              1000000000000ULL,
-                                              10000000000000ULL,
-                                              100000000000000ULL,
-                                              1000000000000000ULL,
-                                              10000000000000000ULL,
-                                              100000000000000000ULL,
-                                              1000000000000000000ULL,
-                                              10000000000000000000ULL};
+inline constexpr std::uint64_t kPowers[20] = {
+    0ULL,
+    10ULL,
+    100ULL,
+    1000ULL,
+    10000ULL,
+    100000ULL,
+    1000000ULL,
+    10000000ULL,
+    100000000ULL,
+    1000000000ULL,
+    10000000000ULL,
+    100000000000ULL,
+    1000000000000ULL,
+    10000000000000ULL,
+    100000000000000ULL,
+    1000000000000000ULL,
+    10000000000000000ULL,
+    100000000000000000ULL,
+    1000000000000000000ULL,
+    10000000000000000000ULL,
+};
 
 /// Number of decimal digits of `value` (1 for 0).
 inline int DigitCount(std::uint64_t value) noexcept {
@@ -147,12 +149,11 @@ inline char* LayoutReal(char* out, bool negative, const char* digits, int count,
   return p + count;
 }
 
-/// Significant digits of a real rounded to a given precision: the value is
-/// digits * 10^(exponent - count + 1), `digits` has `count` decimal digits and
-/// no trailing zeros.
+/// A real rounded to `precision` significant digits: the value is
+/// digits * 10^(exponent - precision + 1), where `digits` has exactly
+/// `precision` decimal digits (trailing zeros included).
 struct RoundedDigits {
   std::uint32_t digits;
-  int count;
   int exponent;
 };
 
@@ -180,17 +181,34 @@ inline bool RoundPrecise(double magnitude, int precision, RoundedDigits& rounded
   const double fraction = scaled - double(n);
   if (fraction > 0.5 - 1e-6 && fraction < 0.5 + 1e-6) return false;
   n += fraction > 0.5;
-  int count = precision;
   if (std::uint64_t(n) >= kPowers[precision]) {  // rounded up to the next power of ten
     n /= 10;
     ++exponent;
   }
-  while (n % 10 == 0) {
-    n /= 10;
-    --count;
-  }
-  rounded = {std::uint32_t(n), count, exponent};
+  rounded = {std::uint32_t(n), exponent};
   return true;
+}
+
+/// The eight decimal digits of n < 10^8 (leading zeros included) as ASCII in
+/// the bytes of a word, the first digit in the lowest byte: both halves of
+/// four digits are split into pairs and the pairs into digits in parallel,
+/// with multiplications by reciprocals that are exact in these ranges.
+inline std::uint64_t EightDigits(std::uint32_t n) noexcept {
+  const std::uint64_t merged = std::uint64_t(n / 10000) | (std::uint64_t(n % 10000) << 32);
+  const std::uint64_t hundreds = ((merged * 10486) >> 20) & 0x0000007F0000007FULL;  // v / 100
+  const std::uint64_t pairs = hundreds | ((merged - 100 * hundreds) << 16);
+  const std::uint64_t tens = ((pairs * 103) >> 10) & 0x000F000F000F000FULL;  // w / 10
+  const std::uint64_t digits = tens | ((pairs - 10 * tens) << 8);
+  return digits + 0x3030303030303030ULL;
+}
+
+/// Stores the eight bytes of a word, lowest byte first.
+inline void StoreBytes(char* out, std::uint64_t word) noexcept {
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(out, &word, 8);
+  } else {
+    for (int i = 0; i < 8; ++i) out[i] = char(word >> (8 * i));
+  }
 }
 
 /// Writes a finite, non-zero, normal |value| (sign given apart) rounded to
@@ -199,9 +217,15 @@ inline bool RoundPrecise(double magnitude, int precision, RoundedDigits& rounded
 inline char* FormatPrecise(char* out, bool negative, double magnitude, int precision) noexcept {
   RoundedDigits rounded;
   if (!RoundPrecise(magnitude, precision, rounded)) return nullptr;
+  std::uint32_t n = rounded.digits;
+  int count = precision;
+  while (n % 10 == 0) {
+    n /= 10;
+    --count;
+  }
   char digits[12];
-  WriteDigits(digits, rounded.digits, rounded.count);
-  return LayoutReal(out, negative, digits, rounded.count, rounded.exponent, precision);
+  WriteDigits(digits, n, count);
+  return LayoutReal(out, negative, digits, count, rounded.exponent, precision);
 }
 
 }  // namespace utl_StreamDetail
@@ -223,7 +247,9 @@ inline char* FormatPrecise(char* out, bool negative, double magnitude, int preci
 ///   float with the shortest digits that read back to the same value, in
 ///   fixed notation when the decimal exponent e of the first digit satisfies
 ///   -5 < e < limit, in exponent notation otherwise: 10.0 -> "10.",
-///   1234567.0 -> "1.234567e+06" (limit 6), 1e-05 -> "1e-05".
+///   1234567.0 -> "1.234567e+06" (limit 6), 1e-05 -> "1e-05". The limits
+///   are taken within [-5, 330]; from 309 on every double of at least 1e-4
+///   is written in fixed notation.
 ///
 /// Reals always show a decimal point or an exponent. Negative zero keeps its
 /// sign ("-0."). Infinities and NaN are written "inf", "-inf" and "nan" (the
@@ -384,7 +410,7 @@ class MDB_API utl_Stream {
   void PrintWide(int value, int width);
 
   void PrintReal(double value, int width, int precision) {
-    if (width <= kInlineWidth && precision >= 1 && precision <= 9) {
+    if (width <= kInlineWidth && precision >= 1 && precision <= 8) {
       std::uint64_t bits = std::bit_cast<std::uint64_t>(value);
       const bool negative = (bits >> 63) != 0;
       bits &= ~(std::uint64_t(1) << 63);
@@ -398,17 +424,22 @@ class MDB_API utl_Stream {
     }
     PrintRealSlow(value, width, precision);
   }
-  /// Writes rounded digits in the %g layout (the same text as
-  /// utl_StreamDetail::LayoutReal with the precision as limit), right-aligned
-  /// in `width` <= kInlineWidth. All copies have fixed sizes, so that they
-  /// compile to a few stores; the bytes they write past the text are
+  /// Writes rounded digits (precision <= 8) in the %g layout, the same text
+  /// as utl_StreamDetail::LayoutReal with the precision as limit,
+  /// right-aligned in `width` <= kInlineWidth. The digits stay in a register
+  /// and every store has a fixed size, so this compiles to a few stores and
+  /// no loads of freshly stored bytes; bytes stored past the text are
   /// overwritten later.
-  void PutRounded(const utl_StreamDetail::RoundedDigits& rounded, bool negative, int width, int precision) {
+  void PutRounded(const utl_StreamDetail::RoundedDigits& rounded, bool negative, int width,
+                  int precision) {
+    using utl_StreamDetail::StoreBytes;
     Room(kInlineWidth + 64);
-    char digits[32];
-    std::memset(digits, '0', sizeof digits);
-    utl_StreamDetail::WriteDigits(digits, rounded.digits, rounded.count);
-    const int count = rounded.count;
+    const std::uint64_t raw =
+        utl_StreamDetail::EightDigits(rounded.digits);  // 8 - precision leading '0's
+    // Digit values; the zero bytes at the top are the trailing zeros.
+    const std::uint64_t values = raw - 0x3030303030303030ULL;
+    const int count = precision - (std::countl_zero(values) >> 3);
+    const std::uint64_t digits = raw >> (8 * (8 - precision));  // first digit in the lowest byte
     const int exponent = rounded.exponent;
     const bool exponentForm = exponent < -4 || exponent >= precision;
     int size;
@@ -429,11 +460,12 @@ class MDB_API utl_Stream {
       }
       p += width - size;
     }
-    if (negative) *p++ = '-';
+    *p = '-';
+    p += int(negative);
     if (exponentForm) {
-      p[0] = digits[0];
+      p[0] = char(digits);
+      StoreBytes(p + 2, digits >> 8);
       p[1] = '.';
-      std::memcpy(p + 2, digits + 1, 16);
       p += count > 1 ? count + 1 : 1;
       p[0] = 'e';
       unsigned magnitude;
@@ -452,18 +484,19 @@ class MDB_API utl_Stream {
       std::memcpy(p, utl_StreamDetail::kDigitPairs + 2 * magnitude, 2);
       p += 2;
     } else if (exponent >= 0) {
-      const int whole = exponent + 1;  // <= precision <= 9
-      std::memcpy(p, digits, 16);      // the digits, then '0's
+      // All `precision` digits (trailing '0's included) fill the whole part.
+      const int whole = exponent + 1;  // <= precision
+      StoreBytes(p, digits);
       p[whole] = '.';
       if (count > whole) {
-        std::memcpy(p + whole + 1, digits + whole, 16);
+        StoreBytes(p + whole + 1, digits >> (8 * whole));
         p += count + 1;
       } else {
         p += whole + 1;
       }
     } else {
       std::memcpy(p, "0.000000", 8);
-      std::memcpy(p + 1 - exponent, digits, 16);
+      StoreBytes(p + 1 - exponent, digits);
       p += 1 - exponent + count;
     }
     cur_ = p;
