@@ -745,6 +745,17 @@ TEST(TextStream, WriteWithoutDeviceThrows) {
   ios.write("", 0);  // nothing to hand over: no error
 }
 
+TEST(TextStream, FullDeviceThrowsOnFlush) {
+  std::FILE* file = std::fopen("/dev/full", "wb");
+  if (file == nullptr) GTEST_SKIP() << "no /dev/full here";
+  aio_ios ios;
+  ios.attach(file, true);
+  utl_Stream stream(ios);
+  stream << "*Heading" << endl;
+  // The file is unbuffered, so the refusal shows at the write itself.
+  EXPECT_THROW(stream.Flush(), nex_TextException);
+}
+
 TEST(TextStream, SameBytesUnderCommaLocale) {
   const auto body = [](utl_Stream& s) {
     s << 1.5 << ", " << -0.25f << ", " << 1234567.0 << ", " << 1e-7 << endl;

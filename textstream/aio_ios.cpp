@@ -41,10 +41,6 @@ void aio_ios::close() {
   file_ = nullptr;
   owns_ = false;
   sink_ = nullptr;
-  if (file == nullptr) return;
-  if (owns) {
-    if (std::fclose(file) != 0) NEX_THROW_TEXT("Text output: closing the file failed");
-  } else if (std::fflush(file) != 0) {
-    NEX_THROW_TEXT("Text output: flushing the file failed");
-  }
+  if (file != nullptr && owns && std::fclose(file) != 0)
+    NEX_THROW_TEXT("Text output: closing the file failed");
 }
