@@ -1,8 +1,8 @@
 #pragma once
 // Reading of the steps, their procedures and their controls.
+#include <functional>
 #include <map>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <type_traits>

@@ -1,6 +1,6 @@
 #include "oif/impl/oif_EigenProcedures.h"
 
-#include "oif/impl/oif_KeywordLine.h"
+#include "oif/impl/oif_ProcedureLines.h"
 
 oif_Frequency::oif_Frequency(const kprC_Step& step)
     : step_(nex_canDynamicCastRef<kprC_FrequencyStep>(step, "oif_Frequency", __LINE__)) {}
@@ -40,18 +40,14 @@ void oif_Frequency::Write(utl_Stream& stream) const {
   line.End();
 
   if (lanczos) {
-    oif_DataLine data(stream);
-    data << step_.numEigen << step_.minFrequency << step_.maxFrequency << step_.shift << step_.blockSize
-         << step_.maxBlocks;
-    data.End(true);
+    oif_WriteValues(stream, step_.numEigen, step_.minFrequency, step_.maxFrequency, step_.shift, step_.blockSize,
+                    step_.maxBlocks);
     if (!step_.boundaries.empty() && !step_.omitBoundaries) {
       for (double boundary : step_.boundaries) stream << boundary << ", ";
       stream << endl;
     }
   } else if (step_.eigensolver == kprC_FrequencyStep::EIGENSOLVER_SUBSPACE) {
-    oif_DataLine data(stream);
-    data << step_.vectors << step_.maxIterations;
-    data.End(true);
+    oif_WriteValues(stream, step_.vectors, step_.maxIterations);
   }
 }
 
@@ -63,13 +59,10 @@ void oif_Buckle::Write(utl_Stream& stream) const {
   oif_KeywordLine line(stream, "*Buckle");
   if (lanczos) line.Param("eigensolver", "lanczos");
   line.End();
-  oif_DataLine data(stream);
-  data << step_.numEigen;
   if (lanczos)
-    data << step_.minEigen << step_.maxEigen << step_.blockSize << step_.maxBlocks;
+    oif_WriteValues(stream, step_.numEigen, step_.minEigen, step_.maxEigen, step_.blockSize, step_.maxBlocks);
   else
-    data << step_.maxEigen << step_.vectors << step_.maxIterations;
-  data.End(true);
+    oif_WriteValues(stream, step_.numEigen, step_.maxEigen, step_.vectors, step_.maxIterations);
 }
 
 oif_ComplexFrequency::oif_ComplexFrequency(const kprC_Step& step)
@@ -77,16 +70,8 @@ oif_ComplexFrequency::oif_ComplexFrequency(const kprC_Step& step)
 
 void oif_ComplexFrequency::Write(utl_Stream& stream) const {
   oif_KeywordLine(stream, "*Complex Frequency").Param("friction damping", step_.frictionDamping ? "YES" : "NO").End();
-  oif_DataLine data(stream);
-  data << step_.numEigen << step_.minFrequency;
   // The upper bound is stated when it bounds anything or a lower bound is given.
-  if (step_.maxFrequency < 1e18 || mdl_IsSet(step_.minFrequency))
-    data << step_.maxFrequency;
-  else
-    data.Empty();
-  if (step_.shift != 0.0)
-    data << step_.shift;
-  else
-    data.Empty();
-  data.End(true);
+  const bool bounded = step_.maxFrequency < 1e18 || mdl_IsSet(step_.minFrequency);
+  oif_WriteValues(stream, step_.numEigen, step_.minFrequency, bounded ? step_.maxFrequency : mdl_UnsetDouble,
+                  step_.shift != 0.0 ? step_.shift : mdl_UnsetDouble);
 }

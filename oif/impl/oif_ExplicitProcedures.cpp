@@ -1,6 +1,6 @@
 #include "oif/impl/oif_ExplicitProcedures.h"
 
-#include "oif/impl/oif_KeywordLine.h"
+#include "oif/impl/oif_ProcedureLines.h"
 
 namespace {
 
@@ -10,35 +10,22 @@ bool KnownScheme(int scheme) {
 
 /// The incrementation parameters that end the keyword line, and the data line.
 void Incrementation(oif_KeywordLine& line, utl_Stream& stream, const kprC_ExplicitStep& step) {
-  switch (step.scheme) {
-    case kprC_ExplicitStep::SCHEME_USER: {
-      line.Flag("direct user control");
-      line.End();
-      oif_DataLine data(stream);
-      data << step.timeIncrement << step.timePeriod;
-      data.End(true);
-      return;
-    }
-    case kprC_ExplicitStep::SCHEME_FIXED:
-      line.Flag("fixed time incrementation");
-      line.ParamUnlessDefault("scale factor", step.scaleFactor, 1.0);
-      line.End();
-      stream << ", ";
-      if (mdl_IsSet(step.timePeriod)) stream << step.timePeriod;
-      stream << endl;
-      return;
-    case kprC_ExplicitStep::SCHEME_ELEMENT_BY_ELEMENT:
-      line.Flag("element by element");
-      [[fallthrough]];
-    default:
-      line.ParamUnlessDefault("scale factor", step.scaleFactor, 1.0);
-      line.End();
-      stream << ", ";
-      if (mdl_IsSet(step.timePeriod)) stream << step.timePeriod;
-      if (mdl_IsSet(step.maxTimeInc)) stream << ",, " << step.maxTimeInc;
-      stream << endl;
-      return;
+  using S = kprC_ExplicitStep;
+  if (step.scheme == S::SCHEME_USER) {
+    line.Flag("direct user control");
+    line.End();
+    oif_WriteValues(stream, step.timeIncrement, step.timePeriod);
+    return;
   }
+  if (step.scheme == S::SCHEME_ELEMENT_BY_ELEMENT) line.Flag("element by element");
+  if (step.scheme == S::SCHEME_FIXED) line.Flag("fixed time incrementation");
+  line.ParamUnlessDefault("scale factor", step.scaleFactor, 1.0);
+  line.End();
+  stream << ", ";
+  if (mdl_IsSet(step.timePeriod)) stream << step.timePeriod;
+  // A fixed increment has no upper bound.
+  if (step.scheme != S::SCHEME_FIXED && mdl_IsSet(step.maxTimeInc)) stream << ",, " << step.maxTimeInc;
+  stream << endl;
 }
 
 const char* RegionText(const cow_String& region) { return region.empty() ? "Whole Model" : region.c_str(); }
@@ -110,9 +97,7 @@ void oif_BulkViscosity::Write(utl_Stream& stream) const {
   const auto* step = dynamic_cast<const kprC_ExplicitStep*>(step_);
   if (step == nullptr) return;
   stream << "*Bulk Viscosity" << endl;
-  oif_DataLine data(stream);
-  data << step->linearBulkViscosity << step->quadraticBulkViscosity;
-  data.End(true);
+  oif_WriteValues(stream, step->linearBulkViscosity, step->quadraticBulkViscosity);
 }
 
 void oif_VariableMassScaling::Write(utl_Stream& stream) const {

@@ -1,6 +1,6 @@
 #include "oif/impl/oif_ImplicitProcedures.h"
 
-#include "oif/impl/oif_KeywordLine.h"
+#include "oif/impl/oif_ProcedureLines.h"
 
 namespace {
 
@@ -46,20 +46,14 @@ void IncrementLine(utl_Stream& stream, const kprC_TimeIncrements& time, const ch
 /// `repeatInitial`: fixed incrementation repeats the initial increment as
 /// minimum and maximum (steady-state heat transfer).
 void TransientLine(utl_Stream& stream, const kprC_TimeIncrements& time, double endValue, bool repeatInitial) {
-  Value(stream, time.initialInc);
-  stream << ", ";
-  Value(stream, time.timePeriod);
-  stream << ", ";
+  oif_WriteField(stream, time.initialInc);
+  oif_WriteField(stream, time.timePeriod);
   if (time.IsAutomatic()) {
-    Value(stream, time.minInc);
-    stream << ", ";
-    Value(stream, time.maxInc);
-    stream << ", ";
+    oif_WriteField(stream, time.minInc);
+    oif_WriteField(stream, time.maxInc);
   } else if (repeatInitial) {
-    Value(stream, time.initialInc);
-    stream << ", ";
-    Value(stream, time.initialInc);
-    stream << ", ";
+    oif_WriteField(stream, time.initialInc);
+    oif_WriteField(stream, time.initialInc);
   } else {
     stream << ", ,";
   }
@@ -97,20 +91,15 @@ void oif_StaticRiks::Write(utl_Stream& stream) const {
   line.Flag("riks");
   line.End();
 
-  Value(stream, step_.initialInc);
-  stream << ", ";
-  Value(stream, step_.timePeriod);
-  stream << ", ";
+  oif_WriteField(stream, step_.initialInc);
+  oif_WriteField(stream, step_.timePeriod);
   if (step_.IsAutomatic()) {
-    Value(stream, step_.minInc);
-    stream << ", ";
-    if (step_.maxInc != kprC_StaticRiksStep::NoMaxArcInc) Value(stream, step_.maxInc);
-    stream << ", ";
+    oif_WriteField(stream, step_.minInc);
+    oif_WriteField(stream, step_.maxInc != kprC_StaticRiksStep::NoMaxArcInc ? step_.maxInc : mdl_UnsetDouble);
   } else {
     stream << ", " << ", ";
   }
-  Value(stream, step_.maxLPF);
-  stream << ", ";
+  oif_WriteField(stream, step_.maxLPF);
   if (!nodeSet_.empty()) {
     stream << nodeSet_ << ", ";
     if (mdl_IsSet(step_.dof)) stream << step_.dof;

@@ -1,6 +1,6 @@
 #include "oif/impl/oif_ModalProcedures.h"
 
-#include "oif/impl/oif_KeywordLine.h"
+#include "oif/impl/oif_ProcedureLines.h"
 #include "zkw/zkw_VelornName.h"
 
 namespace {
@@ -34,14 +34,6 @@ void Interval(oif_KeywordLine& line, int interval) {
     line.Param("interval", "EIGENFREQUENCY");
 }
 
-/// One data line of values separated by ", ".
-template <class... V>
-void Values(utl_Stream& stream, V... values) {
-  oif_DataLine data(stream);
-  (data << ... << values);
-  data.End(true);
-}
-
 // The parameters and the data line of each modal damping definition.
 void DampingParameters(oif_KeywordLine& line, const kprC_CompositeDamping&) { line.Param("modal", "COMPOSITE"); }
 void DampingParameters(oif_KeywordLine&, const kprC_DirectDamping&) {}
@@ -57,20 +49,20 @@ void DampingParameters(oif_KeywordLine& line, const kprC_StructuralDampingByFreq
   line.Flag("structural").Param("definition", "FREQUENCY RANGE");
 }
 
-void DampingRow(utl_Stream& s, const kprC_CompositeDamping::Row& r) { Values(s, r.firstMode, r.lastMode); }
-void DampingRow(utl_Stream& s, const kprC_DirectDamping::Row& r) { Values(s, r.firstMode, r.lastMode, r.fraction); }
+void DampingRow(utl_Stream& s, const kprC_CompositeDamping::Row& r) { oif_WriteValues(s, r.firstMode, r.lastMode); }
+void DampingRow(utl_Stream& s, const kprC_DirectDamping::Row& r) { oif_WriteValues(s, r.firstMode, r.lastMode, r.fraction); }
 void DampingRow(utl_Stream& s, const kprC_RayleighDamping::Row& r) {
-  Values(s, r.firstMode, r.lastMode, r.alpha, r.beta);
+  oif_WriteValues(s, r.firstMode, r.lastMode, r.alpha, r.beta);
 }
 void DampingRow(utl_Stream& s, const kprC_StructuralDamping::Row& r) {
-  Values(s, r.firstMode, r.lastMode, r.value);
+  oif_WriteValues(s, r.firstMode, r.lastMode, r.value);
 }
-void DampingRow(utl_Stream& s, const kprC_DirectDampingByFrequency::Row& r) { Values(s, r.frequency, r.value); }
+void DampingRow(utl_Stream& s, const kprC_DirectDampingByFrequency::Row& r) { oif_WriteValues(s, r.frequency, r.value); }
 void DampingRow(utl_Stream& s, const kprC_RayleighDampingByFrequency::Row& r) {
-  Values(s, r.frequency, r.alpha, r.beta);
+  oif_WriteValues(s, r.frequency, r.alpha, r.beta);
 }
 void DampingRow(utl_Stream& s, const kprC_StructuralDampingByFrequency::Row& r) {
-  Values(s, r.frequency, r.value);
+  oif_WriteValues(s, r.frequency, r.value);
 }
 
 }  // namespace
@@ -82,9 +74,7 @@ oif_ModalDynamics::oif_ModalDynamics(const kprC_Step& step, std::type_index prev
 void oif_ModalDynamics::Write(utl_Stream& stream) const {
   const bool continues = step_.continueAnalysis && previousKind_ == mdl_TypeId<kprC_ModalDynamicsStep>();
   oif_KeywordLine(stream, "*Modal dynamic").Param("continue", continues ? "YES" : "NO").End();
-  oif_DataLine data(stream);
-  data << step_.timeIncrement << step_.timePeriod;
-  data.End(true);
+  oif_WriteValues(stream, step_.timeIncrement, step_.timePeriod);
 }
 
 oif_SubspaceDynamics::oif_SubspaceDynamics(const kprC_Step& step)
@@ -95,10 +85,7 @@ void oif_SubspaceDynamics::Write(utl_Stream& stream) const {
   line.Flag("subspace");
   if (step_.vectors > 0) line.Param("vectors", step_.vectors);
   line.End();
-  oif_DataLine data(stream);
-  data << step_.timeIncrement << step_.timePeriod;
-  data.Empty();
-  data.End(true);
+  oif_WriteValues(stream, step_.timeIncrement, step_.timePeriod, mdl_UnsetDouble);
 }
 
 void oif_SelectEigenmodes::Write(utl_Stream& stream) const {
@@ -180,9 +167,7 @@ void oif_ResponseSpectrum::Write(utl_Stream& stream) const {
   line.End();
   for (const kprC_SpectrumComponent& component : step_.components) {
     stream << zkw_VelornName(component.spectrum) << ",";
-    oif_DataLine data(stream);
-    data << component.x << component.y << component.z << component.scale;
-    data.End(true);
+    oif_WriteValues(stream, component.x, component.y, component.z, component.scale);
   }
 }
 
