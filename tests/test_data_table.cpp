@@ -2,6 +2,7 @@
 // trailing-comma rules, empty columns and the placement rules.
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <functional>
 #include <numeric>
 
@@ -175,6 +176,22 @@ TEST(DataTableRules, RuleUAndRuleCI) {
   EXPECT_EQ(u(false, false, 0), " 1.5, 0.2,  4.\n");
   EXPECT_EQ(Printed(table, [](oif_DataTable& t) { t.ApplyRuleCI(false, 1); }), " 1.5, 0.2, , ,  4.\n");
   EXPECT_EQ(Printed(table, [](oif_DataTable& t) { t.ApplyRuleCI(true, 0); }), " 1.5, 0.2, ,  4.\n");
+}
+
+TEST(DataTableWidths, SameTextUnderACommaDecimalLocale) {
+  const kmaC_MaterialTable table = Table({{0.25, 1.5e-7, 210000.0}, {-3.75, 2.5, 1e20}});
+  const std::string inC = Printed(table);
+  const std::string previous = std::setlocale(LC_ALL, nullptr);
+  const char* found = nullptr;
+  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8", "fr_FR.utf8"})
+    if (std::setlocale(LC_ALL, name) != nullptr) {
+      found = name;
+      break;
+    }
+  if (found == nullptr) GTEST_SKIP() << "no comma-decimal locale is installed";
+  const std::string inLocale = Printed(table);
+  std::setlocale(LC_ALL, previous.c_str());
+  EXPECT_EQ(inLocale, inC) << found;
 }
 
 }  // namespace
