@@ -41,6 +41,8 @@ std::vector<double> ReadRow(const Ref& row) {
   return values;
 }
 
+std::string ValuesText(int count) { return std::to_string(count) + (count == 1 ? " value" : " values"); }
+
 std::string ColumnsText(int count) { return std::to_string(count) + (count == 1 ? " column" : " columns"); }
 
 /// A table given as rows of equal length, whose columns leave room for the
@@ -58,7 +60,7 @@ kmaC_MaterialTable ReadTable(const Ref& ref, bool temperatureDependency, int dep
     if (rows == 0) {
       columns = int(row.size());
     } else if (int(row.size()) != columns) {
-      rowRef.Fail("model.table", "this row has " + std::to_string(row.size()) + " values, the rows before it have " +
+      rowRef.Fail("model.table", "this row has " + ValuesText(int(row.size())) + ", the rows before it have " +
                                      std::to_string(columns) + "; all rows of a table have the same length");
     }
     values.insert(values.end(), row.begin(), row.end());

@@ -27,16 +27,22 @@ inline kmaC_MaterialOption Option(kmaC_OptionKind kind, const kmaC_MaterialTable
   return option;
 }
 
-/// What the option's keyword prints (built as the material keyword builds it).
-inline std::string Write(const kmaC_MaterialOption& option, bool viscoelastic = false) {
+/// Everything `body` writes on a stream with the job's settings.
+template <class F>
+std::string Written(F&& body) {
   std::string out;
   aio_ios ios;
   ios.attach(out);
   {
     utl_Stream stream(ios, 131, 6, 6);
-    oif_WriteOption(stream, option, viscoelastic);
+    body(stream);
   }
   return out;
+}
+
+/// What the option's keyword prints (built as the material keyword builds it).
+inline std::string Write(const kmaC_MaterialOption& option, bool viscoelastic = false) {
+  return Written([&](utl_Stream& stream) { oif_WriteOption(stream, option, viscoelastic); });
 }
 
 inline std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\n')); }

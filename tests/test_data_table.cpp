@@ -6,21 +6,13 @@
 #include <functional>
 #include <numeric>
 
+#include "material_support.h"
 #include "modeldb/mdl_Object.h"
 #include "oif/impl/oif_DataTable.h"
-#include "textstream/aio_ios.h"
 
 namespace {
 
-kmaC_MaterialTable Table(std::initializer_list<std::initializer_list<double>> rows) {
-  std::vector<double> values;
-  int columns = 0;
-  for (const auto& row : rows) {
-    columns = int(row.size());
-    values.insert(values.end(), row.begin(), row.end());
-  }
-  return kmaC_MaterialTable(int(rows.size()), columns, values);
-}
+using mtest::Table;
 
 kmaC_MaterialTable Sequence(int count) {
   std::vector<double> values(static_cast<std::size_t>(count));
@@ -29,14 +21,7 @@ kmaC_MaterialTable Sequence(int count) {
 }
 
 std::string Printed(const oif_DataTable& table) {
-  std::string out;
-  aio_ios ios;
-  ios.attach(out);
-  {
-    utl_Stream stream(ios, 131, 6, 6);
-    table.Print(stream);
-  }
-  return out;
+  return mtest::Written([&](utl_Stream& stream) { table.Print(stream); });
 }
 
 std::string Printed(const kmaC_MaterialTable& source, const std::function<void(oif_DataTable&)>& change = {}) {

@@ -9,9 +9,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "material_support.h"
 #include "modeldb/kmaC_Material.h"
-#include "oif/impl/oif_MaterialOptions.h"
-#include "textstream/aio_ios.h"
 
 namespace {
 
@@ -147,13 +146,7 @@ std::string GenerateSchema() {
 /// The keyword an option writes first.
 std::string KeywordOf(kmaC_OptionKind kind) {
   if (const oif_OptionRow* row = oif_FindOptionRow(kind)) return row->keyword;
-  std::string out;
-  aio_ios ios;
-  ios.attach(out);
-  {
-    utl_Stream stream(ios, 131, 6, 6);
-    oif_WriteOption(stream, kmaC_MaterialOption(kind));
-  }
+  const std::string out = mtest::Write(kmaC_MaterialOption(kind));
   return out.substr(0, out.find_first_of(",\n"));
 }
 

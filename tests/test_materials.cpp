@@ -240,7 +240,7 @@ TEST(MaterialFile, RefusesWithFilePointerProblemAndId) {
       {R"("materials": [{"name": "M", "gel": {"dependencies": 1}}])", "model.unknown-member",
        "/materials/0/gel/dependencies", "expected one of: table, temperatureDependency"},
       {R"("materials": [{"name": "M", "density": {"table": [[1, 2], [3]]}}])", "model.table",
-       "/materials/0/density/table/1", "this row has 1 values, the rows before it have 2"},
+       "/materials/0/density/table/1", "this row has 1 value, the rows before it have 2"},
       {R"("materials": [{"name": "M", "density": {"table": [[1], []]}}])", "model.table",
        "/materials/0/density/table/1", "a row of a table holds at least one value"},
       {R"("materials": [{"name": "M", "density": {"temperatureDependency": true, "dependencies": 1,
