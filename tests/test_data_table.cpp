@@ -62,6 +62,7 @@ TEST(DataTableLines, SeventeenAndTenValues) {
 TEST(DataTableLines, TableWithoutRowsPrintsNothing) {
   EXPECT_EQ(Printed(kmaC_MaterialTable()), "");
   EXPECT_EQ(Printed(kmaC_MaterialTable(0, 3, {})), "");
+  EXPECT_EQ(Printed(kmaC_MaterialTable(2, 0, {})), "");
 }
 
 TEST(DataTableWidths, FirstColumnOwnWidthOtherColumnsShareOne) {

@@ -104,7 +104,7 @@ void oif_DataTable::ApplyRuleCI(bool temperatureDependency, int dependencies) {
 }
 
 void oif_DataTable::Print(utl_Stream& stream) const {
-  if (source_.Rows() == 0) return;
+  if (source_.Rows() == 0 || columns_ == 0) return;
   for (int row = 0; row < rows_; ++row) {
     for (int column = 0; column < columns_; ++column) {
       if (column > 0 && column % 8 == 0) stream.LineBreak();

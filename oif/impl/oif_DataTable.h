@@ -51,7 +51,7 @@ class oif_DataTable {
   /// Prints every row: cells separated by ",", a line end after every 8th
   /// cell of a row (such a line has no trailing comma), and a closing ","
   /// on a row of one cell or whose last line holds one cell. Nothing when the
-  /// table has no rows.
+  /// table has no rows (or no columns).
   void Print(utl_Stream& stream) const;
 
   /// The cell text of one value in a column of `width` (for tests and for
