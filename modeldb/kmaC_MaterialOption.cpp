@@ -10,39 +10,39 @@ using K = kmaC_OptionKind;
 using A = kmaC_Attr;
 using T = kmaC_AttrType;
 
-constexpr kmaC_AttrSpec Real(A attr, double defaultValue, double minimum = -mdl_UnsetDouble) {
+constexpr kmaC_AttrInfo Real(A attr, double defaultValue, double minimum = -mdl_UnsetDouble) {
   return {attr, T::Real, defaultValue, nullptr, false, minimum};
 }
 /// A real that has no default: written only when given.
-constexpr kmaC_AttrSpec Given(A attr) { return {attr, T::Real, mdl_UnsetDouble}; }
-constexpr kmaC_AttrSpec Required(A attr) { return {attr, T::Real, mdl_UnsetDouble, nullptr, true}; }
-constexpr kmaC_AttrSpec Int(A attr, int defaultValue, int minimum) {
+constexpr kmaC_AttrInfo Given(A attr) { return {attr, T::Real, mdl_UnsetDouble}; }
+constexpr kmaC_AttrInfo Required(A attr) { return {attr, T::Real, mdl_UnsetDouble, nullptr, true}; }
+constexpr kmaC_AttrInfo Int(A attr, int defaultValue, int minimum) {
   return {attr, T::Int, double(defaultValue), nullptr, false, double(minimum)};
 }
-constexpr kmaC_AttrSpec GivenInt(A attr, int minimum) {
+constexpr kmaC_AttrInfo GivenInt(A attr, int minimum) {
   return {attr, T::Int, double(mdl_UnsetInt), nullptr, false, double(minimum)};
 }
-constexpr kmaC_AttrSpec Bool(A attr) { return {attr, T::Bool, 0.0}; }
-constexpr kmaC_AttrSpec Enum(A attr, const omu_PrimEnumBase& enumeration, int defaultValue = 0) {
+constexpr kmaC_AttrInfo Bool(A attr) { return {attr, T::Bool, 0.0}; }
+constexpr kmaC_AttrInfo Enum(A attr, const omu_PrimEnumBase& enumeration, int defaultValue = 0) {
   return {attr, T::Enum, double(defaultValue), &enumeration};
 }
-constexpr kmaC_AttrSpec Reals(A attr) { return {attr, T::Reals, 0.0}; }
-constexpr kmaC_AttrSpec Table(A attr) { return {attr, T::Table, 0.0}; }
+constexpr kmaC_AttrInfo Reals(A attr) { return {attr, T::Reals, 0.0}; }
+constexpr kmaC_AttrInfo Table(A attr) { return {attr, T::Table, 0.0}; }
 
 enum Shape : unsigned { NoTable = 0, HasTable = 1, Fields = 3 };
 
-constexpr kmaC_OptionSpec Row(K kind, const char* className, const char* fileName, Shape shape,
-                              std::initializer_list<kmaC_AttrSpec> attrs = {},
+constexpr kmaC_OptionInfo Row(K kind, const char* className, const char* fileName, Shape shape,
+                              std::initializer_list<kmaC_AttrInfo> attrs = {},
                               std::initializer_list<K> subOptions = {}) {
-  kmaC_OptionSpec spec;
-  spec.kind = kind;
-  spec.className = className;
-  spec.fileName = fileName;
-  spec.hasTable = (shape & HasTable) != 0;
-  spec.fieldDependent = shape == Fields;
-  for (const kmaC_AttrSpec& attr : attrs) spec.attrSpecs[std::size_t(spec.attrCount++)] = attr;
-  for (K sub : subOptions) spec.subOptionKinds[std::size_t(spec.subOptionCount++)] = sub;
-  return spec;
+  kmaC_OptionInfo info;
+  info.kind = kind;
+  info.className = className;
+  info.fileName = fileName;
+  info.hasTable = (shape & HasTable) != 0;
+  info.fieldDependent = shape == Fields;
+  for (const kmaC_AttrInfo& attr : attrs) info.attrInfos[std::size_t(info.attrCount++)] = attr;
+  for (K sub : subOptions) info.subOptionKinds[std::size_t(info.subOptionCount++)] = sub;
+  return info;
 }
 
 constexpr auto& kAniso = kmaC_Conductivity::Type;
@@ -50,7 +50,7 @@ constexpr auto& kModuli = kmaC_Elastic::Moduli;
 
 // One row per kind, in kind order (checked below). Sub-options are listed in
 // the order in which their parent writes them.
-constexpr kmaC_OptionSpec kSpecs[] = {
+constexpr kmaC_OptionInfo kInfos[] = {
     Row(K::AcousticMedium, "kmaC_AcousticMedium", "acousticMedium", Fields, {Table(A::VolumetricDrag)}),
     Row(K::CapPlasticity, "kmaC_CapPlasticity", "capPlasticity", Fields, {},
         {K::CapCreepCohesion, K::CapCreepConsolidation, K::CapHardening}),
@@ -211,9 +211,9 @@ constexpr kmaC_OptionSpec kSpecs[] = {
 };
 
 constexpr bool InKindOrder() {
-  if (std::size(kSpecs) != std::size_t(kmaC_OptionKindCount)) return false;
+  if (std::size(kInfos) != std::size_t(kmaC_OptionKindCount)) return false;
   for (int i = 0; i < kmaC_OptionKindCount; ++i)
-    if (int(kSpecs[i].kind) != i) return false;
+    if (int(kInfos[i].kind) != i) return false;
   return true;
 }
 static_assert(InKindOrder(), "the option table needs one row per kind, in kind order");
@@ -231,15 +231,15 @@ constexpr const char* kAttrNames[] = {
 };
 static_assert(std::size(kAttrNames) == std::size_t(kmaC_AttrCount));
 
-kmaC_AttrValue DefaultValue(const kmaC_AttrSpec& spec) {
-  switch (spec.type) {
+kmaC_AttrValue DefaultValue(const kmaC_AttrInfo& info) {
+  switch (info.type) {
     case T::Real:
-      return spec.defaultValue;
+      return info.defaultValue;
     case T::Int:
     case T::Enum:
-      return int(spec.defaultValue);
+      return int(info.defaultValue);
     case T::Bool:
-      return spec.defaultValue != 0.0;
+      return info.defaultValue != 0.0;
     case T::Reals:
       return std::vector<double>();
     case T::Table:
@@ -255,30 +255,30 @@ const char* kmaC_AttrName(kmaC_Attr attr) {
   return kAttrNames[int(attr)];
 }
 
-int kmaC_OptionSpec::AttrIndex(kmaC_Attr attr) const noexcept {
+int kmaC_OptionInfo::AttrIndex(kmaC_Attr attr) const noexcept {
   for (int i = 0; i < attrCount; ++i)
-    if (attrSpecs[std::size_t(i)].attr == attr) return i;
+    if (attrInfos[std::size_t(i)].attr == attr) return i;
   return -1;
 }
 
-int kmaC_OptionSpec::SubOptionIndex(kmaC_OptionKind kind) const noexcept {
+int kmaC_OptionInfo::SubOptionIndex(kmaC_OptionKind kind) const noexcept {
   for (int i = 0; i < subOptionCount; ++i)
     if (subOptionKinds[std::size_t(i)] == kind) return i;
   return -1;
 }
 
-std::span<const kmaC_OptionSpec> kmaC_OptionSpecs() { return kSpecs; }
+std::span<const kmaC_OptionInfo> kmaC_OptionTable() { return kInfos; }
 
-const kmaC_OptionSpec& kmaC_Spec(kmaC_OptionKind kind) {
+const kmaC_OptionInfo& kmaC_Info(kmaC_OptionKind kind) {
   NEX_ASSERT(int(kind) >= 0 && int(kind) < kmaC_OptionKindCount);
-  return kSpecs[int(kind)];
+  return kInfos[int(kind)];
 }
 
 kmaC_MaterialOption::kmaC_MaterialOption(kmaC_OptionKind kind) : kind_(kind) {
-  const kmaC_OptionSpec& spec = kmaC_Spec(kind);
-  values_.reserve(std::size_t(spec.attrCount));
-  for (const kmaC_AttrSpec& attr : spec.Attrs()) values_.push_back(DefaultValue(attr));
-  subOptions_.resize(std::size_t(spec.subOptionCount));
+  const kmaC_OptionInfo& info = kmaC_Info(kind);
+  values_.reserve(std::size_t(info.attrCount));
+  for (const kmaC_AttrInfo& attr : info.Attrs()) values_.push_back(DefaultValue(attr));
+  subOptions_.resize(std::size_t(info.subOptionCount));
 }
 
 void kmaC_MaterialOption::SetTable(kmaC_MaterialTable table, bool temperatureDependency, int dependencies) {
@@ -289,10 +289,10 @@ void kmaC_MaterialOption::SetTable(kmaC_MaterialTable table, bool temperatureDep
 }
 
 const kmaC_AttrValue& kmaC_MaterialOption::Value(kmaC_Attr attr, kmaC_AttrType type) const {
-  const kmaC_OptionSpec& spec = Spec();
-  const int index = spec.AttrIndex(attr);
+  const kmaC_OptionInfo& info = Info();
+  const int index = info.AttrIndex(attr);
   NEX_ASSERT(index >= 0);
-  const kmaC_AttrType held = spec.attrSpecs[std::size_t(index)].type;
+  const kmaC_AttrType held = info.attrInfos[std::size_t(index)].type;
   NEX_ASSERT(held == type || (type == kmaC_AttrType::Int && held == kmaC_AttrType::Enum));
   return values_[std::size_t(index)];
 }
@@ -312,17 +312,17 @@ const kmaC_TableData* kmaC_MaterialOption::TableAttr(kmaC_Attr attr) const {
 }
 
 bool kmaC_MaterialOption::IsGiven(kmaC_Attr attr) const {
-  const kmaC_OptionSpec& spec = Spec();
-  const int index = spec.AttrIndex(attr);
+  const kmaC_OptionInfo& info = Info();
+  const int index = info.AttrIndex(attr);
   NEX_ASSERT(index >= 0);
-  const kmaC_AttrSpec& attrSpec = spec.attrSpecs[std::size_t(index)];
+  const kmaC_AttrInfo& attrInfo = info.attrInfos[std::size_t(index)];
   const kmaC_AttrValue& value = values_[std::size_t(index)];
-  switch (attrSpec.type) {
+  switch (attrInfo.type) {
     case T::Real:
-      return std::get<double>(value) != attrSpec.defaultValue;
+      return std::get<double>(value) != attrInfo.defaultValue;
     case T::Int:
     case T::Enum:
-      return std::get<int>(value) != int(attrSpec.defaultValue);
+      return std::get<int>(value) != int(attrInfo.defaultValue);
     case T::Bool:
       return std::get<bool>(value);
     case T::Reals:
@@ -345,14 +345,14 @@ void kmaC_MaterialOption::Set(kmaC_Attr attr, kmaC_TableData table) {
 }
 
 const kmaC_MaterialOption* kmaC_MaterialOption::SubOption(kmaC_OptionKind kind) const {
-  const int index = Spec().SubOptionIndex(kind);
+  const int index = Info().SubOptionIndex(kind);
   NEX_ASSERT(index >= 0);
   return subOptions_[std::size_t(index)].get();
 }
 
 void kmaC_MaterialOption::SetSubOption(std::shared_ptr<const kmaC_MaterialOption> option) {
   NEX_ASSERT(option != nullptr);
-  const int index = Spec().SubOptionIndex(option->Kind());
+  const int index = Info().SubOptionIndex(option->Kind());
   NEX_ASSERT(index >= 0);
   subOptions_[std::size_t(index)] = std::move(option);
 }

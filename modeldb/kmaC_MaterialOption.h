@@ -6,7 +6,7 @@
 // the table's temperature dependence and number of field variables, the
 // values of its attributes and its sub-options. Which attributes and
 // sub-options a kind has, with their types and defaults, is described once,
-// in the option table (kmaC_OptionSpecs()); the model file loader reads every
+// in the option table (kmaC_OptionTable()); the model file loader reads every
 // kind from it and the writer prints from it.
 #include <array>
 #include <memory>
@@ -71,7 +71,7 @@ enum class kmaC_AttrType : unsigned char {
   Table,  ///< a further table of the option with its own temperature dependence and field variables
 };
 
-struct kmaC_AttrSpec {
+struct kmaC_AttrInfo {
   kmaC_Attr attr{};
   kmaC_AttrType type{};
   double defaultValue = 0;                       ///< Real, Int, Bool (0/1), Enum
@@ -80,18 +80,18 @@ struct kmaC_AttrSpec {
   double minimum = -mdl_UnsetDouble;             ///< Int and Real: smallest accepted value
 };
 
-struct kmaC_OptionSpec {
+struct kmaC_OptionInfo {
   kmaC_OptionKind kind{};
   const char* className = nullptr;  ///< "kmaC_Elastic"
   const char* fileName = nullptr;   ///< name in the model file ("elastic")
   bool hasTable = false;            ///< the option has a data table
   bool fieldDependent = false;      ///< its table may carry field-variable columns (dependencies)
-  std::array<kmaC_AttrSpec, 12> attrSpecs{};
+  std::array<kmaC_AttrInfo, 12> attrInfos{};
   int attrCount = 0;
   std::array<kmaC_OptionKind, 6> subOptionKinds{};
   int subOptionCount = 0;
 
-  std::span<const kmaC_AttrSpec> Attrs() const noexcept { return {attrSpecs.data(), std::size_t(attrCount)}; }
+  std::span<const kmaC_AttrInfo> Attrs() const noexcept { return {attrInfos.data(), std::size_t(attrCount)}; }
   std::span<const kmaC_OptionKind> SubOptions() const noexcept {
     return {subOptionKinds.data(), std::size_t(subOptionCount)};
   }
@@ -102,9 +102,9 @@ struct kmaC_OptionSpec {
 };
 
 /// The option table: one row per kind, in kind order.
-MDB_API std::span<const kmaC_OptionSpec> kmaC_OptionSpecs();
+MDB_API std::span<const kmaC_OptionInfo> kmaC_OptionTable();
 /// The row of a kind; asserts that the kind is one of the table.
-MDB_API const kmaC_OptionSpec& kmaC_Spec(kmaC_OptionKind kind);
+MDB_API const kmaC_OptionInfo& kmaC_Info(kmaC_OptionKind kind);
 
 /// A further table of an option (volumetric drag, exsorption, unloading).
 struct kmaC_TableData {
@@ -123,7 +123,7 @@ class MDB_API kmaC_MaterialOption {
   explicit kmaC_MaterialOption(kmaC_OptionKind kind);
 
   kmaC_OptionKind Kind() const noexcept { return kind_; }
-  const kmaC_OptionSpec& Spec() const { return kmaC_Spec(kind_); }
+  const kmaC_OptionInfo& Info() const { return kmaC_Info(kind_); }
 
   const kmaC_MaterialTable& Table() const noexcept { return table_; }
   bool TemperatureDependency() const noexcept { return temperatureDependency_; }

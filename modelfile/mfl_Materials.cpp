@@ -105,78 +105,78 @@ kmaC_TableData ReadTableData(const Ref& ref) {
   return data;
 }
 
-void CheckMinimum(const Ref& ref, double value, const kmaC_AttrSpec& spec) {
-  if (value < spec.minimum)
-    ref.Fail("model.range", std::string(kmaC_AttrName(spec.attr)) + " must be at least " +
-                                std::to_string(int(spec.minimum)));
+void CheckMinimum(const Ref& ref, double value, const kmaC_AttrInfo& info) {
+  if (value < info.minimum)
+    ref.Fail("model.range", std::string(kmaC_AttrName(info.attr)) + " must be at least " +
+                                std::to_string(int(info.minimum)));
 }
 
-void ReadAttr(const Ref& ref, const kmaC_AttrSpec& spec, kmaC_MaterialOption& option) {
-  switch (spec.type) {
+void ReadAttr(const Ref& ref, const kmaC_AttrInfo& info, kmaC_MaterialOption& option) {
+  switch (info.type) {
     case kmaC_AttrType::Real: {
       const double value = ref.AsDouble();
-      CheckMinimum(ref, value, spec);
-      option.Set(spec.attr, value);
+      CheckMinimum(ref, value, info);
+      option.Set(info.attr, value);
       return;
     }
     case kmaC_AttrType::Int: {
       const int value = ref.AsInt();
-      CheckMinimum(ref, value, spec);
-      option.Set(spec.attr, value);
+      CheckMinimum(ref, value, info);
+      option.Set(info.attr, value);
       return;
     }
     case kmaC_AttrType::Bool:
-      option.Set(spec.attr, ref.AsBool());
+      option.Set(info.attr, ref.AsBool());
       return;
     case kmaC_AttrType::Enum:
-      option.Set(spec.attr, ReadEnum(ref, *spec.enumeration));
+      option.Set(info.attr, ReadEnum(ref, *info.enumeration));
       return;
     case kmaC_AttrType::Reals:
-      option.Set(spec.attr, ref.Reals());
+      option.Set(info.attr, ref.Reals());
       return;
     case kmaC_AttrType::Table:
-      option.Set(spec.attr, ReadTableData(ref));
+      option.Set(info.attr, ReadTableData(ref));
       return;
   }
 }
 
 /// The members an option of this kind may have, for messages.
-std::string AllowedMembers(const kmaC_OptionSpec& spec) {
+std::string AllowedMembers(const kmaC_OptionInfo& info) {
   std::string list;
   const auto add = [&](const char* name) { list += (list.empty() ? "" : ", ") + std::string(name); };
-  if (spec.hasTable) {
+  if (info.hasTable) {
     add("table");
     add("temperatureDependency");
   }
-  if (spec.fieldDependent) add("dependencies");
-  for (const kmaC_AttrSpec& attr : spec.Attrs()) add(kmaC_AttrName(attr.attr));
-  for (kmaC_OptionKind sub : spec.SubOptions()) add(kmaC_Spec(sub).fileName);
+  if (info.fieldDependent) add("dependencies");
+  for (const kmaC_AttrInfo& attr : info.Attrs()) add(kmaC_AttrName(attr.attr));
+  for (kmaC_OptionKind sub : info.SubOptions()) add(kmaC_Info(sub).fileName);
   return list.empty() ? "(nothing)" : list;
 }
 
 std::shared_ptr<const kmaC_MaterialOption> ReadOption(kmaC_OptionKind kind, const Ref& ref) {
-  const kmaC_OptionSpec& spec = kmaC_Spec(kind);
+  const kmaC_OptionInfo& info = kmaC_Info(kind);
   if (!ref.IsObject())
-    ref.Fail("model.type", std::string("expected an object holding the ") + spec.fileName + " behaviour");
+    ref.Fail("model.type", std::string("expected an object holding the ") + info.fileName + " behaviour");
   auto option = std::make_shared<kmaC_MaterialOption>(kind);
-  const TableLayout layout = spec.hasTable ? ReadLayout(ref, spec.fieldDependent) : TableLayout();
+  const TableLayout layout = info.hasTable ? ReadLayout(ref, info.fieldDependent) : TableLayout();
   ref.ForEachMember([&](const std::string& key, const Ref& value) {
-    if (spec.hasTable && (key == "table" || key == "temperatureDependency")) return;
-    if (spec.fieldDependent && key == "dependencies") return;
-    for (const kmaC_AttrSpec& attr : spec.Attrs())
+    if (info.hasTable && (key == "table" || key == "temperatureDependency")) return;
+    if (info.fieldDependent && key == "dependencies") return;
+    for (const kmaC_AttrInfo& attr : info.Attrs())
       if (key == kmaC_AttrName(attr.attr)) return ReadAttr(value, attr, *option);
-    for (kmaC_OptionKind sub : spec.SubOptions())
-      if (key == kmaC_Spec(sub).fileName) return option->SetSubOption(ReadOption(sub, value));
-    value.Fail("model.unknown-member", "unknown member " + Quoted(key) + " of " + spec.fileName +
-                                           "; expected one of: " + AllowedMembers(spec));
+    for (kmaC_OptionKind sub : info.SubOptions())
+      if (key == kmaC_Info(sub).fileName) return option->SetSubOption(ReadOption(sub, value));
+    value.Fail("model.unknown-member", "unknown member " + Quoted(key) + " of " + info.fileName +
+                                           "; expected one of: " + AllowedMembers(info));
   });
-  for (const kmaC_AttrSpec& attr : spec.Attrs())
+  for (const kmaC_AttrInfo& attr : info.Attrs())
     if (attr.required) ref.Get(kmaC_AttrName(attr.attr));  // refuses the missing member
-  if (spec.hasTable && ref.Has("table")) {
+  if (info.hasTable && ref.Has("table")) {
     const Ref tableRef = ref.Get("table");
     kmaC_MaterialTable table = ReadTable(tableRef, layout.temperatureDependency, layout.dependencies);
     const int own = table.Columns() - (layout.temperatureDependency ? 1 : 0) - layout.dependencies;
-    if (spec.AttrIndex(kmaC_Attr::RateData) >= 0 && option->Flag(kmaC_Attr::RateData) && table.Rows() > 0 && own < 3)
+    if (info.AttrIndex(kmaC_Attr::RateData) >= 0 && option->Flag(kmaC_Attr::RateData) && table.Rows() > 0 && own < 3)
       tableRef.Fail("model.table", "with rate data the table carries the rate in column 3 (index 2); it has " +
                                        ColumnsText(own) + " of values");
     option->SetTable(std::move(table), layout.temperatureDependency, layout.dependencies);
@@ -189,8 +189,8 @@ std::shared_ptr<const kmaC_MaterialOption> ReadOption(kmaC_OptionKind kind, cons
 /// The kinds a material holds directly: the behaviours and the gasket behaviours.
 std::vector<kmaC_OptionKind> MaterialKinds() {
   std::vector<kmaC_OptionKind> kinds;
-  for (const kmaC_OptionSpec& spec : kmaC_OptionSpecs())
-    if (kmaC_Material::SlotOf(spec.kind) >= 0) kinds.push_back(spec.kind);
+  for (const kmaC_OptionInfo& info : kmaC_OptionTable())
+    if (kmaC_Material::SlotOf(info.kind) >= 0) kinds.push_back(info.kind);
   return kinds;
 }
 
@@ -222,9 +222,9 @@ void ReadMaterials(const Ref& materials, ddb_ModelContents& contents) {
       if (key == "name") return;
       if (key == "regularization") return material->SetRegularization(ReadRegularization(value));
       for (kmaC_OptionKind kind : kinds)
-        if (key == kmaC_Spec(kind).fileName) return material->SetOption(ReadOption(kind, value));
+        if (key == kmaC_Info(kind).fileName) return material->SetOption(ReadOption(kind, value));
       std::string expected = "name, regularization";
-      for (kmaC_OptionKind kind : kinds) expected += std::string(", ") + kmaC_Spec(kind).fileName;
+      for (kmaC_OptionKind kind : kinds) expected += std::string(", ") + kmaC_Info(kind).fileName;
       value.Fail("model.unknown-member",
                  "unknown member " + Quoted(key) + " of a material; expected one of: " + expected);
     });

@@ -64,10 +64,10 @@ TEST(MaterialOption, AttributesAndSubOptionsOutsideTheKindAreBrokenInvariants) {
 
 TEST(MaterialOption, TableShapesOfTheKinds) {
   std::set<std::string> fileNames;
-  for (const kmaC_OptionSpec& spec : kmaC_OptionSpecs()) {
-    EXPECT_TRUE(fileNames.insert(spec.fileName).second) << spec.fileName;
-    EXPECT_TRUE(spec.hasTable || !spec.fieldDependent) << spec.fileName;
-    for (const kmaC_AttrSpec& attr : spec.Attrs()) {
+  for (const kmaC_OptionInfo& info : kmaC_OptionTable()) {
+    EXPECT_TRUE(fileNames.insert(info.fileName).second) << info.fileName;
+    EXPECT_TRUE(info.hasTable || !info.fieldDependent) << info.fileName;
+    for (const kmaC_AttrInfo& attr : info.Attrs()) {
       const std::string name = kmaC_AttrName(attr.attr);
       EXPECT_TRUE(name != "table" && name != "temperatureDependency" && name != "dependencies") << name;
       EXPECT_EQ(attr.type == kmaC_AttrType::Enum, attr.enumeration != nullptr) << name;

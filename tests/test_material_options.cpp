@@ -42,7 +42,7 @@ TEST(MaterialOptionTable, EveryKindHasExactlyOneWriter) {
   EXPECT_EQ(own.size(), oif_OwnClassOptionKinds().size());
   for (int k = 0; k < kmaC_OptionKindCount; ++k) {
     const K kind = K(k);
-    EXPECT_NE(oif_FindOptionRow(kind) != nullptr, own.count(kind) != 0) << kmaC_Spec(kind).className;
+    EXPECT_NE(oif_FindOptionRow(kind) != nullptr, own.count(kind) != 0) << kmaC_Info(kind).className;
   }
   EXPECT_EQ(oif_OptionRows().size() + own.size(), std::size_t(kmaC_OptionKindCount));
 }
@@ -51,26 +51,26 @@ TEST(MaterialOptionTable, KindsOutsideTheTableAreUnimplemented) {
   for (K kind : oif_OwnClassOptionKinds()) {
     try {
       oif_MaterialOptionKeyword keyword{kmaC_MaterialOption(kind)};
-      ADD_FAILURE() << kmaC_Spec(kind).className << " has a row";
+      ADD_FAILURE() << kmaC_Info(kind).className << " has a row";
     } catch (const nex_TextException& error) {
-      EXPECT_EQ(error.Message(), std::string("Unimplemented material option ") + kmaC_Spec(kind).className);
+      EXPECT_EQ(error.Message(), std::string("Unimplemented material option ") + kmaC_Info(kind).className);
     }
   }
 }
 
 TEST(MaterialOptionTable, RowsAgreeWithTheModelDatabase) {
   for (const oif_OptionRow& row : oif_OptionRows()) {
-    const kmaC_OptionSpec& spec = kmaC_Spec(row.kind);
+    const kmaC_OptionInfo& info = kmaC_Info(row.kind);
     SCOPED_TRACE(row.className);
-    EXPECT_EQ(HasDependencies(row), spec.fieldDependent);
-    EXPECT_EQ(PrintsTable(row.data), spec.hasTable);
-    EXPECT_TRUE(std::equal(row.SubOptions().begin(), row.SubOptions().end(), spec.SubOptions().begin(),
-                           spec.SubOptions().end()));
+    EXPECT_EQ(HasDependencies(row), info.fieldDependent);
+    EXPECT_EQ(PrintsTable(row.data), info.hasTable);
+    EXPECT_TRUE(std::equal(row.SubOptions().begin(), row.SubOptions().end(), info.SubOptions().begin(),
+                           info.SubOptions().end()));
     for (const oif_Param& param : row.Params()) {
       if (param.rule == oif_ParamRule::Dependencies || param.rule == oif_ParamRule::Literal) continue;
-      const int index = spec.AttrIndex(param.attr);
+      const int index = info.AttrIndex(param.attr);
       ASSERT_GE(index, 0) << kmaC_AttrName(param.attr);
-      const kmaC_AttrType type = spec.Attrs()[std::size_t(index)].type;
+      const kmaC_AttrType type = info.Attrs()[std::size_t(index)].type;
       switch (param.rule) {
         case oif_ParamRule::Number:
         case oif_ParamRule::NumberAlways:
@@ -86,17 +86,17 @@ TEST(MaterialOptionTable, RowsAgreeWithTheModelDatabase) {
     const bool lineData = row.data == oif_DataRule::IntLine || row.data == oif_DataRule::RealLine ||
                           row.data == oif_DataRule::TwoReals;
     if (lineData) {
-      EXPECT_GE(spec.AttrIndex(row.dataAttr), 0);
+      EXPECT_GE(info.AttrIndex(row.dataAttr), 0);
     }
     if (row.data == oif_DataRule::TwoReals) {
-      EXPECT_GE(spec.AttrIndex(row.dataAttr2), 0);
+      EXPECT_GE(info.AttrIndex(row.dataAttr2), 0);
     }
   }
 }
 
 TEST(MaterialOptionTable, ClassNamesFollowTheModelDatabase) {
   for (const oif_OptionRow& row : oif_OptionRows()) {
-    const std::string expected = std::string("oif_") + (kmaC_Spec(row.kind).className + 5);
+    const std::string expected = std::string("oif_") + (kmaC_Info(row.kind).className + 5);
     if (row.kind == K::GasketTransverseShearElasticity || row.kind == K::GasketMembraneElasticity)
       EXPECT_EQ(std::string(row.className), "oif_GasketElasticity");
     else
@@ -111,14 +111,14 @@ TEST(MaterialOptionTable, ClassNamesFollowTheModelDatabase) {
 TEST(MaterialOptionLines, EveryRowWithAndWithoutDependencies) {
   for (const oif_OptionRow& row : oif_OptionRows()) {
     SCOPED_TRACE(row.className);
-    const kmaC_OptionSpec& spec = kmaC_Spec(row.kind);
+    const kmaC_OptionInfo& info = kmaC_Info(row.kind);
     kmaC_MaterialOption plain(row.kind);
     if (row.kind == K::Permeability) plain.Set(A::Specific, 9.81);
-    if (spec.hasTable) plain.SetTable(Table({{1.5, 2.5, 3.5, 4.5}}));
+    if (info.hasTable) plain.SetTable(Table({{1.5, 2.5, 3.5, 4.5}}));
     const std::string first = FirstLine(Write(plain));
     EXPECT_EQ(first.rfind(row.keyword, 0), 0u) << first;
     EXPECT_EQ(first.find("dependencies"), std::string::npos) << first;
-    if (!spec.fieldDependent) continue;
+    if (!info.fieldDependent) continue;
     kmaC_MaterialOption dependent = plain;
     dependent.SetTable(Table({{1.5, 2.5, 3.5, 4.5}}), false, 2);
     const std::string text = Write(dependent);

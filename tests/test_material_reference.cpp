@@ -47,7 +47,7 @@ std::string EnumKey(const omu_PrimEnumBase& enumeration) {
 
 std::string Quote(const std::string& text) { return "\"" + text + "\""; }
 
-std::string AttrSchema(const kmaC_AttrSpec& attr) {
+std::string AttrSchema(const kmaC_AttrInfo& attr) {
   switch (attr.type) {
     case kmaC_AttrType::Real:
       return R"({"type": "number"})";
@@ -81,9 +81,9 @@ std::string GenerateSchema() {
       "properties": {
         "name": {"$ref": "common.schema.json#/$defs/name"},
         "regularization": {"$ref": "#/$defs/regularization"})";
-  for (const kmaC_OptionSpec& spec : kmaC_OptionSpecs())
-    if (kmaC_Material::SlotOf(spec.kind) >= 0)
-      out << ",\n        " << Quote(spec.fileName) << ": {\"$ref\": \"#/$defs/" << spec.fileName << "\"}";
+  for (const kmaC_OptionInfo& info : kmaC_OptionTable())
+    if (kmaC_Material::SlotOf(info.kind) >= 0)
+      out << ",\n        " << Quote(info.fileName) << ": {\"$ref\": \"#/$defs/" << info.fileName << "\"}";
   out << R"(
       }
     },
@@ -110,10 +110,10 @@ std::string GenerateSchema() {
         "dependencies": {"type": "integer", "minimum": 0, "maximum": 2147483647}
       }
     })";
-  for (const kmaC_OptionSpec& spec : kmaC_OptionSpecs()) {
-    out << ",\n    " << Quote(spec.fileName) << ": {\n      \"type\": \"object\",\n";
+  for (const kmaC_OptionInfo& info : kmaC_OptionTable()) {
+    out << ",\n    " << Quote(info.fileName) << ": {\n      \"type\": \"object\",\n";
     std::string required;
-    for (const kmaC_AttrSpec& attr : spec.Attrs())
+    for (const kmaC_AttrInfo& attr : info.Attrs())
       if (attr.required) required += (required.empty() ? "" : ", ") + Quote(kmaC_AttrName(attr.attr));
     if (!required.empty()) out << "      \"required\": [" << required << "],\n";
     out << "      \"additionalProperties\": false,\n      \"properties\": {";
@@ -122,14 +122,14 @@ std::string GenerateSchema() {
       out << (first ? "\n" : ",\n") << "        " << Quote(name) << ": " << schema;
       first = false;
     };
-    if (spec.hasTable) {
+    if (info.hasTable) {
       member("table", R"({"$ref": "#/$defs/table"})");
       member("temperatureDependency", R"({"type": "boolean"})");
     }
-    if (spec.fieldDependent) member("dependencies", R"({"type": "integer", "minimum": 0, "maximum": 2147483647})");
-    for (const kmaC_AttrSpec& attr : spec.Attrs()) member(kmaC_AttrName(attr.attr), AttrSchema(attr));
-    for (kmaC_OptionKind sub : spec.SubOptions())
-      member(kmaC_Spec(sub).fileName, R"({"$ref": "#/$defs/)" + std::string(kmaC_Spec(sub).fileName) + "\"}");
+    if (info.fieldDependent) member("dependencies", R"({"type": "integer", "minimum": 0, "maximum": 2147483647})");
+    for (const kmaC_AttrInfo& attr : info.Attrs()) member(kmaC_AttrName(attr.attr), AttrSchema(attr));
+    for (kmaC_OptionKind sub : info.SubOptions())
+      member(kmaC_Info(sub).fileName, R"({"$ref": "#/$defs/)" + std::string(kmaC_Info(sub).fileName) + "\"}");
     out << (first ? "}\n    }" : "\n      }\n    }");
   }
   for (const omu_PrimEnumBase* enumeration : kmaC_AllEnumerations) {
@@ -150,7 +150,7 @@ std::string KeywordOf(kmaC_OptionKind kind) {
   return out.substr(0, out.find_first_of(",\n"));
 }
 
-std::string AttrDoc(const kmaC_AttrSpec& attr) {
+std::string AttrDoc(const kmaC_AttrInfo& attr) {
   std::string text = "`";
   text.append(kmaC_AttrName(attr.attr)).append("` ");
   switch (attr.type) {
@@ -185,17 +185,17 @@ std::string GenerateDocs() {
   std::ostringstream out;
   out << kBegin;
   out << "\n| member | deck keyword | table | parameters | sub-options |\n|---|---|---|---|---|\n";
-  for (const kmaC_OptionSpec& spec : kmaC_OptionSpecs()) {
-    out << "| `" << spec.fileName << "` | `" << KeywordOf(spec.kind) << "` | "
-        << (spec.fieldDependent ? "yes, with field variables" : spec.hasTable ? "yes" : "no") << " | ";
-    for (int i = 0; i < spec.attrCount; ++i) out << (i == 0 ? "" : "; ") << AttrDoc(spec.Attrs()[std::size_t(i)]);
+  for (const kmaC_OptionInfo& info : kmaC_OptionTable()) {
+    out << "| `" << info.fileName << "` | `" << KeywordOf(info.kind) << "` | "
+        << (info.fieldDependent ? "yes, with field variables" : info.hasTable ? "yes" : "no") << " | ";
+    for (int i = 0; i < info.attrCount; ++i) out << (i == 0 ? "" : "; ") << AttrDoc(info.Attrs()[std::size_t(i)]);
     out << " | ";
-    for (int i = 0; i < spec.subOptionCount; ++i)
-      out << (i == 0 ? "" : ", ") << "`" << kmaC_Spec(spec.SubOptions()[std::size_t(i)]).fileName << "`";
+    for (int i = 0; i < info.subOptionCount; ++i)
+      out << (i == 0 ? "" : ", ") << "`" << kmaC_Info(info.SubOptions()[std::size_t(i)]).fileName << "`";
     out << " |\n";
-    if (spec.kind == kmaC_OptionKind::ConcreteDamagedPlasticity)
+    if (info.kind == kmaC_OptionKind::ConcreteDamagedPlasticity)
       out << "| *sub-options (members of their parent)* | | | | |\n";
-    if (spec.kind == kmaC_OptionKind::CapCreepCohesion) out << "| *gasket behaviours* | | | | |\n";
+    if (info.kind == kmaC_OptionKind::CapCreepCohesion) out << "| *gasket behaviours* | | | | |\n";
   }
   out << "\n| enumeration | values: number and text |\n|---|---|\n";
   for (const omu_PrimEnumBase* enumeration : kmaC_AllEnumerations) {

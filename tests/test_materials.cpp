@@ -182,19 +182,19 @@ TEST(MaterialBuilder, BundledExampleWritesItsMaterials) {
 }
 
 TEST(MaterialFile, EveryBehaviourAndSubOptionLoadsByItsName) {
-  for (const kmaC_OptionSpec& spec : kmaC_OptionSpecs()) {
-    if (kmaC_Material::SlotOf(spec.kind) < 0) continue;
-    const std::string required = spec.kind == kmaC_OptionKind::Permeability ? R"("specific": 9.81)" : "";
-    std::string behaviour = std::string("\"") + spec.fileName + "\": {" + required;
-    for (kmaC_OptionKind sub : spec.SubOptions())
-      behaviour += std::string(behaviour.back() == '{' ? "" : ", ") + "\"" + kmaC_Spec(sub).fileName + "\": {}";
+  for (const kmaC_OptionInfo& info : kmaC_OptionTable()) {
+    if (kmaC_Material::SlotOf(info.kind) < 0) continue;
+    const std::string required = info.kind == kmaC_OptionKind::Permeability ? R"("specific": 9.81)" : "";
+    std::string behaviour = std::string("\"") + info.fileName + "\": {" + required;
+    for (kmaC_OptionKind sub : info.SubOptions())
+      behaviour += std::string(behaviour.back() == '{' ? "" : ", ") + "\"" + kmaC_Info(sub).fileName + "\": {}";
     behaviour += "}";
     SCOPED_TRACE(behaviour);
     const kmaC_Material& material =
         LoadedMaterial(std::string(R"("materials": [{"name": "M", )") + behaviour + "}]", "M");
-    const kmaC_MaterialOption* option = material.Option(spec.kind);
+    const kmaC_MaterialOption* option = material.Option(info.kind);
     ASSERT_NE(option, nullptr);
-    for (kmaC_OptionKind sub : spec.SubOptions()) EXPECT_NE(option->SubOption(sub), nullptr);
+    for (kmaC_OptionKind sub : info.SubOptions()) EXPECT_NE(option->SubOption(sub), nullptr);
   }
 }
 

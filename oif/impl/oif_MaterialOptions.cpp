@@ -204,15 +204,15 @@ constexpr K kOwnClassKinds[] = {
 
 [[noreturn]] void Unimplemented(kmaC_OptionKind kind) {
   const int k = int(kind);
-  const std::string what = k >= 0 && k < kmaC_OptionKindCount ? kmaC_Spec(kind).className : std::to_string(k);
+  const std::string what = k >= 0 && k < kmaC_OptionKindCount ? kmaC_Info(kind).className : std::to_string(k);
   NEX_THROW_TEXT("Unimplemented material option " + what);
 }
 
-const kmaC_AttrSpec& AttrSpecOf(const kmaC_MaterialOption& option, kmaC_Attr attr) {
-  const kmaC_OptionSpec& spec = option.Spec();
-  const int index = spec.AttrIndex(attr);
+const kmaC_AttrInfo& AttrInfoOf(const kmaC_MaterialOption& option, kmaC_Attr attr) {
+  const kmaC_OptionInfo& info = option.Info();
+  const int index = info.AttrIndex(attr);
   NEX_ASSERT(index >= 0);
-  return spec.attrSpecs[std::size_t(index)];
+  return info.attrInfos[std::size_t(index)];
 }
 
 void Word(utl_Stream& stream, oif_KeywordLine& line, const char* word, bool breakBefore) {
@@ -232,24 +232,24 @@ void WriteParam(utl_Stream& stream, oif_KeywordLine& line, const oif_Param& para
       return;
     case R::Number:
     case R::NumberAlways: {
-      const kmaC_AttrSpec& spec = AttrSpecOf(option, param.attr);
+      const kmaC_AttrInfo& info = AttrInfoOf(option, param.attr);
       const bool always = param.rule == R::NumberAlways;
-      if (spec.type == kmaC_AttrType::Real) {
+      if (info.type == kmaC_AttrType::Real) {
         const double value = option.Real(param.attr);
-        if (always || value != spec.defaultValue) line.Param(param.text, value);
+        if (always || value != info.defaultValue) line.Param(param.text, value);
       } else {
         const int value = option.Int(param.attr);
-        if (always || value != int(spec.defaultValue)) line.Param(param.text, value);
+        if (always || value != int(info.defaultValue)) line.Param(param.text, value);
       }
       return;
     }
     case R::Text:
     case R::TextAlways: {
-      const kmaC_AttrSpec& spec = AttrSpecOf(option, param.attr);
+      const kmaC_AttrInfo& info = AttrInfoOf(option, param.attr);
       const int value = option.Int(param.attr);
-      if (param.rule == R::Text && value == int(spec.defaultValue)) return;
-      NEX_ASSERT(spec.enumeration != nullptr);
-      line.Param(param.text, value == param.specialValue ? param.specialText : spec.enumeration->GetString(value));
+      if (param.rule == R::Text && value == int(info.defaultValue)) return;
+      NEX_ASSERT(info.enumeration != nullptr);
+      line.Param(param.text, value == param.specialValue ? param.specialText : info.enumeration->GetString(value));
       return;
     }
     case R::Flag:
