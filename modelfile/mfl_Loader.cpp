@@ -47,7 +47,7 @@ ddb_Model Loader::Load() {
   const Ref root = Root();
   if (!root.IsObject()) root.Fail("model.type", "a model file holds one JSON object");
   root.AllowOnly({"format", "version", "description", "headKeywords", "keywords", "parts", "assembly",
-                  "datums", "steps", "controls", "solverControls"});
+                  "datums", "steps", "controls", "solverControls", "materials", "sections"});
   if (root.Get("format").AsString() != "oif-model")
     root.Get("format").Fail("model.format", "not an oif model file: \"format\" must be \"oif-model\"");
   const Ref version = root.Get("version");
@@ -63,6 +63,8 @@ ddb_Model Loader::Load() {
   if (root.Has("parts")) LoadParts(root.Get("parts"));
   if (root.Has("assembly")) LoadAssembly(root.Get("assembly"));
   LoadSteps(root);
+  if (root.Has("materials")) ReadMaterials(root.Get("materials"), *contents_);
+  if (root.Has("sections")) ReadSections(root.Get("sections"), *contents_);
   return ddb_Model(contents_);
 }
 

@@ -65,4 +65,17 @@ std::shared_ptr<ddb_MeshContents> ReadMesh(const Ref& mesh);
 using StepFactory = std::function<std::shared_ptr<kprC_AnalysisStep>(const std::string& name, const Ref& step)>;
 const std::map<std::string, StepFactory, std::less<>>& StepKinds();
 
+/// Reads the materials ([{"name": ..., "<behaviour>": {...}}, ...]) into the
+/// material repository.
+void ReadMaterials(const Ref& materials, ddb_ModelContents& contents);
+
+/// Section kinds by their name in the model file; a reader may look at what
+/// is read already (the materials).
+using SectionFactory =
+    std::function<std::shared_ptr<kseC_Section>(const std::string& name, const Ref& section,
+                                                 const ddb_ModelContents& contents)>;
+const std::map<std::string, SectionFactory, std::less<>>& SectionKinds();
+/// Reads the sections ([{"name": ..., "kind": ..., ...}]); after the materials.
+void ReadSections(const Ref& sections, ddb_ModelContents& contents);
+
 }  // namespace mfl
