@@ -1179,4 +1179,13 @@ std::vector<std::int32_t> Ref::TakeInts() const {
   return std::move(const_cast<Node*>(node_)->ints());
 }
 
+std::vector<float> Ref::TakeFloats() const {
+  std::vector<float> out = Floats();
+  // As in TakeInts: the caller owns the tree and reads this node no more.
+  Node& node = const_cast<Node&>(*node_);
+  std::vector<double>().swap(node.reals());
+  std::vector<std::int32_t>().swap(node.ints());
+  return out;
+}
+
 }  // namespace mfl

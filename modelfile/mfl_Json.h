@@ -160,6 +160,8 @@ class Ref {
   std::vector<float> Floats() const;
   /// Moves a packed int array out of the tree (no copy); the node becomes empty.
   std::vector<std::int32_t> TakeInts() const;
+  /// As Floats(), then frees the tree's packed numbers (the node becomes empty).
+  std::vector<float> TakeFloats() const;
 
   /// Throws "id" at this value.
   [[noreturn]] void Fail(const std::string& id, const std::string& problem) const;
