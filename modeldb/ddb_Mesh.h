@@ -102,6 +102,8 @@ class MDB_API ddb_Set {
   int setType() const noexcept { return data_->kind(); }
   /// The region data: flags and subsets.
   const rgnC_SetData& set() const noexcept { return *data_; }
+  /// The region data, shared.
+  const std::shared_ptr<const rgnC_SetData>& sharedSet() const noexcept { return data_; }
 
  private:
   std::shared_ptr<const rgnC_SetData> data_;
