@@ -92,6 +92,17 @@ void Loader::LoadAssembly(const Ref& assemblyRef) {
     assembly.instances.Add(name, instance);
   });
 
+  // The deck writes the parts in the order instances first use them.
+  mdl_OrderedContainer<ddb_Part> byFirstUse;
+  for (const auto& [name, instance] : assembly.instances)
+    if (auto* partInstance = dynamic_cast<const ddb_PartInstance*>(instance.get());
+        partInstance && !byFirstUse.IsMember(partInstance->partName()))
+      byFirstUse.Add(partInstance->partName(),
+                     contents_->parts.SharedAt(std::size_t(contents_->parts.PositionOf(partInstance->partName()))));
+  for (const auto& [name, part] : contents_->parts)
+    if (!byFirstUse.IsMember(name)) byFirstUse.Add(name, part);
+  contents_->parts = byFirstUse;
+
   if (assemblyRef.Has("mesh")) {
     MeshScope scope;
     scope.allowSets = false;
