@@ -7,7 +7,8 @@
 // BM_BareFormattingLoop is the reference: the same node and element lines in
 // the deck's layout, formatted with std::to_chars and written with fwrite,
 // with nothing else. BM_WriteDeck writes the whole deck through the writer
-// and reports its speed relative to that loop (vsBareLoop).
+// and reports its speed relative to that loop (vsBareLoop). OIF_BENCH_KEEP=1
+// keeps both outputs in the temporary directory for comparison.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
@@ -172,7 +173,7 @@ double Timed(benchmark::State& state, const std::string& path, F&& work) {
     seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   }
   const auto bytes = std::int64_t(std::filesystem::file_size(path));
-  std::remove(path.c_str());
+  if (!std::getenv("OIF_BENCH_KEEP")) std::remove(path.c_str());
   state.SetBytesProcessed(std::int64_t(state.iterations()) * bytes);
   state.counters["MB"] = double(bytes) / 1e6;
   return double(bytes) * double(state.iterations()) / seconds;

@@ -608,7 +608,12 @@ const char* ScanNumber(std::string_view text, const char* p, ScannedNumber& out)
 bool ScanPackedArray(std::string_view text, std::size_t open, std::size_t close, Node& out) {
   const char* p = text.data() + open + 1;
   const char* const stop = text.data() + close;
-  const std::size_t count = std::size_t(std::count(p, stop, ',')) + 1;
+  // The count, estimated from the first few kilobytes (a closer look at the
+  // whole array would cost a pass over it); a low guess only costs a doubling.
+  const std::size_t length = std::size_t(stop - p);
+  const std::size_t sample = std::min<std::size_t>(length, 4096);
+  const std::size_t commas = std::size_t(std::count(p, p + sample, ','));
+  const std::size_t count = commas == 0 ? 1 : std::size_t(double(length) / double(sample) * double(commas) * 1.02) + 16;
   out.kind_ = Node::Kind::IntArray;
   out.offset_ = open;
   out.ints_.reserve(count);
@@ -616,6 +621,37 @@ bool ScanPackedArray(std::string_view text, std::size_t open, std::size_t close,
   if (p == stop) return false;
   ScannedNumber number;
   for (;;) {
+    // The common case first: a short integer literal while the array is int32.
+    if (out.kind_ == Node::Kind::IntArray) {
+      const bool negative = *p == '-';
+      const char* q = p + (negative ? 1 : 0);
+      unsigned digit = unsigned(*q) - '0';
+      if (digit <= 9 && !(digit == 0 && IsDigit(q[1]))) {
+        std::int64_t value = digit;
+        const char* const first = q++;
+        while ((digit = unsigned(*q) - '0') <= 9 && q - first < 10) {
+          value = value * 10 + digit;
+          ++q;
+        }
+        if (negative) value = -value;
+        if (!IsDigit(*q) && *q != '.' && *q != 'e' && *q != 'E' && value >= INT32_MIN && value <= INT32_MAX &&
+            (IsSpace(*q) || *q == ',' || q == stop)) {
+          out.ints_.push_back(std::int32_t(value));
+          p = q;
+          if (*p == ',') {
+            ++p;
+            while (IsSpace(*p)) ++p;
+            continue;
+          }
+          while (IsSpace(*p)) ++p;
+          if (p == stop) return true;
+          if (*p != ',') return false;
+          ++p;
+          while (IsSpace(*p)) ++p;
+          continue;
+        }
+      }
+    }
     const char* end = ScanNumber(text, p, number);
     if (end == nullptr || !(IsSpace(*end) || *end == ',' || end == stop)) return false;
     if (out.kind_ == Node::Kind::IntArray) {
