@@ -14,17 +14,6 @@ gsl_Vector ReadVector(const Ref& ref) {
   return {values[0], values[1], values[2]};
 }
 
-const char* SetWhat(int kind) {
-  static const char* const kWhat[] = {"node set", "element set", "surface"};
-  return kWhat[kind];
-}
-
-/// The flags of a set; "unsorted" only for node sets (AllowOnly refuses it elsewhere).
-void ReadSetFlags(const Ref& ref, rgnC_SetData& set) {
-  if (ref.Has("internal")) set.SetInternal(ref.Get("internal").AsBool());
-  if (ref.Has("unsorted")) set.SetUnsorted(ref.Get("unsorted").AsBool());
-}
-
 }  // namespace
 
 const MeshLabels* Loader::InstanceLabels(const std::string& instance) const {
@@ -116,23 +105,13 @@ void Loader::LoadAssembly(const Ref& assemblyRef) {
 }
 
 void Loader::LoadAssemblySets(const Ref& sets) {
-  std::map<std::string, std::size_t> seen[3];
+  SetNames seen;
   sets.ForEachElement([&](const Ref& ref) {
-    const int kind = ReadSetKind(ref);
-    if (kind == rgnC_SetData::NodeSet)
-      ref.AllowOnly({"name", "kind", "internal", "unsorted", "subsets"});
-    else
-      ref.AllowOnly({"name", "kind", "internal", "subsets"});
-    auto set = std::make_shared<rgnC_SetData>(ReadName(ref.Get("name")), kind);
-    CheckUnique(ref.Get("name"), set->name(), seen[kind], SetWhat(kind));
-    ReadSetFlags(ref, *set);
+    std::shared_ptr<rgnC_SetData> set = ReadSetHead(ref, seen, true);
+    std::vector<std::string_view> members = SetMemberNames(set->kind());
+    members.push_back("instance");
     if (ref.Has("subsets")) ref.Get("subsets").ForEachElement([&](const Ref& subset) {
-      if (kind == rgnC_SetData::NodeSet)
-        subset.AllowOnly({"instance", "nodes"});
-      else if (kind == rgnC_SetData::ElementSet)
-        subset.AllowOnly({"instance", "elements"});
-      else
-        subset.AllowOnly({"instance", "elements", "faces"});
+      subset.AllowOnly(members);
       if (subset.Has("instance")) {
         const Ref instanceRef = subset.Get("instance");
         const std::string instance = instanceRef.AsString();

@@ -1282,6 +1282,10 @@ std::size_t Ref::Size() const {
 }
 
 void Ref::AllowOnly(std::initializer_list<std::string_view> keys) const {
+  AllowOnly(std::vector<std::string_view>(keys));
+}
+
+void Ref::AllowOnly(const std::vector<std::string_view>& keys) const {
   if (!IsObject()) Fail("model.type", std::string("expected an object, found ") + KindName(*node_));
   for (const auto& [name, value] : node_->members()) {
     if (std::find(keys.begin(), keys.end(), name) != keys.end()) continue;

@@ -144,6 +144,7 @@ class Ref {
   std::size_t Size() const;         // arrays (packed or not) and objects
   /// Refuses members other than the listed ones ("model.unknown-member").
   void AllowOnly(std::initializer_list<std::string_view> keys) const;
+  void AllowOnly(const std::vector<std::string_view>& keys) const;
   /// Calls f(Ref) for each element / f(key, Ref) for each member, in file order.
   template <class F> void ForEachElement(F&& f) const;
   template <class F> void ForEachMember(F&& f) const;

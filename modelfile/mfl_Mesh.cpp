@@ -179,21 +179,10 @@ int ReadDimension(const Ref& owner, const char* member, int fallback, int min, i
 }
 
 void ReadMeshSets(const Ref& sets, ddb_MeshContents& contents, const MeshLabels& labels) {
-  std::map<std::string, std::size_t> seen[3];
+  SetNames seen;
   const SetTarget target{rgnC_SubsetData::kOwnMesh, &labels, "the mesh"};
   sets.ForEachElement([&](const Ref& ref) {
-    const int kind = ReadSetKind(ref);
-    if (kind == rgnC_SetData::NodeSet)
-      ref.AllowOnly({"name", "kind", "internal", "unsorted", "nodes"});
-    else if (kind == rgnC_SetData::ElementSet)
-      ref.AllowOnly({"name", "kind", "internal", "elements"});
-    else
-      ref.AllowOnly({"name", "kind", "internal", "elements", "faces"});
-    auto set = std::make_shared<rgnC_SetData>(ReadName(ref.Get("name")), kind);
-    static const char* const kWhat[] = {"node set", "element set", "surface"};
-    CheckUnique(ref.Get("name"), set->name(), seen[kind], kWhat[kind]);
-    if (ref.Has("internal")) set->SetInternal(ref.Get("internal").AsBool());
-    if (ref.Has("unsorted")) set->SetUnsorted(ref.Get("unsorted").AsBool());
+    std::shared_ptr<rgnC_SetData> set = ReadSetHead(ref, seen, false);
     ReadSetMembers(ref, *set, target);
     contents.sets.push_back(std::make_shared<ddb_Set>(std::move(set)));
   });
@@ -297,19 +286,43 @@ LoadedMesh ReadMesh(const Ref& mesh, const MeshScope& scope) {
 // ---------------------------------------------------------------------------
 // Sets
 
-int ReadSetKind(const Ref& set) {
-  const Ref kind = set.Get("kind");
-  const std::string text = kind.AsString();
-  if (text == "node") return rgnC_SetData::NodeSet;
-  if (text == "element") return rgnC_SetData::ElementSet;
-  if (text == "surface") return rgnC_SetData::Surface;
-  kind.Fail("model.enum", "unknown set kind \"" + text + "\"; expected node, element or surface");
+namespace {
+
+const char* const kSetKinds[] = {"node", "element", "surface"};
+const char* const kSetWhat[] = {"node set", "element set", "surface"};
+
+}  // namespace
+
+std::vector<std::string_view> SetMemberNames(int kind) {
+  if (kind == rgnC_SetData::NodeSet) return {"nodes"};
+  if (kind == rgnC_SetData::ElementSet) return {"elements"};
+  return {"elements", "faces"};
+}
+
+std::shared_ptr<rgnC_SetData> ReadSetHead(const Ref& ref, SetNames& seen, bool subsets) {
+  const Ref kindRef = ref.Get("kind");
+  const std::string text = kindRef.AsString();
+  const auto found = std::find(std::begin(kSetKinds), std::end(kSetKinds), text);
+  if (found == std::end(kSetKinds))
+    kindRef.Fail("model.enum", "unknown set kind \"" + text + "\"; expected node, element or surface");
+  const int kind = int(found - std::begin(kSetKinds));
+  std::vector<std::string_view> allowed = {"name", "kind", "internal"};
+  if (kind == rgnC_SetData::NodeSet) allowed.push_back("unsorted");
+  if (subsets) {
+    allowed.push_back("subsets");
+  } else {
+    for (std::string_view member : SetMemberNames(kind)) allowed.push_back(member);
+  }
+  ref.AllowOnly(allowed);
+  auto set = std::make_shared<rgnC_SetData>(ReadName(ref.Get("name")), kind);
+  CheckUnique(ref.Get("name"), set->name(), seen[std::size_t(kind)], kSetWhat[kind]);
+  if (ref.Has("internal")) set->SetInternal(ref.Get("internal").AsBool());
+  if (ref.Has("unsorted")) set->SetUnsorted(ref.Get("unsorted").AsBool());
+  return set;
 }
 
 void ReadSetMembers(const Ref& members, rgnC_SetData& set, const SetTarget& target) {
-  const std::string what = set.kind() == rgnC_SetData::NodeSet      ? "node set"
-                           : set.kind() == rgnC_SetData::ElementSet ? "element set"
-                                                                    : "surface";
+  const std::string what = kSetWhat[set.kind()];
   auto unknown = [&](const Ref& ref, std::size_t i, const char* item, int label) {
     ref.FailAt(i, "model.unknown-reference",
                what + " \"" + set.name() + "\" names " + item + " " + std::to_string(label) + ", which " +

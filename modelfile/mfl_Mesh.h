@@ -1,7 +1,9 @@
 #pragma once
 // Reading meshes and their sets: label indexes that turn the user labels of
 // the file into the indices the model database stores.
+#include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -71,8 +73,18 @@ struct SetTarget {
   std::string where;
 };
 
-/// Kind of a set from its "kind" member ("node", "element", "surface").
-int ReadSetKind(const Ref& set);
+/// The names of the sets read so far in one mesh (or the assembly), per kind.
+using SetNames = std::array<std::map<std::string, std::size_t>, 3>;
+
+/// Reads a set's kind ("node", "element", "surface"), its name (unique among
+/// the sets of its kind in `seen`) and its flags ("internal"; "unsorted" for
+/// node sets). Refuses members other than these and the set's members: its
+/// labels (ReadSetMembers), or with `subsets` the list "subsets".
+std::shared_ptr<rgnC_SetData> ReadSetHead(const Ref& set, SetNames& seen, bool subsets);
+
+/// The members that list a set's labels: "nodes", or "elements" and for
+/// surfaces "faces".
+std::vector<std::string_view> SetMemberNames(int kind);
 
 /// Adds the members listed in `members` (its "nodes", or "elements" and for
 /// surfaces "faces") to `set` as subsets on `target`. Refuses labels the
