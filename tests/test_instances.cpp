@@ -7,6 +7,7 @@
 #include "mesh_test_support.h"
 #include "oif/impl/oif_Instance.h"
 #include "oif/impl/oif_Orientation.h"
+#include "oif/impl/oif_Part.h"
 
 namespace {
 
@@ -46,6 +47,11 @@ TEST(InstanceKeyword, RotationAxisPassesThroughTheTranslatedOrigin) {
 TEST(InstanceKeyword, QuotedNames) {
   test::Loaded model(R"("parts": [{"name": "my part"}], "assembly": {"instances": [{"name": "1st", "part": "my part"}]})");
   EXPECT_EQ(test::Print(oif_Instance(model.Instance("1st"))), "*Instance, name=\"1st\", part=\"my part\"\n");
+}
+
+TEST(PartKeyword, NameIsQuotedWhenItMustBe) {
+  EXPECT_EQ(test::Print(oif_Part("Plate")), "*Part, name=Plate\n");
+  EXPECT_EQ(test::Print(oif_Part("my part")), "*Part, name=\"my part\"\n");
 }
 
 TEST(AxisRotation, DecompositionReproducesTheRotation) {

@@ -15,7 +15,7 @@ void oif_InstanceBuilder::Build() {
   auto partInstances = [&](auto&& visit) {
     for (const auto& [name, instance] : writerModel.Instances()) {
       if (!instance->isPartInstance()) continue;
-      visit(name, nex_canDynamicCastRef<ddb_PartInstance>(*instance, "oif/impl/oif_InstanceBuilder", 1));
+      visit(name, nex_canDynamicCastRef<ddb_PartInstance>(*instance, "oif/impl/oif_InstanceBuilder", __LINE__));
     }
   };
   if (info->WritesParts())

@@ -17,7 +17,7 @@ void oif_PartBuilder::Build() {
   for (const auto& [name, instance] : oif_ModelOf(*model).Instances()) {
     if (!instance->isPartInstance()) continue;
     const cow_String& partName =
-        nex_canDynamicCastRef<ddb_PartInstance>(*instance, "oif/impl/oif_PartBuilder", 1).partName();
+        nex_canDynamicCastRef<ddb_PartInstance>(*instance, "oif/impl/oif_PartBuilder", __LINE__).partName();
     if (std::find(openedParts_.begin(), openedParts_.end(), partName) != openedParts_.end()) continue;
     AddPartDefinition(partName, oif_Part(partName));
     openedParts_.push_back(partName);

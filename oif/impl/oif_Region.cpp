@@ -23,7 +23,7 @@ oif_Region::oif_Region(const ddb_Model& model, const rgnC_Region& region) {
   }
   for (const auto& [instanceName, instance] : assembly.instance()) {
     if (!instance->isPartInstance()) continue;
-    const ddb_Mesh& mesh = nex_canDynamicCastRef<ddb_PartInstance>(*instance, "oif_Region", 1).mesh();
+    const ddb_Mesh& mesh = nex_canDynamicCastRef<ddb_PartInstance>(*instance, "oif/impl/oif_Region", __LINE__).mesh();
     for (int i = 0; i < mesh.numSets(); ++i) {
       if (mesh.set(i).setLabel() != name) continue;
       found_ = true;

@@ -25,7 +25,7 @@ void oif_RegionBuilder::Build() {
   for (const auto& [name, instance] : writerModel.Instances())
     if (instance->isPartInstance())
       partInstances.emplace_back(
-          name, &nex_canDynamicCastRef<ddb_PartInstance>(*instance, "oif/impl/oif_RegionBuilder", 1));
+          name, &nex_canDynamicCastRef<ddb_PartInstance>(*instance, "oif/impl/oif_RegionBuilder", __LINE__));
 
   // 1. The sets of each instance's mesh, inside the instance's block.
   for (const auto& [name, instance] : partInstances) {

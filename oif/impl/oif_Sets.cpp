@@ -187,7 +187,7 @@ oif_Surface::oif_Surface(const ddb_Set& set, const ddb_Assembly& assembly)
   for (const rgnC_SubsetData& subset : set.set().SubSets()) {
     for (const auto& [name, instance] : assembly.instance()) {
       if (!instance->isPartInstance()) continue;
-      const auto& partInstance = nex_canDynamicCastRef<ddb_PartInstance>(*instance, "oif_Surface", 1);
+      const auto& partInstance = nex_canDynamicCastRef<ddb_PartInstance>(*instance, "oif/impl/oif_Sets", __LINE__);
       if (partInstance.mesh().meshIndex() != subset.meshIndex()) continue;
       if (std::find(reached.begin(), reached.end(), name) == reached.end()) {
         reached.push_back(name);
