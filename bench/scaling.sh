@@ -4,9 +4,10 @@
 #
 #   bench/scaling.sh [BUILD_DIR] [ELEMENTS...]     (default: build 100000 1000000 4000000)
 #
-# Each size is run three times; the table shows the fastest run and the
+# Each size is run three times; the table shows the fastest run, the
 # largest peak resident set size ("Maximum resident set size" of
-# /usr/bin/time -v). Files go to a temporary directory that is removed.
+# /usr/bin/time -v) and deck megabytes per second of the whole run (MB/s).
+# Files go to a temporary directory that is removed.
 set -euo pipefail
 build=${1:-build}
 shift || true
@@ -15,7 +16,7 @@ sizes=("$@")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-printf '%10s %10s %10s %8s %9s %9s %10s\n' elements "file MB" "deck MB" seconds "peak MiB" "peak/file" "deck MB/s"
+printf '%10s %10s %10s %8s %9s %9s %10s\n' elements "file MB" "deck MB" seconds "peak MiB" "peak/file" "MB/s"
 for n in "${sizes[@]}"; do
   "$build/bench/gen_mesh" --elements "$n" "$work/model.json" 2>/dev/null
   best=999999
