@@ -63,8 +63,9 @@ mdl_History<S> ReadHistory(const Loader& loader, const Ref& object, const std::v
       }
       if (entry.Has("attributeStates")) {
         const Ref states = entry.Get("attributeStates");
-        for (auto& [key, value] : states.node().members()) {
-          const Ref stateRef(states.document(), value, states.pointer() + "/" + PointerEscape(key));
+        for (auto& member : states.node().members()) {
+          const std::string& key = member.first;
+          const Ref stateRef(states.document(), member.second, states.pointer() + "/" + PointerEscape(key));
           const int attrState = stateRef.AsInt();
           if (attrState < 0 || attrState > 3) stateRef.Fail("model.range", "attribute states are 0 to 3");
           bool found = false;

@@ -1051,7 +1051,7 @@ class Reader {
         Throw("json.duplicate-key", PathPointer(&frame), keyOffset,
               "duplicate member '" + std::string(key) + "'");
       }
-      auto& member = members.emplace_back(std::string(key), Node());
+      auto& member = members.emplace_back(NodeMember{std::string(key), Node()});
       PathFrame frame{path, member.first, 0, false};
       ondemand::value v = field.value();
       Read(v, member.second, &frame, depth);

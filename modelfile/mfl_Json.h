@@ -50,6 +50,7 @@ class mfl_ModelFileError : public nex_TextException {
 namespace mfl {
 
 class Document;
+struct NodeMember;
 
 /// One JSON value of the compact tree.
 class Node {
@@ -66,7 +67,7 @@ class Node {
   /// Array (of non-numbers, or mixed) elements.
   const std::vector<Node>& elements() const noexcept { return elements_; }
   /// Object members in file order (duplicate keys are refused while parsing).
-  const std::vector<std::pair<std::string, Node>>& members() const noexcept { return members_; }
+  const std::vector<NodeMember>& members() const noexcept { return members_; }
   /// Packed number arrays. An empty JSON array is an IntArray of size 0.
   const std::vector<std::int32_t>& ints() const noexcept { return ints_; }
   const std::vector<double>& reals() const noexcept { return reals_; }
@@ -84,9 +85,15 @@ class Node {
   double d_ = 0.0;
   std::string s_;
   std::vector<Node> elements_;
-  std::vector<std::pair<std::string, Node>> members_;
+  std::vector<NodeMember> members_;
   std::vector<std::int32_t> ints_;
   std::vector<double> reals_;
+};
+
+/// A member of an object: its key and value.
+struct NodeMember {
+  std::string first;
+  Node second;
 };
 
 /// A parsed model file. Errors: "file.open" (cannot be read), "json.syntax"

@@ -45,7 +45,7 @@ ddb_Model Loader::Load() {
   const Ref root = Root();
   if (!root.IsObject()) root.Fail("model.type", "a model file holds one JSON object");
   root.AllowOnly({"format", "version", "description", "headKeywords", "keywords", "parts", "assembly",
-                  "datums", "steps"});
+                  "datums", "steps", "controls", "solverControls"});
   if (root.Get("format").AsString() != "oif-model")
     root.Get("format").Fail("model.format", "not an oif model file: \"format\" must be \"oif-model\"");
   const Ref version = root.Get("version");
@@ -60,57 +60,8 @@ ddb_Model Loader::Load() {
   if (root.Has("datums")) LoadDatums(root.Get("datums"));
   if (root.Has("parts")) LoadParts(root.Get("parts"));
   if (root.Has("assembly")) LoadAssembly(root.Get("assembly"));
-  if (root.Has("steps")) LoadSteps(root.Get("steps"));
+  LoadSteps(root);
   return ddb_Model(contents_);
-}
-
-void Loader::LoadSteps(const Ref& steps) {
-  std::map<std::string, std::size_t> seen;
-  bool first = true;
-  steps.ForEachElement([&](const Ref& ref) {
-    const std::string name = ReadName(ref.Get("name"));
-    const Ref kindRef = ref.Get("kind");
-    const std::string kind = kindRef.AsString();
-    const bool initial = kind == "initial";
-    if (first && !initial) {
-      // A file that starts with an analysis step gets the initial step implicitly.
-      auto step = std::make_shared<kprC_InitialStep>("Initial");
-      seen.emplace("Initial", 0);
-      stepNames_.push_back("Initial");
-      contents_->steps.Add("Initial", step);
-    }
-    if (initial && !first) kindRef.Fail("model.step", "only the first step may be the initial step");
-    first = false;
-    CheckUnique(ref.Get("name"), name, seen, "step");
-
-    std::shared_ptr<kprC_Step> step;
-    if (initial) {
-      ref.AllowOnly({"name", "kind", "keywords"});
-      step = std::make_shared<kprC_InitialStep>(name);
-    } else {
-      auto factory = StepKinds().find(kind);
-      if (factory == StepKinds().end()) {
-        std::string known;
-        for (auto& [kindName, make] : StepKinds()) known += (known.empty() ? "" : ", ") + kindName;
-        kindRef.Fail("model.enum", "unknown step kind \"" + kind + "\"; expected initial, " + known);
-      }
-      auto analysis = factory->second(name, ref);
-      if (ref.Has("description")) analysis->description_ = ref.Get("description").AsString();
-      if (ref.Has("loadCases")) {
-        std::map<std::string, std::size_t> caseNames;
-        ref.Get("loadCases").ForEachElement([&](const Ref& caseRef) {
-          caseRef.AllowOnly({"name"});
-          auto loadCase = std::make_shared<klcC_LoadCase>(ReadName(caseRef.Get("name")));
-          CheckUnique(caseRef.Get("name"), loadCase->name(), caseNames, "load case in this step");
-          analysis->loadCases_.Add(loadCase->name(), loadCase);
-        });
-      }
-      step = analysis;
-    }
-    if (ref.Has("keywords")) step->solverInput_ = ReadKeywordText(ref.Get("keywords"));
-    stepNames_.push_back(name);
-    contents_->steps.Add(name, step);
-  });
 }
 
 }  // namespace mfl

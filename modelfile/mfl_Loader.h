@@ -41,7 +41,9 @@ class Loader {
   void LoadParts(const Ref& parts);
   void LoadAssembly(const Ref& assembly);
   void LoadDatums(const Ref& datums);
-  void LoadSteps(const Ref& steps);
+  /// The steps with their controls (members "steps", "controls" and
+  /// "solverControls" of the root); in mfl_Steps.cpp.
+  void LoadSteps(const Ref& root);
   void LoadAssemblySets(const Ref& sets);
 
   struct InstanceMesh {

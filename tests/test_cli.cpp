@@ -17,7 +17,9 @@ struct Outcome {
 };
 
 Outcome Oif(const std::string& args) {
-  const std::string errFile = ::testing::TempDir() + "oif_cli_stderr.txt";
+  // One stderr file per test, so that tests running in parallel keep apart.
+  const std::string errFile = ::testing::TempDir() + "oif_cli_stderr_" +
+                              ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
   const std::string command = std::string(OIF_CLI_PATH) + " " + args + " 2>" + errFile + " >/dev/null";
   const int raw = std::system(command.c_str());
   std::ifstream in(errFile);

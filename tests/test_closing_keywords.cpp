@@ -60,9 +60,28 @@ TEST(ClosingKeywords, EveryBlockGetsItsStoredTextAndClosingKeyword) {
 *End Assembly
 *Physical Constants, absolute zero=-273.15
 ** initial text
+** ----------------------------------------------------------------
+** 
+** STEP: Pull
+** 
+*Step, name=Pull
+*Static
+1., 1., 1e-05, 1.
 ** pull text
 *End Step
+** ----------------------------------------------------------------
+** 
+** STEP: Cases
+** 
+*Step, name=Cases
+*Static
+1., 1., 1e-05, 1.
+** 
+** LOAD CASES
+** 
+*Load Case, name=LC1
 *End Load Case
+*Load Case, name=LC2
 *End Load Case
 *End Step
 )");

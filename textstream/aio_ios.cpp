@@ -31,7 +31,8 @@ void aio_ios::write(const char* data, std::size_t size) {
     return;
   }
   if (file_ == nullptr) NEX_THROW_TEXT("Text output: no file or string attached");
-  if (std::fwrite(data, 1, size, file_) != size) NEX_THROW_TEXT("Text output: writing the file failed");
+  if (std::fwrite(data, 1, size, file_) != size)
+    NEX_THROW_TEXT("Text output: writing the file failed");
 }
 
 void aio_ios::close() {
@@ -40,10 +41,6 @@ void aio_ios::close() {
   file_ = nullptr;
   owns_ = false;
   sink_ = nullptr;
-  if (file == nullptr) return;
-  if (owns) {
-    if (std::fclose(file) != 0) NEX_THROW_TEXT("Text output: closing the file failed");
-  } else if (std::fflush(file) != 0) {
-    NEX_THROW_TEXT("Text output: flushing the file failed");
-  }
+  if (file != nullptr && owns && std::fclose(file) != 0)
+    NEX_THROW_TEXT("Text output: closing the file failed");
 }

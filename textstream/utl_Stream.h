@@ -32,26 +32,28 @@ inline constexpr char kDigitPairs[] =
     "8081828384858687888990919293949596979899";
 
 /// kPowers[i] = 10^i for i >= 1; kPowers[0] = 0 so that DigitCount(0) is 1.
-inline constexpr std::uint64_t kPowers[20] = {0ULL,
-                                              10ULL,
-                                              100ULL,
-                                              1000ULL,
-                                              10000ULL,
-                                              100000ULL,
-                                              1000000ULL,
-                                              10000000ULL,
-                                              100000000ULL,
-                                              1000000000ULL,
-                                              10000000000ULL,
-                                              100000000000ULL,
-                                              1000000000000ULL,
-                                              10000000000000ULL,
-                                              100000000000000ULL,
-                                              1000000000000000ULL,
-                                              10000000000000000ULL,
-                                              100000000000000000ULL,
-                                              1000000000000000000ULL,
-                                              10000000000000000000ULL};
+inline constexpr std::uint64_t kPowers[20] = {
+    0ULL,
+    10ULL,
+    100ULL,
+    1000ULL,
+    10000ULL,
+    100000ULL,
+    1000000ULL,
+    10000000ULL,
+    100000000ULL,
+    1000000000ULL,
+    10000000000ULL,
+    100000000000ULL,
+    1000000000000ULL,
+    10000000000000ULL,
+    100000000000000ULL,
+    1000000000000000ULL,
+    10000000000000000ULL,
+    100000000000000000ULL,
+    1000000000000000000ULL,
+    10000000000000000000ULL,
+};
 
 /// Number of decimal digits of `value` (1 for 0).
 inline int DigitCount(std::uint64_t value) noexcept {
@@ -147,40 +149,83 @@ inline char* LayoutReal(char* out, bool negative, const char* digits, int count,
   return p + count;
 }
 
-/// Writes a finite, non-zero, normal |value| (sign given apart) rounded to
-/// `precision` (1..9) significant digits in the %g layout of the solver's
-/// form. Returns nullptr, writing nothing useful, when the value lies so close
-/// to a rounding tie (or so far out) that the quick rounding could be wrong;
-/// the caller then takes the exact path.
+/// A real rounded to `precision` significant digits: the value is
+/// digits * 10^(exponent - precision + 1), where `digits` has exactly
+/// `precision` decimal digits (trailing zeros included).
+struct RoundedDigits {
+  std::uint32_t digits;
+  int exponent;
+};
+
+/// Rounds a finite, non-zero, normal `magnitude` to `precision` (1..9)
+/// significant digits. Returns false when the value lies so close to a
+/// rounding tie (or so far out) that the quick rounding could be wrong; the
+/// caller then takes the exact path.
 ///
 /// The quick rounding scales the value by a power of ten in double
 /// arithmetic: two roundings of at most 2^-53 each, so the scaled value is off
 /// by less than 10^9 * 2.3e-16 < 2.3e-7. When its fraction is further than
 /// 1e-6 from one half, rounding it to the nearest integer gives the same
-/// digits as rounding the exact binary value.
-inline char* FormatPrecise(char* out, bool negative, double magnitude, int precision) noexcept {
+/// digits as rounding the exact binary value. A scaled value that lands just
+/// below 10^(precision-1) because the decimal exponent was taken one too high
+/// rounds up to exactly that power, which is the right result for either
+/// exponent.
+inline bool RoundPrecise(double magnitude, int precision, RoundedDigits& rounded) noexcept {
   const std::uint64_t bits = std::bit_cast<std::uint64_t>(magnitude);
   const int binaryExponent = int(bits >> 52) - 1023;
   int exponent = (binaryExponent * 78913) >> 18;  // floor(binaryExponent * log10(2))
-  if (exponent < -kFastExponentLimit || exponent > kFastExponentLimit) return nullptr;
+  if (exponent < -kFastExponentLimit || exponent > kFastExponentLimit) return false;
   if (magnitude >= PowerOf10(exponent + 1)) ++exponent;
   const double scaled = magnitude * PowerOf10(precision - 1 - exponent);
-  std::uint64_t n = std::uint64_t(scaled);
+  std::int64_t n = std::int64_t(scaled);
   const double fraction = scaled - double(n);
-  if (fraction > 0.5 - 1e-6 && fraction < 0.5 + 1e-6) return nullptr;
+  if (fraction > 0.5 - 1e-6 && fraction < 0.5 + 1e-6) return false;
   n += fraction > 0.5;
-  int count = precision;
-  if (n >= kPowers[precision]) {  // rounded up to the next power of ten
+  if (std::uint64_t(n) >= kPowers[precision]) {  // rounded up to the next power of ten
     n /= 10;
     ++exponent;
   }
+  rounded = {std::uint32_t(n), exponent};
+  return true;
+}
+
+/// The eight decimal digits of n < 10^8 (leading zeros included) as ASCII in
+/// the bytes of a word, the first digit in the lowest byte: both halves of
+/// four digits are split into pairs and the pairs into digits in parallel,
+/// with multiplications by reciprocals that are exact in these ranges.
+inline std::uint64_t EightDigits(std::uint32_t n) noexcept {
+  const std::uint64_t merged = std::uint64_t(n / 10000) | (std::uint64_t(n % 10000) << 32);
+  const std::uint64_t hundreds = ((merged * 10486) >> 20) & 0x0000007F0000007FULL;  // v / 100
+  const std::uint64_t pairs = hundreds | ((merged - 100 * hundreds) << 16);
+  const std::uint64_t tens = ((pairs * 103) >> 10) & 0x000F000F000F000FULL;  // w / 10
+  const std::uint64_t digits = tens | ((pairs - 10 * tens) << 8);
+  return digits + 0x3030303030303030ULL;
+}
+
+/// Stores the eight bytes of a word, lowest byte first.
+inline void StoreBytes(char* out, std::uint64_t word) noexcept {
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(out, &word, 8);
+  } else {
+    for (int i = 0; i < 8; ++i) out[i] = char(word >> (8 * i));
+  }
+}
+
+/// Writes a finite, non-zero, normal |value| (sign given apart) rounded to
+/// `precision` (1..9) significant digits in the %g layout of the solver's
+/// form; nullptr when RoundPrecise cannot decide.
+inline char* FormatPrecise(char* out, bool negative, double magnitude, int precision) noexcept {
+  RoundedDigits rounded;
+  if (!RoundPrecise(magnitude, precision, rounded)) return nullptr;
+  std::uint32_t n = rounded.digits;
+  int count = precision;
   while (n % 10 == 0) {
     n /= 10;
     --count;
   }
   char digits[12];
   WriteDigits(digits, n, count);
-  return LayoutReal(out, negative, digits, count, exponent, precision);
+  return LayoutReal(out, negative, digits, count, rounded.exponent, precision);
 }
 
 }  // namespace utl_StreamDetail
@@ -202,7 +247,9 @@ inline char* FormatPrecise(char* out, bool negative, double magnitude, int preci
 ///   float with the shortest digits that read back to the same value, in
 ///   fixed notation when the decimal exponent e of the first digit satisfies
 ///   -5 < e < limit, in exponent notation otherwise: 10.0 -> "10.",
-///   1234567.0 -> "1.234567e+06" (limit 6), 1e-05 -> "1e-05".
+///   1234567.0 -> "1.234567e+06" (limit 6), 1e-05 -> "1e-05". The limits
+///   are taken within [-5, 330]; from 309 on every double of at least 1e-4
+///   is written in fixed notation.
 ///
 /// Reals always show a decimal point or an exponent. Negative zero keeps its
 /// sign ("-0."). Infinities and NaN are written "inf", "-inf" and "nan" (the
@@ -265,7 +312,12 @@ class MDB_API utl_Stream {
     const int count = utl_StreamDetail::DigitCount(magnitude);
     const int pad = width - count - int(negative);
     if (pad > 0) {
-      std::memset(cur_, ' ', std::size_t(pad));
+      // Fixed-size fills compile to a few stores; digits overwrite the rest.
+      if (width <= 16) {
+        std::memset(cur_, ' ', 16);
+      } else {
+        std::memset(cur_, ' ', kInlineWidth);
+      }
       cur_ += pad;
     }
     if (negative) *cur_++ = '-';
@@ -358,29 +410,96 @@ class MDB_API utl_Stream {
   void PrintWide(int value, int width);
 
   void PrintReal(double value, int width, int precision) {
-    if (width <= kInlineWidth && precision >= 1 && precision <= 9) {
+    if (width <= kInlineWidth && precision >= 1 && precision <= 8) {
       std::uint64_t bits = std::bit_cast<std::uint64_t>(value);
       const bool negative = (bits >> 63) != 0;
       bits &= ~(std::uint64_t(1) << 63);
       const int biased = int(bits >> 52);
-      if (biased != 0 && biased != 0x7ff && !(smallReal_ > 0 && std::bit_cast<double>(bits) < smallReal_)) {
-        char text[32];
-        const char* end =
-            utl_StreamDetail::FormatPrecise(text, negative, std::bit_cast<double>(bits), precision);
-        if (end != nullptr) {
-          Room(kInlineWidth + 32);
-          const int size = int(end - text);
-          if (width > size) {
-            std::memset(cur_, ' ', std::size_t(width - size));
-            cur_ += width - size;
-          }
-          std::memcpy(cur_, text, std::size_t(size));
-          cur_ += size;
-          return;
-        }
+      const double magnitude = std::bit_cast<double>(bits);
+      utl_StreamDetail::RoundedDigits rounded;
+      if (biased != 0 && biased != 0x7ff && !(smallReal_ > 0 && magnitude < smallReal_) &&
+          utl_StreamDetail::RoundPrecise(magnitude, precision, rounded)) {
+        return PutRounded(rounded, negative, width, precision);
       }
     }
     PrintRealSlow(value, width, precision);
+  }
+  /// Writes rounded digits (precision <= 8) in the %g layout, the same text
+  /// as utl_StreamDetail::LayoutReal with the precision as limit,
+  /// right-aligned in `width` <= kInlineWidth. The digits stay in a register
+  /// and every store has a fixed size, so this compiles to a few stores and
+  /// no loads of freshly stored bytes; bytes stored past the text are
+  /// overwritten later.
+  void PutRounded(const utl_StreamDetail::RoundedDigits& rounded, bool negative, int width,
+                  int precision) {
+    using utl_StreamDetail::StoreBytes;
+    Room(kInlineWidth + 64);
+    const std::uint64_t raw =
+        utl_StreamDetail::EightDigits(rounded.digits);  // 8 - precision leading '0's
+    // Digit values; the zero bytes at the top are the trailing zeros.
+    const std::uint64_t values = raw - 0x3030303030303030ULL;
+    const int count = precision - (std::countl_zero(values) >> 3);
+    const std::uint64_t digits = raw >> (8 * (8 - precision));  // first digit in the lowest byte
+    const int exponent = rounded.exponent;
+    const bool exponentForm = exponent < -4 || exponent >= precision;
+    int size;
+    if (exponentForm) {
+      size = (count > 1 ? count + 1 : 1) + 4 + (exponent <= -100 || exponent >= 100);
+    } else if (exponent >= 0) {
+      size = (count > exponent + 1 ? count : exponent + 1) + 1;
+    } else {
+      size = 1 - exponent + count;  // "0." and -exponent-1 zeros before the digits
+    }
+    size += int(negative);
+    char* p = cur_;
+    if (width > size) {
+      if (width <= 16) {
+        std::memset(p, ' ', 16);
+      } else {
+        std::memset(p, ' ', kInlineWidth);
+      }
+      p += width - size;
+    }
+    *p = '-';
+    p += int(negative);
+    if (exponentForm) {
+      p[0] = char(digits);
+      StoreBytes(p + 2, digits >> 8);
+      p[1] = '.';
+      p += count > 1 ? count + 1 : 1;
+      p[0] = 'e';
+      unsigned magnitude;
+      if (exponent < 0) {
+        p[1] = '-';
+        magnitude = unsigned(-exponent);
+      } else {
+        p[1] = '+';
+        magnitude = unsigned(exponent);
+      }
+      p += 2;
+      if (magnitude >= 100) {
+        *p++ = char('0' + magnitude / 100);
+        magnitude %= 100;
+      }
+      std::memcpy(p, utl_StreamDetail::kDigitPairs + 2 * magnitude, 2);
+      p += 2;
+    } else if (exponent >= 0) {
+      // All `precision` digits (trailing '0's included) fill the whole part.
+      const int whole = exponent + 1;  // <= precision
+      StoreBytes(p, digits);
+      p[whole] = '.';
+      if (count > whole) {
+        StoreBytes(p + whole + 1, digits >> (8 * whole));
+        p += count + 1;
+      } else {
+        p += whole + 1;
+      }
+    } else {
+      std::memcpy(p, "0.000000", 8);
+      StoreBytes(p + 1 - exponent, digits);
+      p += 1 - exponent + count;
+    }
+    cur_ = p;
   }
   void PrintRealSlow(double value, int width, int precision);
 

@@ -25,8 +25,6 @@ class ZKW_API zkw_Layup2SecPtMap {
                                                       int n) const;
 
  private:
-  int count_ = 0;
-  TextList names_;
   cow_Map<cow_String, TextList> sectionsOfLayupSet_;  // a.c -> d
   cow_Map<cow_String, IntList> pointsOfSection_;      // a.d -> ints
   cow_Map<cow_String, TextList> rewiredSets_;         // a.b -> a.c

@@ -1,0 +1,157 @@
+#include "oif/impl/oif_Controls.h"
+
+namespace {
+
+/// Values `from` to `to` of a list against the same values of its default
+/// list: a value equal to its default leaves its field empty, ", " follows
+/// every field but the last. A list whose length differs from the default
+/// list's writes nothing.
+void Range(utl_Stream& stream, const std::vector<double>& values, const std::vector<double>& defaults,
+           std::size_t from, std::size_t to, bool asInt) {
+  if (values.size() != defaults.size() || to >= values.size()) return;
+  for (std::size_t i = from; i <= to; ++i) {
+    if (asInt) {
+      if (int(values[i]) != int(defaults[i])) stream << int(values[i]);
+    } else {
+      if (values[i] != defaults[i]) stream << values[i];
+    }
+    if (i != to) stream << ", ";
+  }
+}
+
+/// Lists of the same length that differ in a value from `from` on.
+bool DiffersFrom(const std::vector<double>& values, const std::vector<double>& defaults, std::size_t from) {
+  if (values.size() != defaults.size()) return false;
+  for (std::size_t i = from; i < values.size(); ++i)
+    if (values[i] != defaults[i]) return true;
+  return false;
+}
+
+void TimeIncrementation(utl_Stream& stream, const std::vector<double>& values, const std::vector<double>& defaults) {
+  if (values == defaults) return;
+  stream << "*Controls, parameters=time incrementation" << endl;
+  Range(stream, values, defaults, 0, 10, true);
+  if (DiffersFrom(values, defaults, 11)) {
+    stream.LineBreak();
+    Range(stream, values, defaults, 11, 18, false);
+  }
+  if (DiffersFrom(values, defaults, 19)) {
+    stream.LineBreak();
+    Range(stream, values, defaults, 19, 26, false);
+  }
+  if (DiffersFrom(values, defaults, 27)) {
+    stream.LineBreak();
+    Range(stream, values, defaults, 27, 27, false);
+  }
+  stream << endl;
+}
+
+void Constraints(utl_Stream& stream, const std::vector<double>& values) {
+  const std::vector<double>& defaults = kprC_PrimaryControls::constraintsDef();
+  if (values == defaults) return;
+  stream << "*Controls, parameters=constraints" << endl;
+  if (!values.empty()) Range(stream, values, defaults, 0, values.size() - 1, false);
+  stream << endl;
+}
+
+/// The number of line search iterations is compared with the quasi-Newton
+/// default when the step uses that technique.
+void LineSearch(utl_Stream& stream, const std::vector<double>& values, bool quasiNewton) {
+  const std::vector<double>& defaults = kprC_PrimaryControls::lineSearchDef();
+  if (values.empty()) return;
+  const int iterations = quasiNewton ? kprC_PrimaryControls::QuasiNewtonLineSearches : int(defaults[0]);
+  const bool sameLength = values.size() == defaults.size();
+  if (sameLength && int(values[0]) == iterations && !DiffersFrom(values, defaults, 1)) return;
+  stream << "*Controls, parameters=line search" << endl;
+  if (sameLength) {
+    if (int(values[0]) != iterations) stream << int(values[0]);
+    stream << ", ";
+    Range(stream, values, defaults, 1, defaults.size() - 1, false);
+  }
+  stream << endl;
+}
+
+}  // namespace
+
+bool oif_Controls::WriteGeneral(utl_Stream& stream, const kprC_PrimaryControls& controls) const {
+  if (controls.propagated) return false;
+  stream << "*Controls, reset" << endl;
+  if (controls.defaults) return false;
+  if (controls.discontinuous) stream << "*Controls, analysis=discontinuous" << endl;
+  TimeIncrementation(stream, controls.timeIncrementation,
+                     kprC_PrimaryControls::timeIncrementationDef(controls.discontinuous));
+  Constraints(stream, controls.constraints);
+  LineSearch(stream, controls.lineSearch, lineSearch_);
+  return true;
+}
+
+void oif_Controls::WriteField(utl_Stream& stream, const char* field, const std::vector<double>& values,
+                              bool displacement) {
+  const std::vector<double>& defaults = kprC_PrimaryControls::fieldDef(displacement);
+  if (values == defaults) return;
+  stream << "*Controls, parameters=field, field=" << field << endl;
+  Range(stream, values, defaults, 0, 7, false);
+  if (values.size() >= 9 && DiffersFrom(values, defaults, 8)) {
+    stream.LineBreak();
+    Range(stream, values, defaults, 8, values.size() - 1, false);
+  }
+  stream << endl;
+}
+
+void oif_TypicalControls::WriteTypicalFields(utl_Stream& stream, const kprC_TypicalControls& controls) {
+  WriteField(stream, "displacement", controls.displacement, true);
+  WriteField(stream, "hydrostatic fluid pressure", controls.hydrostaticFluidPressure);
+  WriteField(stream, "rotation", controls.rotation);
+}
+
+void oif_TypicalControls::Write(utl_Stream& stream) const {
+  if (!WriteGeneral(stream, controls_)) return;
+  WriteTypicalFields(stream, controls_);
+}
+
+void oif_HeatTransferControls::Write(utl_Stream& stream) const {
+  if (!WriteGeneral(stream, controls_)) return;
+  WriteField(stream, "temperature", controls_.temperature);
+}
+
+void oif_MassDiffusionControls::Write(utl_Stream& stream) const {
+  if (!WriteGeneral(stream, controls_)) return;
+  WriteField(stream, "concentration", controls_.concentration);
+}
+
+void oif_CTEControls::Write(utl_Stream& stream) const {
+  if (!WriteGeneral(stream, controls_)) return;
+  WriteField(stream, "temperature", controls_.temperature);
+  WriteField(stream, "electrical potential", controls_.electricalPotential);
+}
+
+void oif_CTDControls::Write(utl_Stream& stream) const {
+  if (!WriteGeneral(stream, controls_)) return;
+  WriteTypicalFields(stream, controls_);
+  WriteField(stream, "temperature", controls_.temperature);
+}
+
+void oif_PoreControls::Write(utl_Stream& stream) const {
+  if (!WriteGeneral(stream, controls_)) return;
+  WriteTypicalFields(stream, controls_);
+  WriteField(stream, "pore fluid pressure", controls_.poreFluidPressure);
+}
+
+void oif_ElectricalControls::Write(utl_Stream& stream) const {
+  if (!WriteGeneral(stream, controls_)) return;
+  WriteTypicalFields(stream, controls_);
+  WriteField(stream, "electrical potential", controls_.electricalPotential);
+}
+
+void oif_SolverControls::Write(utl_Stream& stream) const {
+  if (propagated_) return;
+  stream << "*Solver Controls, reset" << endl;
+  if (defaults_) return;
+  stream << "*Solver Controls" << endl;
+  if (tolerance_ != 0.0) stream << tolerance_;
+  stream << ", ";
+  if (maxIterations_ != 0) stream << maxIterations_;
+  stream << ", ";
+  if (restart_ != 0) stream << restart_;
+  stream << endl;
+}

@@ -1,0 +1,277 @@
+#include "oif/impl/oif_ImplicitProcedures.h"
+
+#include "oif/impl/oif_ProcedureLines.h"
+
+namespace {
+
+/// A value, or nothing when it is not given.
+void Value(utl_Stream& stream, double value) {
+  if (mdl_IsSet(value)) stream << value;
+}
+
+void Stabilization(oif_KeywordLine& line, const kprC_Stabilization& stabilization) {
+  if (stabilization.stabilizationMethod == kprC_Stabilization::STABILIZATION_ENERGY_FRACTION)
+    line.Param("stabilize", stabilization.stabilizationValue);
+  if (stabilization.stabilizationMethod == kprC_Stabilization::STABILIZATION_DAMPING_FACTOR)
+    line.Param("stabilize, factor", stabilization.stabilizationValue);
+}
+
+/// "*Static" parameters shared with Riks: adiabatic, direct and fully plastic.
+void StaticParameters(oif_KeywordLine& line, bool adiabatic, const kprC_TimeIncrements& time, bool noStop,
+                      const cow_String& fullyPlastic) {
+  if (adiabatic) line.Flag("adiabatic");
+  if (!time.IsAutomatic()) {
+    if (noStop)
+      line.Param("direct", "NO STOP");
+    else
+      line.Flag("direct");
+  }
+  if (!fullyPlastic.empty()) line.Param("fully plastic", fullyPlastic);
+}
+
+/// Initial increment, period and, for automatic incrementation, minimum and
+/// maximum; fixed incrementation leaves a trailing ", ".
+void IncrementLine(utl_Stream& stream, const kprC_TimeIncrements& time, const char* separator = ", ") {
+  oif_DataLine data(stream, separator);
+  data << time.initialInc << time.timePeriod;
+  if (time.IsAutomatic())
+    data << time.minInc << time.maxInc;
+  else
+    data.Empty();
+  data.End(true);
+}
+
+/// The data line of the transient family: initial increment, period, a tail
+/// by incrementation, then the steady-state end value when given.
+/// `repeatInitial`: fixed incrementation repeats the initial increment as
+/// minimum and maximum (steady-state heat transfer).
+void TransientLine(utl_Stream& stream, const kprC_TimeIncrements& time, double endValue, bool repeatInitial) {
+  oif_WriteField(stream, time.initialInc);
+  oif_WriteField(stream, time.timePeriod);
+  if (time.IsAutomatic()) {
+    oif_WriteField(stream, time.minInc);
+    oif_WriteField(stream, time.maxInc);
+  } else if (repeatInitial) {
+    oif_WriteField(stream, time.initialInc);
+    oif_WriteField(stream, time.initialInc);
+  } else {
+    stream << ", ,";
+  }
+  Value(stream, endValue);
+  stream << endl;
+}
+
+/// Steady state, or the end criterion of a transient step.
+void Response(oif_KeywordLine& line, bool steadyState, double endValue) {
+  if (steadyState)
+    line.Flag("steady state");
+  else
+    line.Param("end", mdl_IsSet(endValue) ? "SS" : "PERIOD");
+}
+
+}  // namespace
+
+oif_Static::oif_Static(const kprC_Step& step) : step_(nex_canDynamicCastRef<kprC_StaticStep>(step, "oif_Static", __LINE__)) {}
+
+void oif_Static::Write(utl_Stream& stream) const {
+  oif_KeywordLine line(stream, "*Static");
+  StaticParameters(line, step_.adiabatic, step_, step_.noStop, step_.fullyPlastic);
+  Stabilization(line, step_);
+  line.End();
+  IncrementLine(stream, step_);
+}
+
+oif_StaticRiks::oif_StaticRiks(const kprC_Step& step, const cow_String& nodeSet)
+    : step_(nex_canDynamicCastRef<kprC_StaticRiksStep>(step, "oif_StaticRiks", __LINE__)), nodeSet_(nodeSet) {}
+
+void oif_StaticRiks::Write(utl_Stream& stream) const {
+  oif_KeywordLine line(stream, "*Static");
+  StaticParameters(line, step_.adiabatic, step_, step_.noStop, step_.fullyPlastic);
+  if (step_.longTerm) line.Flag("long term");
+  line.Flag("riks");
+  line.End();
+
+  oif_WriteField(stream, step_.initialInc);
+  oif_WriteField(stream, step_.timePeriod);
+  if (step_.IsAutomatic()) {
+    oif_WriteField(stream, step_.minInc);
+    oif_WriteField(stream, step_.maxInc != kprC_StaticRiksStep::NoMaxArcInc ? step_.maxInc : mdl_UnsetDouble);
+  } else {
+    stream << ", " << ", ";
+  }
+  oif_WriteField(stream, step_.maxLPF);
+  if (!nodeSet_.empty()) {
+    stream << nodeSet_ << ", ";
+    if (mdl_IsSet(step_.dof)) stream << step_.dof;
+    stream << ", ";
+    Value(stream, step_.nodeValue);
+  }
+  stream << endl;
+}
+
+oif_HeatTransfer::oif_HeatTransfer(const kprC_Step& step)
+    : step_(nex_canDynamicCastRef<kprC_HeatTransferStep>(step, "oif_HeatTransfer", __LINE__)) {}
+
+void oif_HeatTransfer::Write(utl_Stream& stream) const {
+  oif_KeywordLine line(stream, "*Heat Transfer");
+  Response(line, step_.steadyState, step_.endValue);
+  if (step_.IsAutomatic()) line.Param("deltmx", step_.deltmx);
+  line.ParamUnlessDefault("mxdem", step_.mxdem, 0.1);
+  line.End();
+  TransientLine(stream, step_, step_.endValue, step_.steadyState);
+}
+
+oif_CoupledThermalElectric::oif_CoupledThermalElectric(const kprC_Step& step)
+    : step_(nex_canDynamicCastRef<kprC_CoupledThermalElectricStep>(step, "oif_CoupledThermalElectric", __LINE__)) {}
+
+void oif_CoupledThermalElectric::Write(utl_Stream& stream) const {
+  oif_KeywordLine line(stream, "*Coupled Thermal-Electrical");
+  Response(line, step_.steadyState, step_.endValue);
+  if (step_.IsAutomatic()) {
+    line.Param("deltmx", step_.deltmx);
+    line.ParamUnlessDefault("mxdem", step_.mxdem, 0.1);
+  }
+  line.End();
+  TransientLine(stream, step_, step_.endValue, false);
+}
+
+oif_MassDiffusion::oif_MassDiffusion(const kprC_Step& step)
+    : step_(nex_canDynamicCastRef<kprC_MassDiffusionStep>(step, "oif_MassDiffusion", __LINE__)) {}
+
+void oif_MassDiffusion::Write(utl_Stream& stream) const {
+  // A mass diffusion step gives its end value as 0 when there is none.
+  const double endValue = step_.endValue != 0.0 ? step_.endValue : mdl_UnsetDouble;
+  oif_KeywordLine line(stream, "*Mass Diffusion");
+  if (step_.steadyState) {
+    line.Flag("steady state");
+  } else {
+    line.Param("end", mdl_IsSet(endValue) ? "SS" : "PERIOD");
+    if (step_.IsAutomatic()) line.Param("dcmax", step_.dcmax);
+  }
+  line.End();
+  TransientLine(stream, step_, endValue, false);
+}
+
+oif_Soils::oif_Soils(const kprC_Step& step) : step_(nex_canDynamicCastRef<kprC_SoilsStep>(step, "oif_Soils", __LINE__)) {}
+
+void oif_Soils::Write(utl_Stream& stream) const {
+  oif_KeywordLine line(stream, "*Soils");
+  if (step_.consolidation) {
+    line.Flag("consolidation");
+    line.Param("end", mdl_IsSet(step_.endValue) ? "SS" : "PERIOD");
+  }
+  if (step_.IsAutomatic()) {
+    if (step_.utol > 0.0)
+      line.Param("utol", step_.utol);
+    else
+      line.Param("utol", "1.0");
+  }
+  if (step_.creep && step_.creepTolerance > 0.0) line.Param("cetol", step_.creepTolerance);
+  if (!step_.creep) line.Param("creep", "none");
+  Stabilization(line, step_);
+  line.End();
+  TransientLine(stream, step_, step_.endValue, false);
+}
+
+oif_CoupledTempDisplacement::oif_CoupledTempDisplacement(const kprC_Step& step, bool writesParts)
+    : step_(nex_canDynamicCastRef<kprC_CoupledTempDisplacementStep>(step, "oif_CoupledTempDisplacement", __LINE__)),
+      writesParts_(writesParts) {}
+
+void oif_CoupledTempDisplacement::Write(utl_Stream& stream) const {
+  oif_KeywordLine line(stream, "*Coupled Temperature-Displacement");
+  if (step_.creep == kprC_Creep::CREEP_NONE) {
+    if (writesParts_)
+      line.Param("creep", "none");
+    else
+      line.Flag("no creep");
+  } else if (step_.creep == kprC_Creep::CREEP_EXPLICIT) {
+    if (writesParts_)
+      line.Param("creep", "explicit");
+    else
+      line.Flag("explicit");
+  }
+  if (step_.steadyState) {
+    line.Flag("steady state");
+  } else if (step_.IsAutomatic()) {
+    if (step_.deltmx > 0.0) line.Param("deltmx", step_.deltmx);
+    if (step_.creep != kprC_Creep::CREEP_NONE && step_.creepTolerance > 0.0)
+      line.Param("cetol", step_.creepTolerance);
+  }
+  Stabilization(line, step_);
+  line.End();
+  IncrementLine(stream, step_);
+}
+
+oif_Visco::oif_Visco(const kprC_Step& step, bool writesParts)
+    : step_(nex_canDynamicCastRef<kprC_ViscoStep>(step, "oif_Visco", __LINE__)), writesParts_(writesParts) {}
+
+void oif_Visco::Write(utl_Stream& stream) const {
+  oif_KeywordLine line(stream, "*Visco");
+  // The creep tolerance follows the keyword without a place to continue the line.
+  if (step_.IsAutomatic()) {
+    stream << ", cetol=";
+    Value(stream, step_.creepTolerance);
+  }
+  if (step_.creep == kprC_Creep::CREEP_EXPLICIT) {
+    if (writesParts_)
+      line.Param("creep", "explicit");
+    else
+      line.Flag("explicit");
+  }
+  Stabilization(line, step_);
+  line.End();
+  IncrementLine(stream, step_);
+}
+
+oif_ImplicitDynamics::oif_ImplicitDynamics(const kprC_Step& step)
+    : step_(nex_canDynamicCastRef<kprC_ImplicitDynamicsStep>(step, "oif_ImplicitDynamics", __LINE__)) {}
+
+void oif_ImplicitDynamics::Write(utl_Stream& stream) const {
+  stream << "*Dynamic,alpha=";
+  Value(stream, step_.alpha);
+  if (step_.adiabatic) stream << ",adiabatic";
+  if (step_.IsAutomatic()) {
+    if (mdl_IsSet(step_.haftol)) stream << ",haftol=" << step_.haftol;
+  } else {
+    stream << (step_.noStop ? ",direct=NO STOP" : ",direct");
+    if (!step_.halfIncResidual) {
+      stream << ",";
+      stream.OptionalLineBreak();
+      stream << "nohaf";
+    }
+  }
+  if (!step_.initialAcceleration) {
+    stream << ",";
+    stream.OptionalLineBreak();
+    stream << "initial=NO";
+  }
+  stream.LineBreak();
+  IncrementLine(stream, step_, ",");
+}
+
+oif_StaticLinearPerturbation::oif_StaticLinearPerturbation(const kprC_Step& step) {
+  nex_canDynamicCastRef<kprC_StaticLinearPerturbationStep>(step, "oif_StaticLinearPerturbation", __LINE__);
+}
+
+void oif_StaticLinearPerturbation::Write(utl_Stream& stream) const { stream << "*Static" << endl; }
+
+oif_Geostatic::oif_Geostatic(const kprC_Step& step) {
+  nex_canDynamicCastRef<kprC_GeostaticStep>(step, "oif_Geostatic", __LINE__);
+}
+
+void oif_Geostatic::Write(utl_Stream& stream) const { stream << "*Geostatic" << endl; }
+
+oif_Anneal::oif_Anneal(const kprC_Step& step) : step_(nex_canDynamicCastRef<kprC_AnnealStep>(step, "oif_Anneal", __LINE__)) {}
+
+void oif_Anneal::Write(utl_Stream& stream) const {
+  oif_KeywordLine(stream, "*Anneal").Param("temperature", step_.temperature).End();
+}
+
+void oif_SolutionTechnique::Write(utl_Stream& stream) const {
+  const auto* coupledTD = dynamic_cast<const kprC_CoupledTempDisplacementStep*>(step_);
+  const auto* coupledTE = dynamic_cast<const kprC_CoupledThermalElectricStep*>(step_);
+  const kprC_AnalysisStep* coupled = coupledTD != nullptr ? static_cast<const kprC_AnalysisStep*>(coupledTD)
+                                                          : static_cast<const kprC_AnalysisStep*>(coupledTE);
+  if (coupled != nullptr && coupled->solutionTechnique == kprC_Step::TECHNIQUE_SEPARATED)
+    stream << "*Solution Technique, type=SEPARATED" << endl;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// Data-line pieces shared by the procedure keywords.
+#include "oif/impl/oif_KeywordLine.h"
+
+/// One data line of `values` separated by ", ". An unset value leaves its
+/// field empty; the separators of empty fields at the end stay.
+template <class... V>
+void oif_WriteValues(utl_Stream& stream, V... values) {
+  oif_DataLine data(stream);
+  (data << ... << values);
+  data.End(true);
+}
+
+/// A value (nothing when it is not given) and the ", " after it, for data
+/// lines laid out field by field.
+inline void oif_WriteField(utl_Stream& stream, double value) {
+  if (mdl_IsSet(value)) stream << value;
+  stream << ", ";
+}
