@@ -96,14 +96,15 @@ void WriteMembers(utl_Stream& stream, const std::vector<cow_String>& members) {
 // ---------------------------------------------------------------------------
 // *Nset
 
+oif_Nset::oif_Nset(const ddb_Set& set, const ddb_Mesh& mesh, const cow_String& instanceName)
+    : set_(set.sharedSet()), mesh_(mesh), name_(set.setLabel()), instanceName_(instanceName) {}
+
 oif_Nset::oif_Nset(const ddb_Set& set, const ddb_PartInstance& instance, const cow_String& instanceName)
-    : set_(set.sharedSet()), mesh_(instance.mesh()), name_(set.setLabel()), instanceName_(instanceName) {}
+    : oif_Nset(set, instance.mesh(), instanceName) {}
 
-oif_Nset::oif_Nset(const ddb_Set& set, const ddb_PartInstance& instance)
-    : set_(set.sharedSet()), mesh_(instance.mesh()), name_(set.setLabel()) {}
+oif_Nset::oif_Nset(const ddb_Set& set, const ddb_PartInstance& instance) : oif_Nset(set, instance.mesh(), "") {}
 
-oif_Nset::oif_Nset(const ddb_Set& set, const ddb_Assembly& assembly)
-    : set_(set.sharedSet()), mesh_(assembly.mesh()), name_(set.setLabel()) {}
+oif_Nset::oif_Nset(const ddb_Set& set, const ddb_Assembly& assembly) : oif_Nset(set, assembly.mesh(), "") {}
 
 oif_Nset::oif_Nset(const cow_String& name, const std::vector<cow_String>& members)
     : name_(name), members_(members) {}
@@ -132,18 +133,19 @@ void oif_Nset::Write(utl_Stream& stream) const {
 // ---------------------------------------------------------------------------
 // *Elset
 
-oif_Elset::oif_Elset(const ddb_Set& set, const ddb_PartInstance& instance, const cow_String& instanceName)
+oif_Elset::oif_Elset(const ddb_Set& set, const ddb_Mesh& mesh, const cow_String& instanceName)
     : set_(set.sharedSet()),
-      mesh_(instance.mesh()),
+      mesh_(mesh),
       name_(set.setLabel()),
       instanceName_(instanceName),
       internal_(set.set().internal()) {}
 
-oif_Elset::oif_Elset(const ddb_Set& set, const ddb_PartInstance& instance)
-    : set_(set.sharedSet()), mesh_(instance.mesh()), name_(set.setLabel()), internal_(set.set().internal()) {}
+oif_Elset::oif_Elset(const ddb_Set& set, const ddb_PartInstance& instance, const cow_String& instanceName)
+    : oif_Elset(set, instance.mesh(), instanceName) {}
 
-oif_Elset::oif_Elset(const ddb_Set& set, const ddb_Assembly& assembly)
-    : set_(set.sharedSet()), mesh_(assembly.mesh()), name_(set.setLabel()), internal_(set.set().internal()) {}
+oif_Elset::oif_Elset(const ddb_Set& set, const ddb_PartInstance& instance) : oif_Elset(set, instance.mesh(), "") {}
+
+oif_Elset::oif_Elset(const ddb_Set& set, const ddb_Assembly& assembly) : oif_Elset(set, assembly.mesh(), "") {}
 
 oif_Elset::oif_Elset(std::vector<int> labels, const cow_String& name, const cow_String& instanceName, bool internal)
     : name_(name), instanceName_(instanceName), labels_(std::move(labels)), internal_(internal) {}
@@ -178,8 +180,7 @@ oif_Surface::oif_Surface(const ddb_Set& set, const ddb_PartInstance& instance, c
       instanceName_(instanceName),
       internal_(set.set().internal()) {}
 
-oif_Surface::oif_Surface(const ddb_Set& set, const ddb_PartInstance& instance)
-    : set_(set.sharedSet()), mesh_(instance.mesh()), name_(set.setLabel()), internal_(set.set().internal()) {}
+oif_Surface::oif_Surface(const ddb_Set& set, const ddb_PartInstance& instance) : oif_Surface(set, instance, "") {}
 
 oif_Surface::oif_Surface(const ddb_Set& set, const ddb_Assembly& assembly)
     : name_(set.setLabel()), internal_(set.set().internal()) {

@@ -60,6 +60,8 @@ class oif_Nset : public zkw_Keyword {
   void Write(utl_Stream& stream) const override;
 
  private:
+  oif_Nset(const ddb_Set& set, const ddb_Mesh& mesh, const cow_String& instanceName);
+
   std::shared_ptr<const rgnC_SetData> set_;
   ddb_Mesh mesh_;
   cow_String name_;
@@ -83,6 +85,8 @@ class oif_Elset : public zkw_Keyword {
   void Write(utl_Stream& stream) const override;
 
  private:
+  oif_Elset(const ddb_Set& set, const ddb_Mesh& mesh, const cow_String& instanceName);
+
   std::shared_ptr<const rgnC_SetData> set_;
   ddb_Mesh mesh_;
   cow_String name_;
