@@ -8,6 +8,10 @@
 /// Tolerances for geometric comparisons.
 struct MDB_API gsl_Util {
   static constexpr double Tolerance = 1e-12;
+  /// Lengths at or below this are zero.
+  static constexpr double LengthTolerance = Tolerance;
+  /// Angles (radians) at or below this are zero.
+  static constexpr double AngleTolerance = Tolerance;
 };
 
 class MDB_API gsl_Vector {
@@ -19,6 +23,11 @@ class MDB_API gsl_Vector {
   constexpr double y() const { return v_[1]; }
   constexpr double z() const { return v_[2]; }
   double Length() const { return std::sqrt(Dot(*this)); }
+  /// This vector scaled to unit length; the zero vector stays zero.
+  gsl_Vector Normalize() const {
+    const double length = Length();
+    return length > 0 ? *this * (1.0 / length) : *this;
+  }
   constexpr double Dot(const gsl_Vector& o) const { return v_[0] * o.v_[0] + v_[1] * o.v_[1] + v_[2] * o.v_[2]; }
   constexpr gsl_Vector Cross(const gsl_Vector& o) const {
     return {v_[1] * o.v_[2] - v_[2] * o.v_[1], v_[2] * o.v_[0] - v_[0] * o.v_[2],
@@ -56,9 +65,16 @@ class MDB_API gsl_Matrix {
 
   double operator()(int row, int column) const { return r_[std::size_t(row)][std::size_t(column)]; }
   const gsl_Vector& Translation() const { return t_; }
+  gsl_Vector GetTranslation() const { return t_; }
   void SetTranslation(const gsl_Vector& t) { t_ = t; }
+  void FillIdentity() { *this = gsl_Matrix(); }
   /// Sets the rotation to `angle` radians about the unit axis through the origin.
   void AxisRotation(const gsl_Vector& unitAxis, double angle);
+  /// The rotation as an axis and an angle in [0, pi] radians, with a point
+  /// on the axis such that moving by GetTranslation() and then rotating about
+  /// the axis through `point` is this transformation. Without rotation the
+  /// angle is 0 and the axis is z.
+  void GetAxisRotation(gsl_Point& point, gsl_Vector& axis, double& angle) const;
   bool IsIdentity(double tolerance = gsl_Util::Tolerance) const;
 
   gsl_Point Apply(const gsl_Point& p) const;

@@ -6,6 +6,7 @@
 #include "modeldb/ddb_Instance.h"
 #include "modeldb/ddb_Mesh.h"
 #include "modeldb/mdl_Repository.h"
+#include "modeldb/ptoC_ConnectorOrientation.h"
 
 /// A part: its name, stored keyword text and mesh contents.
 struct MDB_API ddb_Part {
@@ -26,6 +27,8 @@ class MDB_API ddb_Assembly {
   mdl_OrderedContainer<ddb_BaseInstance> instances;
   ddb_Mesh ownMesh;  // empty when the assembly has no mesh
   std::vector<std::shared_ptr<const ddb_Set>> sets;
+  /// Orientations of connector elements, by the region they apply to.
+  std::vector<ptoC_ConnectorOrientation> connectorOrientations;
 
   const std::string& name() const noexcept { return assemblyName; }
   const std::string& solverInput() const noexcept { return input; }
@@ -34,4 +37,7 @@ class MDB_API ddb_Assembly {
   const ddb_Mesh& mesh() const noexcept { return ownMesh; }
   int numSets() const noexcept { return int(sets.size()); }
   const ddb_Set& set(int index) const;
+  const std::vector<ptoC_ConnectorOrientation>& connectorOrientation() const noexcept {
+    return connectorOrientations;
+  }
 };

@@ -17,14 +17,15 @@ class MDB_API ddb_BaseInstance {
   const std::string& solverInput() const noexcept { return solverInput_; }
   virtual bool isPartInstance() const { return false; }
   /// Placement: values 0-2 the translation, 3-5 a rotation vector (axis times
-  /// angle in radians) about the origin.
-  const std::array<float, 6>& transform() const noexcept { return transform_; }
-  void setTransform(const std::array<float, 6>& transform) { transform_ = transform; }
+  /// angle in radians) about the origin; the rotation comes first. Held in
+  /// double precision so that the position lines repeat the values as given.
+  const std::array<double, 6>& transform() const noexcept { return transform_; }
+  void setTransform(const std::array<double, 6>& transform) { transform_ = transform; }
 
  private:
   std::string name_;
   std::string solverInput_;
-  std::array<float, 6> transform_{};
+  std::array<double, 6> transform_{};
 };
 
 class MDB_API ddb_PartInstance : public ddb_BaseInstance {

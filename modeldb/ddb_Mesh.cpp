@@ -25,7 +25,36 @@ int ddb_ElementData::NumElements() const noexcept {
   return count;
 }
 
+ddb_Set::ddb_Set() : data_(std::make_shared<rgnC_SetData>()) {}
+ddb_Set::ddb_Set(std::string label, int type) : data_(std::make_shared<rgnC_SetData>(std::move(label), type)) {}
+ddb_Set::ddb_Set(std::shared_ptr<const rgnC_SetData> data) : data_(std::move(data)) { NEX_ASSERT(data_ != nullptr); }
 ddb_Set::~ddb_Set() = default;
+
+bool ddb_ScopedNodeData::isNativeNode(int index) const noexcept {
+  return contents_ == nullptr || index < contents_->nodes.NumNodes();
+}
+
+const std::string& ddb_ScopedNodeData::partInstanceName(int index) const {
+  static const std::string native;
+  if (isNativeNode(index)) return native;
+  return contents_->foreignNodes.at(std::size_t(index - contents_->nodes.NumNodes())).instance;
+}
+
+int ddb_ScopedNodeData::userLabel(int index) const {
+  NEX_ASSERT(contents_ != nullptr);
+  if (isNativeNode(index)) return contents_->nodes.GetUserNodeLabel(index);
+  return contents_->foreignNodes.at(std::size_t(index - contents_->nodes.NumNodes())).label;
+}
+
+ddb_Mesh::ddb_Mesh(int index, std::shared_ptr<const ddb_MeshContents> contents)
+    : index_(index), contents_(std::move(contents)) {
+  if (!contents_ || contents_->sets.empty()) return;
+  auto sets = std::make_shared<Sets>();
+  sets->reserve(contents_->sets.size());
+  for (const auto& set : contents_->sets)
+    sets->push_back(std::make_shared<ddb_Set>(std::make_shared<rgnC_SetData>(set->set().OnMesh(index_))));
+  sets_ = std::move(sets);
+}
 
 const ddb_NodeData& ddb_Mesh::nodeData() const {
   static const ddb_NodeData none;
@@ -38,6 +67,6 @@ const ddb_ElementData& ddb_Mesh::elementData() const {
 }
 
 const ddb_Set& ddb_Mesh::set(int i) const {
-  NEX_ASSERT(contents_ && i >= 0 && i < numSets());
-  return *contents_->sets[std::size_t(i)];
+  NEX_ASSERT(i >= 0 && i < numSets());
+  return *(*sets_)[std::size_t(i)];
 }

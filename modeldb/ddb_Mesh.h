@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "modeldb/mdb_Export.h"
+#include "modeldb/rgnC_SetData.h"
 
 /// Coordinates of a mesh's nodes: entry i holds x, y and z of node index i.
 class MDB_API uti_CoordCont3D {
@@ -39,6 +40,13 @@ class MDB_API ddb_NodeData {
   std::vector<int> labels_;
 };
 
+/// What an element is: the dimension of the element itself (1 a line, 2 a
+/// face, 3 a volume; 0 a point) and of the space it lies in (2 or 3).
+struct MDB_API ddb_ElementShape {
+  int ownDimension = 3;
+  int spaceDimension = 3;
+};
+
 /// All elements of one type of a mesh.
 class MDB_API ddb_ElementClass {
  public:
@@ -54,6 +62,7 @@ class MDB_API ddb_ElementClass {
   const std::vector<int>& userElementLabelsAsFlatArray() const noexcept { return labels_; }
   int ownDimension() const noexcept { return ownDim_; }
   int spaceDimension() const noexcept { return spaceDim_; }
+  ddb_ElementShape shape() const noexcept { return {ownDim_, spaceDim_}; }
 
  private:
   std::string typeLabel_;
@@ -77,47 +86,82 @@ class MDB_API ddb_ElementData {
   std::vector<ddb_ElementClass> classes_;
 };
 
-/// A named set of a mesh (or of the assembly). Type 0 is a node set, 1 an
-/// element set, 2 a surface.
+/// A named set of a mesh (or of the assembly): its label, its kind (0 a node
+/// set, 1 an element set, 2 a surface) and its region data.
 class MDB_API ddb_Set {
  public:
-  enum Type : int { NodeSet = 0, ElementSet = 1, Surface = 2 };
+  enum Type : int { NodeSet = rgnC_SetData::NodeSet, ElementSet = rgnC_SetData::ElementSet, Surface = rgnC_SetData::Surface };
 
-  ddb_Set() = default;
-  ddb_Set(std::string label, int type) : label_(std::move(label)), type_(type) {}
+  ddb_Set();
+  /// A set without members.
+  ddb_Set(std::string label, int type);
+  explicit ddb_Set(std::shared_ptr<const rgnC_SetData> data);
   virtual ~ddb_Set();
 
-  const std::string& setLabel() const noexcept { return label_; }
-  int setType() const noexcept { return type_; }
+  const std::string& setLabel() const noexcept { return data_->name(); }
+  int setType() const noexcept { return data_->kind(); }
+  /// The region data: flags and subsets.
+  const rgnC_SetData& set() const noexcept { return *data_; }
+  /// The region data, shared.
+  const std::shared_ptr<const rgnC_SetData>& sharedSet() const noexcept { return data_; }
 
  private:
-  std::string label_;
-  int type_ = NodeSet;
+  std::shared_ptr<const rgnC_SetData> data_;
 };
 
-/// The contents of a mesh; shared by every instance of the same part.
+/// A node of a part instance that an element of another mesh uses (the
+/// connector wires of the assembly join nodes of instances).
+struct MDB_API ddb_ForeignNode {
+  std::string instance;  // the part instance that owns the node
+  int label = 0;         // its user label in that instance
+};
+
+/// The contents of a mesh; shared by every instance of the same part. Sets
+/// stored here lie on the mesh that carries them (rgnC_SubsetData::kOwnMesh).
 struct MDB_API ddb_MeshContents {
   ddb_NodeData nodes;
   ddb_ElementData elements;
   std::vector<std::shared_ptr<const ddb_Set>> sets;
+  /// Connectivity indices from nodes.NumNodes() on name these nodes, in order.
+  std::vector<ddb_ForeignNode> foreignNodes;
 };
 
-/// A mesh of the model: its index in the model and its shared contents.
+/// The node index space of a mesh as its elements see it: the mesh's own
+/// nodes, then the foreign nodes. A view: valid while the mesh lives.
+class MDB_API ddb_ScopedNodeData {
+ public:
+  explicit ddb_ScopedNodeData(const ddb_MeshContents* contents) : contents_(contents) {}
+
+  bool isNativeNode(int index) const noexcept;
+  /// Name of the part instance that owns a foreign node; "" for a native one.
+  const std::string& partInstanceName(int index) const;
+  /// User label of the node (in its own instance for a foreign node).
+  int userLabel(int index) const;
+
+ private:
+  const ddb_MeshContents* contents_;
+};
+
+/// A mesh of the model: its index in the model, its shared contents and its
+/// sets, bound to this mesh's index.
 class MDB_API ddb_Mesh {
  public:
   ddb_Mesh() = default;
-  ddb_Mesh(int index, std::shared_ptr<const ddb_MeshContents> contents)
-      : index_(index), contents_(std::move(contents)) {}
+  ddb_Mesh(int index, std::shared_ptr<const ddb_MeshContents> contents);
 
   bool IsEmpty() const noexcept { return !contents_; }
   int index() const noexcept { return index_; }
+  int meshIndex() const noexcept { return index_; }
   const ddb_NodeData& nodeData() const;
   const ddb_ElementData& elementData() const;
-  int numSets() const noexcept { return contents_ ? int(contents_->sets.size()) : 0; }
+  ddb_ScopedNodeData scopedNodeData() const { return ddb_ScopedNodeData(contents_.get()); }
+  int numSets() const noexcept { return sets_ ? int(sets_->size()) : 0; }
   const ddb_Set& set(int i) const;
   const std::shared_ptr<const ddb_MeshContents>& contents() const noexcept { return contents_; }
 
  private:
+  using Sets = std::vector<std::shared_ptr<const ddb_Set>>;
   int index_ = 0;
   std::shared_ptr<const ddb_MeshContents> contents_;
+  std::shared_ptr<const Sets> sets_;
 };

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "modeldb/mdb_Export.h"
 
@@ -22,7 +23,21 @@ class MDB_API rgnC_Region {
   const std::string& Path() const noexcept { return path_; }
   int ConstSet() const noexcept { return set_; }
 
+  friend bool operator==(const rgnC_Region& a, const rgnC_Region& b) {
+    return a.set_ == b.set_ && a.path_ == b.path_;
+  }
+
  private:
   std::string path_;
   int set_ = -1;
 };
+
+/// A region whose degrees of freedom a model object gives in a datum
+/// coordinate system (identifier `datum`) rather than the global one.
+struct MDB_API rgnC_DatumRegion {
+  int datum = 0;
+  rgnC_Region region;
+};
+
+using rgnC_RegionList = std::vector<rgnC_Region>;
+using rgnC_DatumRegionList = std::vector<rgnC_DatumRegion>;

@@ -151,6 +151,7 @@ class Ref {
   std::size_t Size() const;         // arrays (packed or not) and objects
   /// Refuses members other than the listed ones ("model.unknown-member").
   void AllowOnly(std::initializer_list<std::string_view> keys) const;
+  void AllowOnly(const std::vector<std::string_view>& keys) const;
   /// Calls f(Ref) for each element / f(key, Ref) for each member, in file order.
   template <class F> void ForEachElement(F&& f) const;
   template <class F> void ForEachMember(F&& f) const;
@@ -167,6 +168,8 @@ class Ref {
   std::vector<float> Floats() const;
   /// Moves a packed int array out of the tree (no copy); the node becomes empty.
   std::vector<std::int32_t> TakeInts() const;
+  /// As Floats(), then frees the tree's packed numbers (the node becomes empty).
+  std::vector<float> TakeFloats() const;
 
   /// Throws "id" at this value.
   [[noreturn]] void Fail(const std::string& id, const std::string& problem) const;

@@ -11,6 +11,7 @@
 
 #include "modeldb/ddb_Model.h"
 #include "modelfile/mfl_Json.h"
+#include "modelfile/mfl_Mesh.h"
 
 namespace mfl {
 
@@ -30,8 +31,11 @@ class Loader {
   /// Position of a step named by `ref` (a text); refuses unknown names.
   std::size_t StepIndex(const Ref& ref) const;
 
-  /// Next free mesh index.
+  /// Next free mesh index (the assembly's own mesh has index 0).
   int NewMeshIndex() noexcept { return nextMeshIndex_++; }
+  /// Label indexes of a part instance's mesh (nullptr when there is no such
+  /// part instance), while loading.
+  const MeshLabels* InstanceLabels(const std::string& instance) const;
 
  private:
   void LoadParts(const Ref& parts);
@@ -40,11 +44,20 @@ class Loader {
   /// The steps with their controls (members "steps", "controls" and
   /// "solverControls" of the root); in mfl_Steps.cpp.
   void LoadSteps(const Ref& root);
+  void LoadAssemblySets(const Ref& sets);
+
+  struct InstanceMesh {
+    int meshIndex;
+    std::shared_ptr<const MeshLabels> labels;
+  };
 
   Document* document_;
   std::shared_ptr<ddb_ModelContents> contents_;
   std::vector<std::string> stepNames_;
   int nextMeshIndex_ = 1;
+  std::map<std::string, std::shared_ptr<const MeshLabels>> partLabels_;
+  std::map<std::string, InstanceMesh> instanceMeshes_;
+  std::shared_ptr<const MeshLabels> assemblyLabels_;
 };
 
 /// Keyword text stored with a model object: a text, or an array of lines
@@ -57,9 +70,6 @@ std::string ReadName(const Ref& ref);
 /// Refuses a name already in `seen` ("model.duplicate-name").
 void CheckUnique(const Ref& nameRef, const std::string& name, std::map<std::string, std::size_t>& seen,
                  const char* what);
-
-/// Reads a mesh ({"nodes": ..., "elements": [...]}) into mesh contents.
-std::shared_ptr<ddb_MeshContents> ReadMesh(const Ref& mesh);
 
 /// Step kinds by their name in the model file.
 using StepFactory = std::function<std::shared_ptr<kprC_AnalysisStep>(const std::string& name, const Ref& step)>;

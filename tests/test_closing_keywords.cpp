@@ -44,14 +44,17 @@ TEST(ClosingKeywords, EveryBlockGetsItsStoredTextAndClosingKeyword) {
 **
 ** PARTS
 **
+*Part, name=Bracket
 ** bracket part text
 *End Part
 **
 ** ASSEMBLY
 **
 *Assembly, name=Assembly
+*Instance, name=B-1, part=Bracket
 ** first
 *End Instance
+*Instance, name=B-2, part=Bracket
 *End Instance
 ** assembly text
 *End Assembly

@@ -7,4 +7,10 @@ class oif_InstanceBuilder : public zkw_BuilderComponent {
   explicit oif_InstanceBuilder(zkw_ModelInfo& info);
   zkw_BuilderComponent* Clone() const override;
   void Build() override;
+
+ private:
+  /// Connector wires of the assembly with their connector sections and
+  /// behaviours. The model carries no connector section assignments yet;
+  /// this pass registers nothing until they exist.
+  void BuildConnectors();
 };

@@ -1,4 +1,6 @@
 #pragma once
+#include <vector>
+
 #include "zkw/zkw_BuilderComponent.h"
 
 /// Builds the part blocks.
@@ -7,4 +9,7 @@ class oif_PartBuilder : public zkw_BuilderComponent {
   explicit oif_PartBuilder(zkw_ModelInfo& info);
   zkw_BuilderComponent* Clone() const override;
   void Build() override;
+
+ private:
+  std::vector<cow_String> openedParts_;
 };

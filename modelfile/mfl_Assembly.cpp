@@ -1,0 +1,170 @@
+// Reading parts, the assembly with its instances, its own mesh and its sets,
+// and the datum coordinate systems.
+#include <array>
+
+#include "modelfile/mfl_Loader.h"
+
+namespace mfl {
+
+namespace {
+
+gsl_Vector ReadVector(const Ref& ref) {
+  std::vector<double> values = ref.Reals();
+  if (values.size() != 3) ref.Fail("model.size", "expected 3 numbers, found " + std::to_string(values.size()));
+  return {values[0], values[1], values[2]};
+}
+
+}  // namespace
+
+const MeshLabels* Loader::InstanceLabels(const std::string& instance) const {
+  auto it = instanceMeshes_.find(instance);
+  return it == instanceMeshes_.end() ? nullptr : it->second.labels.get();
+}
+
+void Loader::LoadParts(const Ref& parts) {
+  std::map<std::string, std::size_t> seen;
+  parts.ForEachElement([&](const Ref& partRef) {
+    partRef.AllowOnly({"name", "keywords", "mesh"});
+    auto part = std::make_shared<ddb_Part>();
+    part->partName = ReadName(partRef.Get("name"));
+    CheckUnique(partRef.Get("name"), part->partName, seen, "part");
+    if (partRef.Has("keywords")) part->input = ReadKeywordText(partRef.Get("keywords"));
+    if (partRef.Has("mesh")) {
+      LoadedMesh mesh = ReadMesh(partRef.Get("mesh"), MeshScope{});
+      part->contents = std::move(mesh.contents);
+      partLabels_[part->partName] = std::move(mesh.labels);
+    } else {
+      part->contents = std::make_shared<ddb_MeshContents>();
+      partLabels_[part->partName] = std::make_shared<MeshLabels>();
+    }
+    contents_->parts.Add(part->partName, part);
+  });
+}
+
+void Loader::LoadAssembly(const Ref& assemblyRef) {
+  assemblyRef.AllowOnly({"name", "keywords", "instances", "mesh", "sets"});
+  ddb_Assembly& assembly = contents_->assembly;
+  if (assemblyRef.Has("name")) assembly.assemblyName = ReadName(assemblyRef.Get("name"));
+  if (assemblyRef.Has("keywords")) assembly.input = ReadKeywordText(assemblyRef.Get("keywords"));
+
+  std::map<std::string, std::size_t> seen;
+  if (assemblyRef.Has("instances")) assemblyRef.Get("instances").ForEachElement([&](const Ref& ref) {
+    ref.AllowOnly({"name", "part", "model", "keywords", "translation", "rotation"});
+    const std::string name = ReadName(ref.Get("name"));
+    CheckUnique(ref.Get("name"), name, seen, "instance");
+    const std::string keywords = ref.Has("keywords") ? ReadKeywordText(ref.Get("keywords")) : std::string();
+    std::shared_ptr<ddb_BaseInstance> instance;
+    if (ref.Has("part") == ref.Has("model"))
+      ref.Fail("model.instance", "an instance names either a \"part\" or another \"model\"");
+    if (ref.Has("part")) {
+      const Ref partRef = ref.Get("part");
+      const std::string partName = partRef.AsString();
+      const long position = contents_->parts.PositionOf(partName);
+      if (position < 0) partRef.Fail("model.unknown-reference", "no part named \"" + partName + "\"");
+      ddb_Mesh mesh(NewMeshIndex(), contents_->parts.SharedAt(std::size_t(position))->contents);
+      contents_->meshes.emplace(mesh.index(), mesh);
+      instanceMeshes_[name] = {mesh.index(), partLabels_[partName]};
+      instance = std::make_shared<ddb_PartInstance>(name, keywords, partName, mesh);
+    } else {
+      instance = std::make_shared<ddb_ModelInstance>(name, keywords, ReadName(ref.Get("model")));
+    }
+    std::array<double, 6> transform{};
+    if (ref.Has("translation")) {
+      const gsl_Vector t = ReadVector(ref.Get("translation"));
+      for (int i = 0; i < 3; ++i) transform[std::size_t(i)] = t[i];
+    }
+    if (ref.Has("rotation")) {
+      const gsl_Vector r = ReadVector(ref.Get("rotation"));
+      for (int i = 0; i < 3; ++i) transform[std::size_t(3 + i)] = r[i];
+    }
+    instance->setTransform(transform);
+    assembly.instances.Add(name, instance);
+  });
+
+  // The deck writes the parts in the order instances first use them.
+  mdl_OrderedContainer<ddb_Part> byFirstUse;
+  for (const auto& [name, instance] : assembly.instances)
+    if (auto* partInstance = dynamic_cast<const ddb_PartInstance*>(instance.get());
+        partInstance && !byFirstUse.IsMember(partInstance->partName()))
+      byFirstUse.Add(partInstance->partName(),
+                     contents_->parts.SharedAt(std::size_t(contents_->parts.PositionOf(partInstance->partName()))));
+  for (const auto& [name, part] : contents_->parts)
+    if (!byFirstUse.IsMember(name)) byFirstUse.Add(name, part);
+  contents_->parts = byFirstUse;
+
+  if (assemblyRef.Has("mesh")) {
+    MeshScope scope;
+    scope.allowSets = false;
+    scope.instanceLabels = [this](const std::string& instance) { return InstanceLabels(instance); };
+    LoadedMesh mesh = ReadMesh(assemblyRef.Get("mesh"), scope);
+    assembly.ownMesh = ddb_Mesh(0, std::move(mesh.contents));
+    contents_->meshes.emplace(0, assembly.ownMesh);
+    assemblyLabels_ = std::move(mesh.labels);
+  }
+  if (assemblyRef.Has("sets")) LoadAssemblySets(assemblyRef.Get("sets"));
+}
+
+void Loader::LoadAssemblySets(const Ref& sets) {
+  SetNames seen;
+  sets.ForEachElement([&](const Ref& ref) {
+    std::shared_ptr<rgnC_SetData> set = ReadSetHead(ref, seen, true);
+    std::vector<std::string_view> members = SetMemberNames(set->kind());
+    members.push_back("instance");
+    if (ref.Has("subsets")) ref.Get("subsets").ForEachElement([&](const Ref& subset) {
+      subset.AllowOnly(members);
+      if (subset.Has("instance")) {
+        const Ref instanceRef = subset.Get("instance");
+        const std::string instance = instanceRef.AsString();
+        auto it = instanceMeshes_.find(instance);
+        if (it == instanceMeshes_.end())
+          instanceRef.Fail("model.unknown-reference", "no part instance named \"" + instance + "\"");
+        ReadSetMembers(subset, *set, {it->second.meshIndex, it->second.labels.get(), "instance \"" + instance + "\""});
+      } else {
+        if (!assemblyLabels_)
+          subset.Fail("model.unknown-reference",
+                      "a subset without \"instance\" lies on the assembly's own mesh, and the assembly has none");
+        ReadSetMembers(subset, *set, {0, assemblyLabels_.get(), "the assembly's mesh"});
+      }
+    });
+    contents_->assembly.sets.push_back(std::make_shared<ddb_Set>(std::move(set)));
+  });
+}
+
+void Loader::LoadDatums(const Ref& datums) {
+  std::map<std::string, std::size_t> seen;
+  datums.ForEachElement([&](const Ref& ref) {
+    ref.AllowOnly({"name", "kind", "origin", "xAxis", "yAxis"});
+    ddb_Datum datum;
+    datum.id = int(contents_->datums.size()) + 1;
+    datum.datumName = ReadName(ref.Get("name"));
+    CheckUnique(ref.Get("name"), datum.datumName, seen, "datum");
+    const Ref kind = ref.Get("kind");
+    const std::string kindText = kind.AsString();
+    if (kindText == "rectangular")
+      datum.kind = ddb_Datum::Rectangular;
+    else if (kindText == "cylindrical")
+      datum.kind = ddb_Datum::Cylindrical;
+    else if (kindText == "spherical")
+      datum.kind = ddb_Datum::Spherical;
+    else
+      kind.Fail("model.enum", "unknown coordinate system kind \"" + kindText +
+                                  "\"; expected rectangular, cylindrical or spherical");
+    if (ref.Has("origin")) {
+      gsl_Vector o = ReadVector(ref.Get("origin"));
+      datum.origin = gsl_Point(o.x(), o.y(), o.z());
+    }
+    if (ref.Has("xAxis")) datum.xAxis = ReadVector(ref.Get("xAxis"));
+    if (ref.Has("yAxis")) datum.yAxis = ReadVector(ref.Get("yAxis"));
+    const double lx = datum.xAxis.Length();
+    if (lx <= gsl_Util::Tolerance) ref.Get("xAxis").Fail("model.geometry", "the x axis has no length");
+    datum.xAxis = datum.xAxis * (1.0 / lx);
+    gsl_Vector z = datum.xAxis.Cross(datum.yAxis);
+    if (z.Length() <= gsl_Util::Tolerance)
+      ref.Fail("model.geometry", "the x and y axes of a coordinate system must not be parallel");
+    datum.zAxis = z * (1.0 / z.Length());
+    datum.yAxis = datum.zAxis.Cross(datum.xAxis);
+    contents_->datums.push_back(datum);
+  });
+}
+
+}  // namespace mfl

@@ -1,0 +1,183 @@
+// Long flat number arrays are read by the reader's own scanner, not by
+// simdjson: the same values, kinds, offsets and errors as short arrays.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "modelfile/mfl_Json.h"
+
+namespace {
+
+using mfl::Document;
+using mfl::Node;
+using mfl::Ref;
+using Kind = mfl::Node::Kind;
+
+Document Parse(std::string_view text) { return Document::Parse(text, "m.json"); }
+
+std::string Where(std::string_view text) {
+  try {
+    Parse(text);
+  } catch (const mfl_ModelFileError& e) {
+    return e.Id() + " " + e.Pointer() + " " + std::to_string(e.LineNumber()) + ":" + std::to_string(e.Column()) +
+           " " + e.Problem();
+  }
+  return "no error";
+}
+
+/// "1, 2, ..., count" (long enough to be read by the scanner from 300 on).
+std::string Counting(int count) {
+  std::string text;
+  for (int i = 1; i <= count; ++i) text += (i > 1 ? ", " : "") + std::to_string(i);
+  return text;
+}
+
+bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+TEST(PackedArrays, LongIntArrayIsPackedWithItsOffset) {
+  const std::string text = "{\"skip\": \"[1, 2] \\\" [3]\", \"a\": [" + Counting(500) + "]}";
+  Document doc = Parse(text);
+  const Node& a = *doc.Root().Find("a");
+  ASSERT_EQ(a.kind(), Kind::IntArray);
+  ASSERT_EQ(a.ints().size(), 500u);
+  EXPECT_EQ(a.ints()[0], 1);
+  EXPECT_EQ(a.ints()[499], 500);
+  EXPECT_EQ(text[a.offset()], '[');
+  EXPECT_EQ(doc.Root().Find("skip")->string(), "[1, 2] \" [3]");
+}
+
+TEST(PackedArrays, Int32BoundsAndTheSwitchToReals) {
+  const std::string ints = Counting(400);
+  Document doc = Parse("{\"a\": [" + ints + ", 2147483647, -2147483648, -0],\n \"b\": [" + ints +
+                       ", 2147483648, -0, 7, 2.5e-1],\n \"c\": [" + ints + ", -2147483649],\n \"d\": [-0, " + ints +
+                       ", 1.0]}");
+  const Node& a = *doc.Root().Find("a");
+  ASSERT_EQ(a.kind(), Kind::IntArray);
+  EXPECT_EQ(a.ints()[400], 2147483647);
+  EXPECT_EQ(a.ints()[401], -2147483648);
+  EXPECT_EQ(a.ints()[402], 0);
+  const Node& b = *doc.Root().Find("b");
+  ASSERT_EQ(b.kind(), Kind::RealArray);
+  EXPECT_TRUE(b.ints().empty());
+  EXPECT_EQ(b.reals()[399], 400.0);
+  EXPECT_EQ(b.reals()[400], 2147483648.0);
+  EXPECT_TRUE(std::signbit(b.reals()[401]));  // read as a real after the switch
+  EXPECT_EQ(b.reals()[402], 7.0);
+  EXPECT_EQ(b.reals()[403], 0.25);
+  EXPECT_EQ(doc.Root().Find("c")->reals().back(), -2147483649.0);
+  const Node& d = *doc.Root().Find("d");
+  ASSERT_EQ(d.kind(), Kind::RealArray);
+  EXPECT_FALSE(std::signbit(d.reals()[0]));  // an integer before the switch
+}
+
+TEST(PackedArrays, RealsAreReadExactlyAsSimdjsonReadsThem) {
+  // Every value once in a long array (the scanner) and once alone in a short
+  // one (simdjson); both must give the same double, bit for bit.
+  std::mt19937_64 random(20240611);
+  std::vector<std::string> literals = {"0.1", "-0.0", "1e22", "1e23", "9007199254740993", "123456789012345678901234",
+                                       "4.9e-324", "1e-400", "-1e-400", "2.2250738585072014e-308", "1.7976931348623157e308",
+                                       "0.30000000000000004", "1E+2", "-12.5e-3", "18446744073709551615",
+                                       "18446744073709551616", "9223372036854775807", "0.000001234567890123456789"};
+  std::uniform_int_distribution<int> digits(1, 20), exponent(-40, 40);
+  for (int i = 0; i < 600; ++i) {
+    std::string literal = random() % 2 ? "-" : "";
+    const int count = digits(random);
+    for (int k = 0; k < count; ++k) literal += char('0' + (k == 0 ? 1 + random() % 9 : random() % 10));
+    if (random() % 2) {
+      const std::size_t point = literal.size() - std::size_t(random() % std::size_t(count));
+      literal = literal.substr(0, point) + "." + (point < literal.size() ? literal.substr(point) : "5");
+    }
+    if (random() % 2) {
+      literal += 'e';
+      literal += std::to_string(exponent(random));
+    }
+    literals.push_back(literal);
+  }
+  std::string text = "{\"long\": [1.5";
+  std::string alone = "\"alone\": [";
+  for (std::size_t i = 0; i < literals.size(); ++i) {
+    text += ", " + literals[i];
+    alone += (i > 0 ? ", [" : "[") + literals[i] + ", 1.5]";
+  }
+  text += "], " + alone + "]}";
+  Document doc = Parse(text);
+  const Node& packed = *doc.Root().Find("long");
+  ASSERT_EQ(packed.kind(), Kind::RealArray);
+  const auto& singles = doc.Root().Find("alone")->elements();
+  ASSERT_EQ(packed.reals().size(), literals.size() + 1);
+  for (std::size_t i = 0; i < literals.size(); ++i) {
+    ASSERT_EQ(singles[i].kind(), Kind::RealArray) << literals[i];
+    EXPECT_TRUE(SameBits(packed.reals()[i + 1], singles[i].reals()[0]))
+        << literals[i] << ": " << packed.reals()[i + 1] << " vs " << singles[i].reals()[0];
+  }
+}
+
+TEST(PackedArrays, InvalidNumbersAreReportedAtTheirPlace) {
+  const std::string head = "{\"a\": [" + Counting(300) + ",\n ";
+  EXPECT_EQ(Where(head + "01]}"), "json.syntax /a/300 2:2 invalid number '01'");
+  EXPECT_EQ(Where(head + "1.]}"), "json.syntax /a/300 2:2 invalid number '1.'");
+  EXPECT_EQ(Where(head + "-]}"), "json.syntax /a/300 2:2 invalid number '-'");
+  EXPECT_EQ(Where(head + "1e400]}"), "json.syntax /a/300 2:2 number out of range '1e400'");
+  EXPECT_EQ(Where(head + "2,]}"), "json.syntax /a/301 2:4 expected a value, found ']'");
+  EXPECT_EQ(Where(head + "2 3]}"), "json.syntax /a 2:4 expected ',' or ']' after an array element");
+  EXPECT_EQ(Where(head + "2]"), "json.syntax  2:4 unexpected end of file: an array or object is not closed");
+}
+
+TEST(PackedArrays, ArraysThatAreNotFlatNumbersAreLeftToTheParser) {
+  const std::string numbers = Counting(300);
+  Document doc = Parse("{\"mixed\": [" + numbers + ", \"x\"], \"nested\": [[" + numbers + "], [" + numbers +
+                       "]], \"objects\": [{\"n\": [" + numbers + "]}]}");
+  const Node& mixed = *doc.Root().Find("mixed");
+  ASSERT_EQ(mixed.kind(), Kind::Array);
+  EXPECT_EQ(mixed.elements()[299].integer(), 300);
+  EXPECT_EQ(mixed.elements()[300].string(), "x");
+  const Node& nested = *doc.Root().Find("nested");
+  ASSERT_EQ(nested.elements().size(), 2u);
+  EXPECT_EQ(nested.elements()[1].kind(), Kind::IntArray);
+  EXPECT_EQ(nested.elements()[1].ints().size(), 300u);
+  EXPECT_EQ(doc.Root().Find("objects")->elements()[0].Find("n")->ints()[299], 300);
+}
+
+TEST(PackedArrays, OffsetsAfterCutArraysStayThoseOfTheFile) {
+  const std::string text = "{\"a\": [" + Counting(300) + "],\n \"b\": [" + Counting(300) + "],\n \"c\": {\"d\": 1}}";
+  Document doc = Parse(text);
+  Ref root(doc, doc.Root(), "");
+  EXPECT_EQ(text[doc.Root().Find("b")->offset()], '[');
+  EXPECT_EQ(doc.LineColumn(doc.Root().Find("c")->Find("d")->offset()), (std::pair<std::size_t, std::size_t>{3, 13}));
+  try {
+    root.Get("b").FailAt(299, "model.range", "too big");
+    FAIL();
+  } catch (const mfl_ModelFileError& e) {
+    EXPECT_EQ(e.Pointer(), "/b/299");
+    EXPECT_EQ(text.substr(text.find("\n \"b\"")).find("300") + text.find("\n \"b\""),
+              text.find("300]", text.find("\n \"b\"")));
+    EXPECT_EQ(e.LineNumber(), 2u);
+  }
+  try {
+    root.Get("c").Get("x");
+    FAIL();
+  } catch (const mfl_ModelFileError& e) {
+    EXPECT_EQ(e.LineNumber(), 3u);
+    EXPECT_EQ(e.Column(), 7u);
+  }
+  // A syntax error after a cut array is placed in the file.
+  EXPECT_EQ(Where("{\"a\": [" + Counting(300) + "],\n \"b\": tru}"), "json.syntax /b 2:7 invalid token 'tru'");
+}
+
+TEST(PackedArrays, TakeFloatsFreesThePackedNumbers) {
+  Document doc = Parse("{\"xyz\": [0.5, " + Counting(400) + "]}");
+  Ref root(doc, doc.Root(), "");
+  const std::vector<float> xyz = root.Get("xyz").TakeFloats();
+  ASSERT_EQ(xyz.size(), 401u);
+  EXPECT_EQ(xyz[0], 0.5f);
+  EXPECT_EQ(xyz[400], 400.0f);
+  EXPECT_TRUE(doc.Root().Find("xyz")->reals().empty());
+  EXPECT_EQ(doc.Root().Find("xyz")->reals().capacity(), 0u);
+}
+
+}  // namespace

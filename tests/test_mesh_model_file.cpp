@@ -1,0 +1,165 @@
+// Loading meshes, sets and surfaces: refusals with their place and reason,
+// defaults, and what the model database holds afterwards.
+#include <gtest/gtest.h>
+
+#include "mesh_test_support.h"
+#include "modelfile/mfl_Mesh.h"
+
+namespace {
+
+std::string PartWith(const std::string& sets) {
+  return R"("parts": [{"name": "P", "mesh": {"nodes": {"coordinates": [0,0,0, 1,0,0, 1,1,0]},
+      "elements": [{"type": "CPS3", "nodesPerElement": 3, "labels": [4], "connectivity": [1, 2, 3]},
+                   {"type": "T2D2", "nodesPerElement": 2, "labels": [8], "connectivity": [1, 2]}],
+      "sets": [)" + sets + "]}}]";
+}
+
+TEST(MeshModelFile, SetNamingAMissingNodeOrElementIsRefused) {
+  auto node = test::Refuse(PartWith(R"({"name": "Fix", "kind": "node", "nodes": [1, 9]})"));
+  EXPECT_EQ(node.id, "model.unknown-reference");
+  EXPECT_EQ(node.pointer, "/parts/0/mesh/sets/0/nodes/1");
+  EXPECT_NE(node.describe.find("node set \"Fix\" names node 9, which the mesh does not have"), std::string::npos)
+      << node.describe;
+  auto element = test::Refuse(PartWith(R"({"name": "E", "kind": "element", "elements": [8, 4, 5]})"));
+  EXPECT_EQ(element.pointer, "/parts/0/mesh/sets/0/elements/2");
+  EXPECT_NE(element.describe.find("element set \"E\" names element 5"), std::string::npos) << element.describe;
+  auto surface = test::Refuse(PartWith(R"({"name": "S", "kind": "surface", "elements": [3], "faces": [1]})"));
+  EXPECT_EQ(surface.pointer, "/parts/0/mesh/sets/0/elements/0");
+  EXPECT_NE(surface.describe.find("surface \"S\" names element 3"), std::string::npos);
+}
+
+TEST(MeshModelFile, RefusesBadSetDefinitions) {
+  EXPECT_EQ(test::Refuse(PartWith(R"({"name": "S", "kind": "surface", "elements": [4, 8], "faces": [1]})")).id,
+            "model.size");
+  auto face = test::Refuse(PartWith(R"({"name": "S", "kind": "surface", "elements": [4, 8], "faces": [1, 7]})"));
+  EXPECT_EQ(face.id, "model.range");
+  EXPECT_EQ(face.pointer, "/parts/0/mesh/sets/0/faces/1");
+  auto kind = test::Refuse(PartWith(R"({"name": "S", "kind": "nodes", "nodes": [1]})"));
+  EXPECT_EQ(kind.id, "model.enum");
+  EXPECT_NE(kind.describe.find("expected node, element or surface"), std::string::npos);
+  EXPECT_EQ(test::Refuse(PartWith(R"({"name": "E", "kind": "element", "elements": [4], "unsorted": true})")).id,
+            "model.unknown-member");
+  EXPECT_EQ(test::Refuse(PartWith(R"({"name": "N", "kind": "node", "elements": [4]})")).id, "model.unknown-member");
+  EXPECT_EQ(test::Refuse(PartWith(R"({"name": "N", "kind": "node"})")).id, "model.missing-member");
+  auto twice = test::Refuse(PartWith(R"({"name": "A", "kind": "node", "nodes": [1]}, {"name": "A", "kind": "element",
+      "elements": [4]}, {"name": "A", "kind": "node", "nodes": [2]})"));
+  EXPECT_EQ(twice.id, "model.duplicate-name");
+  EXPECT_EQ(twice.pointer, "/parts/0/mesh/sets/2/name");
+}
+
+const char* const kInstances = R"("parts": [{"name": "P", "mesh": {"nodes": {"coordinates": [0,0,0, 1,0,0]},
+      "elements": [{"type": "T3D2", "nodesPerElement": 2, "labels": [3], "connectivity": [1, 2]}]}}],
+    "assembly": {"instances": [{"name": "A", "part": "P"}, {"name": "Sub", "model": "Other"}], )";
+
+TEST(MeshModelFile, AssemblySubsetsNameInstancesAndTheirLabels) {
+  auto missing = test::Refuse(std::string(kInstances) +
+                              R"("sets": [{"name": "N", "kind": "node", "subsets": [{"instance": "A", "nodes": [2, 3]}]}]})");
+  EXPECT_EQ(missing.pointer, "/assembly/sets/0/subsets/0/nodes/1");
+  EXPECT_NE(missing.describe.find("names node 3, which instance \"A\" does not have"), std::string::npos)
+      << missing.describe;
+  EXPECT_EQ(test::Refuse(std::string(kInstances) +
+                         R"("sets": [{"name": "N", "kind": "node", "subsets": [{"instance": "B", "nodes": [1]}]}]})")
+                .pointer,
+            "/assembly/sets/0/subsets/0/instance");
+  EXPECT_EQ(test::Refuse(std::string(kInstances) +
+                         R"("sets": [{"name": "N", "kind": "node", "subsets": [{"instance": "Sub", "nodes": [1]}]}]})")
+                .id,
+            "model.unknown-reference");
+  auto noMesh = test::Refuse(std::string(kInstances) + R"("sets": [{"name": "N", "kind": "node", "subsets": [{"nodes": [1]}]}]})");
+  EXPECT_EQ(noMesh.pointer, "/assembly/sets/0/subsets/0");
+  EXPECT_NE(noMesh.describe.find("the assembly has none"), std::string::npos);
+  EXPECT_EQ(test::Refuse(std::string(kInstances) + R"("mesh": {"nodes": {"coordinates": [0, 0, 0]},
+      "sets": []}})").id, "model.unknown-member");
+}
+
+TEST(MeshModelFile, WireConnectivityNamesInstanceNodes) {
+  const std::string wires = std::string(kInstances) + R"("mesh": {"nodes": {"labels": [7], "coordinates": [0, 0, 0]},
+      "elements": [{"type": "CONN3D2", "nodesPerElement": 2, "connectivity": [)";
+  auto unknownInstance = test::Refuse(wires + R"(7, "B.1"]}]}})");
+  EXPECT_EQ(unknownInstance.pointer, "/assembly/mesh/elements/0/connectivity/1");
+  EXPECT_NE(unknownInstance.describe.find("no part instance named \"B\""), std::string::npos);
+  auto unknownNode = test::Refuse(wires + R"(7, "A.5"]}]}})");
+  EXPECT_NE(unknownNode.describe.find("element 1 names node A.5, which instance \"A\" does not have"), std::string::npos)
+      << unknownNode.describe;
+  EXPECT_EQ(test::Refuse(wires + R"(7, "A-1"]}]}})").id, "model.type");
+  EXPECT_EQ(test::Refuse(wires + R"(8, "A.1"]}]}})").pointer, "/assembly/mesh/elements/0/connectivity/0");
+
+  test::Loaded model(wires + R"("A.2", 7, "A.2", "A.1"]}]}})");
+  const ddb_Mesh& mesh = model.Assembly().mesh();
+  EXPECT_EQ(mesh.meshIndex(), 0);
+  EXPECT_EQ(mesh.elementData().elementClass(0).elementConnectivity(), (std::vector<int>{1, 0, 1, 2}));
+  const ddb_ScopedNodeData nodes = mesh.scopedNodeData();
+  EXPECT_TRUE(nodes.isNativeNode(0));
+  EXPECT_FALSE(nodes.isNativeNode(1));
+  EXPECT_EQ(nodes.partInstanceName(2), "A");
+  EXPECT_EQ(nodes.userLabel(2), 1);
+  EXPECT_EQ(nodes.userLabel(0), 7);
+}
+
+TEST(MeshModelFile, ElementLabelsAreUniqueAcrossClassesAndDefaultsContinue) {
+  auto twice = test::Refuse(R"("parts": [{"name": "P", "mesh": {"nodes": {"coordinates": [0,0,0]},
+      "elements": [{"type": "MASS", "nodesPerElement": 1, "labels": [5], "connectivity": [1]},
+                   {"type": "MASS", "nodesPerElement": 1, "labels": [6, 5], "connectivity": [1, 1]}]}}])");
+  EXPECT_EQ(twice.id, "model.duplicate-label");
+  EXPECT_EQ(twice.pointer, "/parts/0/mesh/elements/1/labels/1");
+  test::Loaded model(R"("parts": [{"name": "P", "mesh": {"nodes": {"coordinates": [0,0,0]},
+      "elements": [{"type": "MASS", "nodesPerElement": 1, "labels": [10], "connectivity": [1]},
+                   {"type": "ROTARYI", "nodesPerElement": 1, "connectivity": [1, 1]}]}}],
+      "assembly": {"instances": [{"name": "I", "part": "P"}]})");
+  EXPECT_EQ(model.Instance("I").elementData().elementClass(1).userElementLabelsAsFlatArray(),
+            (std::vector<int>{11, 12}));
+}
+
+TEST(MeshModelFile, ElementShapeFromTheTypeOrGiven) {
+  auto shape = [](const char* type) {
+    const ddb_ElementShape s = mfl::ElementShapeOf(type);
+    return std::to_string(s.ownDimension) + "/" + std::to_string(s.spaceDimension);
+  };
+  EXPECT_EQ(shape("C3D8R"), "3/3");
+  EXPECT_EQ(shape("C3D10"), "3/3");
+  EXPECT_EQ(shape("SC8R"), "3/3");
+  EXPECT_EQ(shape("S4R"), "2/3");
+  EXPECT_EQ(shape("STRI65"), "2/3");
+  EXPECT_EQ(shape("M3D4"), "2/3");
+  EXPECT_EQ(shape("CPS4R"), "2/2");
+  EXPECT_EQ(shape("CAX4"), "2/2");
+  EXPECT_EQ(shape("B31"), "1/3");
+  EXPECT_EQ(shape("B21"), "1/2");
+  EXPECT_EQ(shape("T3D2"), "1/3");
+  EXPECT_EQ(shape("SPRINGA"), "0/3");
+  EXPECT_EQ(shape("USER8"), "3/3");
+  test::Loaded model(R"("parts": [{"name": "P", "mesh": {"nodes": {"coordinates": [0,0,0]},
+      "elements": [{"type": "U1", "nodesPerElement": 1, "connectivity": [1], "dimension": 2, "spaceDimension": 2}]}}],
+      "assembly": {"instances": [{"name": "I", "part": "P"}]})");
+  EXPECT_EQ(model.Instance("I").elementData().elementClass(0).shape().ownDimension, 2);
+  EXPECT_EQ(test::Refuse(R"("parts": [{"name": "P", "mesh": {"nodes": {"coordinates": [0,0,0]},
+      "elements": [{"type": "U1", "nodesPerElement": 1, "connectivity": [1], "spaceDimension": 1}]}}])").id,
+            "model.range");
+}
+
+TEST(MeshModelFile, PartSetsLieOnEveryInstanceOfThePart) {
+  test::Loaded model(PartWith(R"({"name": "S", "kind": "surface", "elements": [8, 4, 8], "faces": [1, 2, 2],
+      "internal": true}, {"name": "N", "kind": "node", "nodes": [3, 1], "unsorted": true})") +
+                     R"(, "assembly": {"instances": [{"name": "A", "part": "P"}, {"name": "B", "part": "P"}]})");
+  const rgnC_SetData& onB = model.Instance("B").set(0).set();
+  EXPECT_TRUE(onB.internal());
+  ASSERT_EQ(onB.NumSubSets(), 2);  // one per element class, in the order first named
+  EXPECT_EQ(onB.SubSet(0).meshIndex(), 2);
+  EXPECT_EQ(onB.SubSet(0).elementClass(), 1);
+  EXPECT_EQ(onB.SubSet(0).indices(), (std::vector<int>{0, 0}));
+  EXPECT_EQ(onB.SubSet(0).faces(), (std::vector<int>{0, 1}));
+  EXPECT_EQ(onB.SubSet(1).elementClass(), 0);
+  EXPECT_EQ(model.Instance("A").set(0).set().SubSet(0).meshIndex(), 1);
+  const rgnC_SetData& nodes = model.Instance("A").set(1).set();
+  EXPECT_TRUE(nodes.unsorted());
+  EXPECT_EQ(nodes.SubSet(0).indices(), (std::vector<int>{2, 0}));
+  EXPECT_EQ(nodes.SubSet(0).elementClass(), -1);
+}
+
+TEST(MeshModelFile, PartsAreKeptInTheOrderInstancesFirstUseThem) {
+  test::Loaded model(R"("parts": [{"name": "A"}, {"name": "B"}, {"name": "C"}],
+      "assembly": {"instances": [{"name": "c", "part": "C"}, {"name": "a", "part": "A"}, {"name": "c2", "part": "C"}]})");
+  EXPECT_EQ(model.Ddb().part().Keys(), (std::vector<std::string>{"C", "A", "B"}));
+}
+
+}  // namespace
