@@ -11,6 +11,11 @@ ddb_PartInstance::ddb_PartInstance(std::string name, std::string solverInput, st
       mesh_(std::move(mesh)) {}
 ddb_PartInstance::~ddb_PartInstance() = default;
 
+const ddb_PartAttributes& ddb_PartInstance::attributes() const noexcept {
+  static const ddb_PartAttributes none;
+  return attributes_ ? *attributes_ : none;
+}
+
 ddb_ModelInstance::ddb_ModelInstance(std::string name, std::string solverInput, std::string modelName)
     : ddb_BaseInstance(std::move(name), std::move(solverInput)), modelName_(std::move(modelName)) {}
 ddb_ModelInstance::~ddb_ModelInstance() = default;

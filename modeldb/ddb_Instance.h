@@ -5,6 +5,7 @@
 
 #include "modeldb/ddb_Mesh.h"
 #include "modeldb/mdb_Export.h"
+#include "modeldb/ptoC_PartAttributes.h"
 
 /// An instance of the root assembly. Part instances carry a mesh; other kinds
 /// (instances of another model) are visited by the writer but carry none.
@@ -40,9 +41,18 @@ class MDB_API ddb_PartInstance : public ddb_BaseInstance {
   const ddb_ElementData& elementData() const { return mesh_.elementData(); }
   const ddb_Set& set(int index) const { return mesh_.set(index); }
 
+  /// What the instance assigns to its elements; regions lie on its own mesh.
+  const std::vector<ptoC_SectionAssignment>& sectionAssignments() const noexcept { return attributes().sectionAssignments; }
+  const std::vector<bme_ElemCtrlParams>& elementControls() const noexcept { return attributes().elementControls; }
+  const std::vector<ptoC_BeamOrientation>& beamOrientations() const noexcept { return attributes().beamOrientations; }
+  const std::vector<ptoC_MaterialOrientation>& materialOrientations() const noexcept { return attributes().materialOrientations; }
+  const ddb_PartAttributes& attributes() const noexcept;
+  void setAttributes(std::shared_ptr<const ddb_PartAttributes> attributes) { attributes_ = std::move(attributes); }
+
  private:
   std::string partName_;
   ddb_Mesh mesh_;
+  std::shared_ptr<const ddb_PartAttributes> attributes_;
 };
 
 /// An instance of another model placed in this assembly.

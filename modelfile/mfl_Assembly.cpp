@@ -24,7 +24,8 @@ const MeshLabels* Loader::InstanceLabels(const std::string& instance) const {
 void Loader::LoadParts(const Ref& parts) {
   std::map<std::string, std::size_t> seen;
   parts.ForEachElement([&](const Ref& partRef) {
-    partRef.AllowOnly({"name", "keywords", "mesh"});
+    partRef.AllowOnly({"name", "keywords", "mesh", "sectionAssignments", "elementControls", "beamOrientations",
+                       "materialOrientations"});
     auto part = std::make_shared<ddb_Part>();
     part->partName = ReadName(partRef.Get("name"));
     CheckUnique(partRef.Get("name"), part->partName, seen, "part");

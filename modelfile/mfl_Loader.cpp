@@ -45,7 +45,7 @@ ddb_Model Loader::Load() {
   const Ref root = Root();
   if (!root.IsObject()) root.Fail("model.type", "a model file holds one JSON object");
   root.AllowOnly({"format", "version", "description", "headKeywords", "keywords", "parts", "assembly",
-                  "datums", "steps", "controls", "solverControls", "materials", "sections"});
+                  "datums", "steps", "controls", "solverControls", "materials", "beamProfiles", "sections"});
   if (root.Get("format").AsString() != "oif-model")
     root.Get("format").Fail("model.format", "not an oif model file: \"format\" must be \"oif-model\"");
   const Ref version = root.Get("version");
@@ -62,7 +62,9 @@ ddb_Model Loader::Load() {
   if (root.Has("assembly")) LoadAssembly(root.Get("assembly"));
   LoadSteps(root);
   if (root.Has("materials")) ReadMaterials(root.Get("materials"), *contents_);
+  if (root.Has("beamProfiles")) ReadBeamProfiles(root.Get("beamProfiles"), *contents_);
   if (root.Has("sections")) ReadSections(root.Get("sections"), *contents_);
+  if (root.Has("parts")) ReadPartAttributes(root.Get("parts"), *contents_);
   return ddb_Model(contents_);
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "modeldb/ddb_Model.h"
+#include "modeldb/omu_PrimEnum.h"
 #include "modelfile/mfl_Json.h"
 #include "modelfile/mfl_Mesh.h"
 
@@ -75,6 +76,9 @@ void CheckUnique(const Ref& nameRef, const std::string& name, std::map<std::stri
 using StepFactory = std::function<std::shared_ptr<kprC_AnalysisStep>(const std::string& name, const Ref& step)>;
 const std::map<std::string, StepFactory, std::less<>>& StepKinds();
 
+/// The number of an enumerated value, given by its text or its number.
+int ReadEnum(const Ref& ref, const omu_PrimEnumBase& enumeration);
+
 /// Reads the materials ([{"name": ..., "<behaviour>": {...}}, ...]) into the
 /// material repository.
 void ReadMaterials(const Ref& materials, ddb_ModelContents& contents);
@@ -85,7 +89,14 @@ using SectionFactory =
     std::function<std::shared_ptr<kseC_Section>(const std::string& name, const Ref& section,
                                                  const ddb_ModelContents& contents)>;
 const std::map<std::string, SectionFactory, std::less<>>& SectionKinds();
-/// Reads the sections ([{"name": ..., "kind": ..., ...}]); after the materials.
+/// Reads the sections ([{"name": ..., "kind": ..., ...}]); after the
+/// materials and the beam profiles.
 void ReadSections(const Ref& sections, ddb_ModelContents& contents);
+/// Reads the beam profiles ([{"name": ..., "kind": ..., ...}]).
+void ReadBeamProfiles(const Ref& profiles, ddb_ModelContents& contents);
+/// Reads the members "sectionAssignments", "elementControls",
+/// "beamOrientations" and "materialOrientations" of every part (after the
+/// sections) and gives each part instance its assignments.
+void ReadPartAttributes(const Ref& parts, ddb_ModelContents& contents);
 
 }  // namespace mfl

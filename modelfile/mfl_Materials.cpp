@@ -9,11 +9,6 @@
 
 namespace mfl {
 
-namespace {
-
-std::string Quoted(const std::string& text) { return "'" + text + "'"; }
-
-/// The number of an enumerated value, given by its text or its number.
 int ReadEnum(const Ref& ref, const omu_PrimEnumBase& enumeration) {
   if (ref.IsString()) {
     const std::string text = ref.AsString();
@@ -28,6 +23,10 @@ int ReadEnum(const Ref& ref, const omu_PrimEnumBase& enumeration) {
                                std::to_string(enumeration.Size() - 1) + " or one of: " + enumeration.List());
   return value;
 }
+
+namespace {
+
+std::string Quoted(const std::string& text) { return "'" + text + "'"; }
 
 /// A row of a table: numbers, and null for a value that is not given.
 std::vector<double> ReadRow(const Ref& row) {

@@ -1,44 +1,474 @@
-// Reading of the "sections" member. Each kind of section has a reader of its
-// own, found by the section's "kind".
-#include "modeldb/kseC_GasketSection.h"
+// Reading of the "beamProfiles" and "sections" members. Each kind of
+// section (and of profile) has a reader of its own, found by its "kind".
+#include <array>
+
+#include "modeldb/kbpC_BeamProfile.h"
+#include "modeldb/kseC_Sections.h"
 #include "modelfile/mfl_Loader.h"
 
 namespace mfl {
 
 namespace {
+
+double Number(const Ref& ref, std::string_view key, double fallback) {
+  return ref.Has(key) ? ref.Get(key).AsDouble() : fallback;
+}
+
+double Positive(const Ref& ref, std::string_view key, double fallback) {
+  if (!ref.Has(key)) return fallback;
+  const double value = ref.Get(key).AsDouble();
+  if (value <= 0) ref.Get(key).Fail("model.range", "expected a number greater than 0");
+  return value;
+}
+
+int PositiveInt(const Ref& ref, std::string_view key, int fallback) {
+  if (!ref.Has(key)) return fallback;
+  const int value = ref.Get(key).AsInt();
+  if (value < 1) ref.Get(key).Fail("model.range", "expected an integer of at least 1");
+  return value;
+}
+
+bool Flag(const Ref& ref, std::string_view key) { return ref.Has(key) && ref.Get(key).AsBool(); }
+
+/// Exactly `count` numbers (one of `counts` when several are allowed).
+std::vector<double> Numbers(const Ref& ref, std::initializer_list<std::size_t> counts) {
+  std::vector<double> values = ref.Reals();
+  for (std::size_t count : counts)
+    if (values.size() == count) return values;
+  std::string expected;
+  for (std::size_t count : counts) expected += (expected.empty() ? "" : " or ") + std::to_string(count);
+  ref.Fail("model.size", "expected " + expected + " numbers, found " + std::to_string(values.size()));
+}
+
+template <std::size_t N>
+std::array<double, N> Fixed(const Ref& ref) {
+  const std::vector<double> values = Numbers(ref, {N});
+  std::array<double, N> result{};
+  for (std::size_t i = 0; i < N; ++i) result[i] = values[i];
+  return result;
+}
+
+std::string MaterialName(const Ref& ref, const ddb_ModelContents& contents) {
+  const std::string material = ref.AsString();
+  if (!contents.materials.IsMember(material))
+    ref.Fail("model.unknown-reference", "no material named \"" + material + "\"");
+  return material;
+}
+
+kseC_HourglassValues ReadHourglass(const Ref& ref) {
+  kseC_HourglassValues hourglass;
+  if (ref.Has("hourglassStiffness")) hourglass.values = Fixed<3>(ref.Get("hourglassStiffness"));
+  return hourglass;
+}
+
+template <class Section>
+std::shared_ptr<Section> Make(const std::string& name) {
+  return std::make_shared<Section>(name);
+}
+
+// ---- solids and trusses -----------------------------------------------------
+
+std::shared_ptr<kseC_Section> ReadSolid(const std::string& name, const Ref& ref, const ddb_ModelContents& contents) {
+  ref.AllowOnly({"name", "kind", "material", "thickness", "hourglassStiffness"});
+  auto section = Make<kseC_HomogenousSolidSection>(name);
+  section->material = MaterialName(ref.Get("material"), contents);
+  section->thickness = Positive(ref, "thickness", mdl_UnsetDouble);
+  section->hourglass = ReadHourglass(ref);
+  return section;
+}
+
+/// The layers of a composite section; shell layers may name an orientation.
+std::vector<kseC_Layer> ReadLayers(const Ref& layers, const ddb_ModelContents& contents, bool shell) {
+  std::vector<kseC_Layer> result;
+  layers.ForEachElement([&](const Ref& ref) {
+    if (shell)
+      ref.AllowOnly({"thickness", "integrationPoints", "material", "orientation", "angle"});
+    else
+      ref.AllowOnly({"thickness", "integrationPoints", "material", "angle"});
+    kseC_Layer layer;
+    layer.thickness = ref.Get("thickness").AsDouble();
+    if (layer.thickness <= 0) ref.Get("thickness").Fail("model.range", "expected a number greater than 0");
+    layer.integrationPoints = PositiveInt(ref, "integrationPoints", 3);
+    layer.material = MaterialName(ref.Get("material"), contents);
+    if (ref.Has("orientation") && ref.Has("angle"))
+      ref.Fail("model.conflict", "a layer gives either an \"orientation\" or an \"angle\"");
+    if (ref.Has("orientation")) layer.orientation = ReadName(ref.Get("orientation"));
+    layer.orientationAngle = Number(ref, "angle", 0.0);
+    result.push_back(std::move(layer));
+  });
+  if (result.empty()) layers.Fail("model.size", "a composite section needs at least one layer");
+  return result;
+}
+
+std::shared_ptr<kseC_Section> ReadCompositeSolid(const std::string& name, const Ref& ref,
+                                                 const ddb_ModelContents& contents) {
+  ref.AllowOnly({"name", "kind", "layers", "symmetric", "hourglassStiffness"});
+  auto section = Make<kseC_CompositeSolidSection>(name);
+  section->layers = ReadLayers(ref.Get("layers"), contents, false);
+  section->symmetric = Flag(ref, "symmetric");
+  section->hourglass = ReadHourglass(ref);
+  return section;
+}
+
+std::shared_ptr<kseC_Section> ReadTruss(const std::string& name, const Ref& ref, const ddb_ModelContents& contents) {
+  ref.AllowOnly({"name", "kind", "material", "area"});
+  auto section = Make<kseC_TrussSection>(name);
+  section->material = MaterialName(ref.Get("material"), contents);
+  section->area = Positive(ref, "area", 1.0);
+  return section;
+}
+
+// ---- shells and membranes ---------------------------------------------------
+
+kseC_RebarLayerSet ReadRebarLayers(const Ref& ref, const ddb_ModelContents& contents) {
+  ref.AllowOnly({"angularSpacing", "layers"});
+  kseC_RebarLayerSet set;
+  set.spacing = Flag(ref, "angularSpacing") ? kseC_RebarLayerSet::Angular : kseC_RebarLayerSet::Constant;
+  std::map<std::string, std::size_t> seen;
+  ref.Get("layers").ForEachElement([&](const Ref& layerRef) {
+    layerRef.AllowOnly({"name", "area", "spacing", "position", "material", "angle", "orientation"});
+    kseC_RebarLayer layer;
+    layer.name = ReadName(layerRef.Get("name"));
+    CheckUnique(layerRef.Get("name"), layer.name, seen, "rebar layer");
+    layer.area = Positive(layerRef, "area", 0.0);
+    const double spacing = Positive(layerRef, "spacing", 0.0);
+    (set.spacing == kseC_RebarLayerSet::Angular ? layer.angularSpacing : layer.spacing) = spacing;
+    layer.position = Number(layerRef, "position", 0.0);
+    layer.material = MaterialName(layerRef.Get("material"), contents);
+    layer.angle = Number(layerRef, "angle", 0.0);
+    if (layerRef.Has("orientation")) layer.orientation = ReadName(layerRef.Get("orientation"));
+    set.layers.push_back(std::move(layer));
+  });
+  return set;
+}
+
+const std::vector<std::string_view>& ShellMembers() {
+  static const std::vector<std::string_view> members = {
+      "name", "kind", "general", "poisson", "integrationRule", "temperaturePoints", "thicknessModulus",
+      "transverseShear", "hourglassStiffness", "rebarLayers", "thickness", "integrationPoints"};
+  return members;
+}
+
+void ReadShellCommon(const Ref& ref, kseC_ShellSection& shell, const ddb_ModelContents& contents) {
+  shell.general = Flag(ref, "general");
+  if (ref.Has("poisson")) {
+    shell.poissonDefined = true;
+    shell.poisson = ref.Get("poisson").AsDouble();
+  }
+  if (ref.Has("integrationRule"))
+    shell.integrationRule = ReadEnum(ref.Get("integrationRule"), kseC_ShellSection::IntegrationRuleEnm());
+  if (ref.Has("temperaturePoints")) {
+    shell.temperatureMode = kseC_ShellSection::Points;
+    shell.temperaturePoints = PositiveInt(ref, "temperaturePoints", 1);
+  }
+  shell.thicknessModulus = Positive(ref, "thicknessModulus", mdl_UnsetDouble);
+  if (ref.Has("transverseShear")) {
+    const std::vector<double> k = Numbers(ref.Get("transverseShear"), {2, 3});
+    shell.transverseShear = kseC_TransverseShear{k[0], k[1], k.size() == 3 ? k[2] : mdl_UnsetDouble};
+  }
+  shell.hourglass = ReadHourglass(ref);
+  if (ref.Has("rebarLayers")) shell.rebarLayers = ReadRebarLayers(ref.Get("rebarLayers"), contents);
+  shell.thickness = Positive(ref, "thickness", 0.0);
+  shell.integrationPoints = PositiveInt(ref, "integrationPoints", 5);
+}
+
+template <class Shell>
+std::shared_ptr<kseC_Section> ReadShellOf(const std::string& name, const Ref& ref, const ddb_ModelContents& contents,
+                                          std::initializer_list<std::string_view> own) {
+  std::vector<std::string_view> members = ShellMembers();
+  members.insert(members.end(), own);
+  ref.AllowOnly(members);
+  auto shell = Make<Shell>(name);
+  ReadShellCommon(ref, *shell, contents);
+  if constexpr (std::is_same_v<Shell, kseC_CompositeShellSection>)
+    shell->layers = ReadLayers(ref.Get("layers"), contents, true);
+  else
+    shell->material = MaterialName(ref.Get("material"), contents);
+  return shell;
+}
+
+std::shared_ptr<kseC_Section> ReadMembrane(const std::string& name, const Ref& ref, const ddb_ModelContents& contents) {
+  ref.AllowOnly({"name", "kind", "material", "thickness", "poisson", "hourglassStiffness"});
+  auto section = Make<kseC_MembraneSection>(name);
+  section->material = MaterialName(ref.Get("material"), contents);
+  section->thickness = Positive(ref, "thickness", 1.0);
+  if (ref.Has("poisson")) {
+    section->poissonDefined = true;
+    section->poisson = ref.Get("poisson").AsDouble();
+  }
+  section->hourglass = ReadHourglass(ref);
+  return section;
+}
+
+// ---- beams ------------------------------------------------------------------
+
+kmaC_MaterialTable ReadPropertyTable(const Ref& ref) {
+  std::vector<double> values;
+  int columns = -1;
+  int rows = 0;
+  ref.ForEachElement([&](const Ref& row) {
+    const std::vector<double> cells = row.Reals();
+    if (cells.empty()) row.Fail("model.table", "a row without values");
+    if (columns >= 0 && int(cells.size()) != columns)
+      row.Fail("model.table", "rows of one table must be of the same length (" + std::to_string(columns) + ")");
+    columns = int(cells.size());
+    values.insert(values.end(), cells.begin(), cells.end());
+    ++rows;
+  });
+  return rows == 0 ? kmaC_MaterialTable() : kmaC_MaterialTable(rows, columns, std::move(values));
+}
+
+std::shared_ptr<kseC_Section> ReadBeam(const std::string& name, const Ref& ref, const ddb_ModelContents& contents) {
+  ref.AllowOnly({"name", "kind", "profile", "integrated", "material", "poisson", "temperature", "dependencies",
+                 "zero", "density", "properties", "fluidInertia", "damping", "shearCenter", "centroid",
+                 "sectionPoints"});
+  auto beam = Make<kseC_BeamSection>(name);
+  const Ref profileRef = ref.Get("profile");
+  beam->profile = profileRef.AsString();
+  if (!contents.beamProfiles.IsMember(beam->profile))
+    profileRef.Fail("model.unknown-reference", "no beam profile named \"" + beam->profile + "\"");
+  beam->integrated = !ref.Has("integrated") || ref.Get("integrated").AsBool();
+  if (beam->integrated) {
+    beam->material = MaterialName(ref.Get("material"), contents);
+    for (const char* member : {"dependencies", "zero", "density", "properties", "damping", "shearCenter", "centroid",
+                               "sectionPoints"})
+      if (ref.Has(member))
+        ref.Get(member).Fail("model.conflict", "only a beam section that is not integrated (\"integrated\": false) has \"" +
+                                                   std::string(member) + "\"");
+  } else {
+    if (ref.Has("material"))
+      ref.Get("material").Fail("model.conflict", "a beam section that is not integrated gives \"properties\", not a material");
+    if (ref.Has("temperature"))
+      ref.Get("temperature").Fail("model.conflict", "only an integrated beam section has \"temperature\"");
+  }
+  beam->poisson = Number(ref, "poisson", mdl_UnsetDouble);
+  if (ref.Has("temperature")) {
+    const Ref t = ref.Get("temperature");
+    const std::string text = t.AsString();
+    if (text == "GRADIENTS")
+      beam->temperatureMode = kseC_BeamSection::Gradients;
+    else if (text == "VALUES")
+      beam->temperatureMode = kseC_BeamSection::Values;
+    else
+      t.Fail("model.enum", "unknown value \"" + text + "\"; expected one of: \"GRADIENTS\", \"VALUES\"");
+  }
+  if (ref.Has("dependencies")) {
+    beam->dependencies = ref.Get("dependencies").AsInt();
+    if (beam->dependencies < 0) ref.Get("dependencies").Fail("model.range", "expected an integer of at least 0");
+  }
+  beam->zero = Number(ref, "zero", mdl_UnsetDouble);
+  beam->density = Number(ref, "density", mdl_UnsetDouble);
+  if (ref.Has("properties")) {
+    const Ref properties = ref.Get("properties");
+    properties.AllowOnly({"table", "expansionColumn", "temperatureColumn"});
+    beam->properties = ReadPropertyTable(properties.Get("table"));
+    beam->expansionColumn = Flag(properties, "expansionColumn");
+    beam->temperatureColumn = Flag(properties, "temperatureColumn");
+  }
+  if (ref.Has("fluidInertia")) {
+    const Ref fluid = ref.Get("fluidInertia");
+    fluid.AllowOnly({"density", "diameter", "normalCoefficient", "axialCoefficient", "center", "half"});
+    kseC_FluidInertia inertia;
+    using F = kseC_FluidInertia;
+    inertia.half = Flag(fluid, "half");
+    inertia.values[F::Density] = Positive(fluid, "density", 0.0);
+    inertia.values[F::Diameter] = Positive(fluid, "diameter", 0.0);
+    inertia.values[F::NormalCoefficient] = Number(fluid, "normalCoefficient", 1.0);
+    inertia.values[F::AxialCoefficient] = Number(fluid, "axialCoefficient", 0.0);
+    if (fluid.Has("center")) {
+      const auto center = Fixed<2>(fluid.Get("center"));
+      inertia.values[F::CenterY] = center[0];
+      inertia.values[F::CenterZ] = center[1];
+    }
+    beam->fluidInertia = inertia;
+  }
+  if (ref.Has("damping")) {
+    const Ref damping = ref.Get("damping");
+    damping.AllowOnly({"alpha", "beta", "composite"});
+    beam->dampingAlpha = Number(damping, "alpha", 0.0);
+    beam->dampingBeta = Number(damping, "beta", 0.0);
+    beam->dampingComposite = Number(damping, "composite", 0.0);
+  }
+  if (ref.Has("shearCenter")) beam->shearCenter = Fixed<2>(ref.Get("shearCenter"));
+  if (ref.Has("centroid")) beam->centroid = Fixed<2>(ref.Get("centroid"));
+  if (ref.Has("sectionPoints")) {
+    const Ref pointsRef = ref.Get("sectionPoints");
+    const std::vector<double> values = pointsRef.Reals();
+    if (values.size() % 2 != 0)
+      pointsRef.Fail("model.size", "expected pairs of numbers (y and z of each point), found " +
+                                       std::to_string(values.size()) + " numbers");
+    for (std::size_t i = 0; i < values.size(); i += 2) beam->sectionPoints.push_back({values[i], values[i + 1]});
+  }
+  return beam;
+}
+
+// ---- point masses and gaskets ----------------------------------------------
+
+std::shared_ptr<kseC_Section> ReadPoint(const std::string& name, const Ref& ref, const ddb_ModelContents&) {
+  ref.AllowOnly({"name", "kind", "mass", "rotaryInertia"});
+  auto point = Make<kseC_PointSection>(name);
+  if (!ref.Has("mass") && !ref.Has("rotaryInertia"))
+    ref.Fail("model.missing-member", "a point section gives a \"mass\", a \"rotaryInertia\" or both");
+  if (ref.Has("mass")) {
+    const Ref mass = ref.Get("mass");
+    mass.AllowOnly({"value", "alpha", "composite"});
+    point->mass = mass.Get("value").AsDouble();
+    if (point->mass <= 0) mass.Get("value").Fail("model.range", "expected a number greater than 0");
+    point->massAlpha = Number(mass, "alpha", 0.0);
+    point->massComposite = Number(mass, "composite", 0.0);
+  }
+  if (ref.Has("rotaryInertia")) {
+    const Ref inertia = ref.Get("rotaryInertia");
+    inertia.AllowOnly({"values", "alpha", "composite"});
+    point->inertia = Fixed<6>(inertia.Get("values"));
+    point->inertiaAlpha = Number(inertia, "alpha", 0.0);
+    point->inertiaComposite = Number(inertia, "composite", 0.0);
+  }
+  return point;
+}
+
 std::shared_ptr<kseC_Section> ReadGasketSection(const std::string& name, const Ref& ref,
                                                 const ddb_ModelContents& contents) {
-  ref.AllowOnly({"name", "kind", "material"});
-  const Ref materialRef = ref.Get("material");
-  const std::string material = materialRef.AsString();
-  if (!contents.materials.IsMember(material))
-    materialRef.Fail("model.unknown-reference", "no material named \"" + material + "\"");
-  return std::make_shared<kseC_GasketSection>(name, material);
+  ref.AllowOnly({"name", "kind", "material", "thickness", "initialGap", "initialVoid", "crossSection",
+                 "stabilizationStiffness", "hourglassStiffness"});
+  auto gasket = std::make_shared<kseC_GasketSection>(name, MaterialName(ref.Get("material"), contents));
+  using G = kseC_GasketSection;
+  gasket->values[G::InitialThickness] = Positive(ref, "thickness", mdl_UnsetDouble);
+  gasket->values[G::InitialGap] = Number(ref, "initialGap", 0.0);
+  gasket->values[G::InitialVoid] = Number(ref, "initialVoid", 0.0);
+  gasket->values[G::CrossSection] = Positive(ref, "crossSection", 1.0);
+  gasket->stabilizationStiffness = Positive(ref, "stabilizationStiffness", mdl_UnsetDouble);
+  gasket->hourglass = ReadHourglass(ref);
+  return gasket;
 }
+
+/// Sections the writer has no form for; they load, and writing them fails.
+template <class Shell>
+std::shared_ptr<kseC_Section> ReadUnsupportedShell(const std::string& name, const Ref& ref,
+                                                   const ddb_ModelContents&) {
+  ref.AllowOnly({"name", "kind", "general"});
+  auto shell = Make<Shell>(name);
+  shell->general = Flag(ref, "general");
+  return shell;
+}
+
+// ---- beam profiles ----------------------------------------------------------
+
+using ProfileFactory = std::shared_ptr<kbpC_BeamProfile> (*)(const std::string& name, const Ref& ref);
+
+template <class Profile, std::size_t Count>
+std::shared_ptr<kbpC_BeamProfile> ReadDimensions(const std::string& name, const Ref& ref) {
+  ref.AllowOnly({"name", "kind", "dimensions"});
+  auto profile = std::make_shared<Profile>(name);
+  profile->dimensions = Numbers(ref.Get("dimensions"), {Count});
+  return profile;
+}
+
+std::shared_ptr<kbpC_BeamProfile> ReadBox(const std::string& name, const Ref& ref) {
+  ref.AllowOnly({"name", "kind", "dimensions", "thickness"});
+  auto box = std::make_shared<kbpC_BoxProfile>(name);
+  box->dimensions = Numbers(ref.Get("dimensions"), {2});
+  const std::vector<double> t = Numbers(ref.Get("thickness"), {1, 4});
+  box->uniformThickness = t.size() == 1;
+  for (std::size_t i = 0; i < t.size(); ++i) box->thickness[i] = t[i];
+  return box;
+}
+
+std::shared_ptr<kbpC_BeamProfile> ReadArbitrary(const std::string& name, const Ref& ref) {
+  ref.AllowOnly({"name", "kind", "points"});
+  auto profile = std::make_shared<kbpC_ArbitraryProfile>(name);
+  const Ref points = ref.Get("points");
+  std::size_t index = 0;
+  points.ForEachElement([&](const Ref& pointRef) {
+    const std::vector<double> v = Numbers(pointRef, {index == 0 ? std::size_t(2) : std::size_t(3)});
+    profile->points.push_back({v[0], v[1], index == 0 ? 0.0 : v[2]});
+    ++index;
+  });
+  if (profile->points.size() < 2)
+    points.Fail("model.size", "an arbitrary profile needs at least 2 points ([y, z], then [y, z, thickness])");
+  return profile;
+}
+
+std::shared_ptr<kbpC_BeamProfile> ReadGeneralized(const std::string& name, const Ref& ref) {
+  ref.AllowOnly({"name", "kind", "dimensions", "warping"});
+  auto profile = std::make_shared<kbpC_GeneralizedProfile>(name);
+  profile->dimensions = Numbers(ref.Get("dimensions"), {5});
+  if (ref.Has("warping")) profile->warping = Fixed<2>(ref.Get("warping"));
+  return profile;
+}
+
+const std::map<std::string, ProfileFactory, std::less<>>& ProfileKinds() {
+  static const std::map<std::string, ProfileFactory, std::less<>> kinds = {
+      {"rectangular", ReadDimensions<kbpC_RectangularProfile, 2>},
+      {"circular", ReadDimensions<kbpC_CircularProfile, 1>},
+      {"pipe", ReadDimensions<kbpC_PipeProfile, 2>},
+      {"hexagonal", ReadDimensions<kbpC_HexagonalProfile, 2>},
+      {"box", ReadBox},
+      {"I", ReadDimensions<kbpC_IbeamProfile, 7>},
+      {"T", ReadDimensions<kbpC_TbeamProfile, 5>},
+      {"L", ReadDimensions<kbpC_LbeamProfile, 4>},
+      {"trapezoidal", ReadDimensions<kbpC_TrapezoidalProfile, 4>},
+      {"arbitrary", ReadArbitrary},
+      {"generalized", ReadGeneralized},
+  };
+  return kinds;
+}
+
+/// Reads an array of named objects with a "kind" found in `kinds`, each by
+/// its kind's reader, into `add`.
+template <class Kinds, class Read>
+void ReadKinds(const Ref& array, const Kinds& kinds, const char* what, Read&& read) {
+  std::map<std::string, std::size_t> seen;
+  array.ForEachElement([&](const Ref& ref) {
+    if (!ref.IsObject()) ref.Fail("model.type", std::string("expected a ") + what + ": an object with a name and a kind");
+    const std::string name = ReadName(ref.Get("name"));
+    CheckUnique(ref.Get("name"), name, seen, what);
+    const Ref kindRef = ref.Get("kind");
+    const std::string kind = kindRef.AsString();
+    const auto factory = kinds.find(kind);
+    if (factory == kinds.end()) {
+      std::string known;
+      for (const auto& entry : kinds) known += (known.empty() ? "" : ", ") + entry.first;
+      kindRef.Fail("model.enum", "unknown " + std::string(what) + " kind \"" + kind + "\"; expected " + known);
+    }
+    read(name, ref, factory->second);
+  });
+}
+
 }  // namespace
 
 const std::map<std::string, SectionFactory, std::less<>>& SectionKinds() {
   static const std::map<std::string, SectionFactory, std::less<>> kinds = {
+      {"solid", ReadSolid},
+      {"compositeSolid", ReadCompositeSolid},
+      {"truss", ReadTruss},
+      {"shell",
+       [](const std::string& name, const Ref& ref, const ddb_ModelContents& contents) {
+         return ReadShellOf<kseC_HomogenousShellSection>(name, ref, contents, {"material"});
+       }},
+      {"compositeShell",
+       [](const std::string& name, const Ref& ref, const ddb_ModelContents& contents) {
+         return ReadShellOf<kseC_CompositeShellSection>(name, ref, contents, {"layers"});
+       }},
+      {"geometryShell", ReadUnsupportedShell<kseC_GeometryShellSection>},
+      {"userShell", ReadUnsupportedShell<kseC_UserShellSection>},
+      {"membrane", ReadMembrane},
+      {"beam", ReadBeam},
+      {"point", ReadPoint},
       {"gasket", ReadGasketSection},
   };
   return kinds;
 }
 
 void ReadSections(const Ref& sections, ddb_ModelContents& contents) {
-  std::map<std::string, std::size_t> seen;
-  sections.ForEachElement([&](const Ref& ref) {
-    if (!ref.IsObject()) ref.Fail("model.type", "expected a section: an object with a name and a kind");
-    const std::string name = ReadName(ref.Get("name"));
-    CheckUnique(ref.Get("name"), name, seen, "section");
-    const Ref kindRef = ref.Get("kind");
-    const std::string kind = kindRef.AsString();
-    const auto factory = SectionKinds().find(kind);
-    if (factory == SectionKinds().end()) {
-      std::string known;
-      for (const auto& [kindName, read] : SectionKinds()) known += (known.empty() ? "" : ", ") + kindName;
-      kindRef.Fail("model.enum", "unknown section kind \"" + kind + "\"; expected " + known);
-    }
-    contents.sections.Add(name, factory->second(name, ref, contents));
+  ReadKinds(sections, SectionKinds(), "section", [&](const std::string& name, const Ref& ref, const SectionFactory& read) {
+    contents.sections.Add(name, read(name, ref, contents));
+  });
+}
+
+void ReadBeamProfiles(const Ref& profiles, ddb_ModelContents& contents) {
+  ReadKinds(profiles, ProfileKinds(), "beam profile", [&](const std::string& name, const Ref& ref, ProfileFactory read) {
+    contents.beamProfiles.Add(name, read(name, ref));
   });
 }
 

@@ -269,12 +269,12 @@ TEST(MaterialFile, RefusesWithFilePointerProblemAndId) {
        "/materials/0/regularization/rtol", "rtol must be greater than 0"},
       {R"("materials": [{"name": "M"}, {"name": "M"}])", "model.duplicate-name", "/materials/1/name",
        "there is already a material named \"M\""},
-      {R"("materials": [{"name": "M"}], "sections": [{"name": "S", "kind": "shell"}])", "model.enum",
-       "/sections/0/kind", "unknown section kind \"shell\"; expected gasket"},
+      {R"("materials": [{"name": "M"}], "sections": [{"name": "S", "kind": "shel"}])", "model.enum",
+       "/sections/0/kind", "unknown section kind \"shel\"; expected beam, compositeShell, compositeSolid"},
       {R"("materials": [{"name": "M"}], "sections": [{"name": "S", "kind": "gasket", "material": "N"}])",
        "model.unknown-reference", "/sections/0/material", "no material named \"N\""},
-      {R"("sections": [{"name": "S", "kind": "gasket", "material": "M", "thickness": 1}])", "model.unknown-member",
-       "/sections/0/thickness", "expected one of: name, kind, material"},
+      {R"("sections": [{"name": "S", "kind": "gasket", "material": "M", "width": 1}])", "model.unknown-member",
+       "/sections/0/width", "expected one of: name, kind, material, thickness"},
   };
   for (const Refused& refused : cases) {
     SCOPED_TRACE(refused.members);

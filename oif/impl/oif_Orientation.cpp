@@ -8,6 +8,10 @@ oif_Orientation::oif_Orientation(const ddb_Model& model, int datum, const cow_St
   if (datum != 0) csys_ = std::make_shared<const oif_DatumCsys>(model, datum, matrix);
 }
 
+oif_Orientation::oif_Orientation(const ddb_Model& model, const ptoC_MaterialOrientation& orientation,
+                                 const cow_String& name, const gsl_Matrix& matrix)
+    : oif_Orientation(model, orientation.datum, name, true, orientation.angle, orientation.axis, matrix) {}
+
 void oif_Orientation::Write(utl_Stream& stream) const {
   const cow_String keyword = "*Orientation, name=" + name_;
   if (!csys_) {

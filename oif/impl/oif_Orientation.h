@@ -3,6 +3,7 @@
 // node set, both from a datum coordinate system.
 #include <memory>
 
+#include "modeldb/ptoC_PartAttributes.h"
 #include "oif/impl/oif_DatumCsys.h"
 #include "zkw/zkw_Keyword.h"
 
@@ -14,6 +15,9 @@ class oif_Orientation : public zkw_Keyword {
   /// name is printed as it is (already printable). `datum` 0: no datum.
   oif_Orientation(const ddb_Model& model, int datum, const cow_String& name, bool additionalRotation,
                   double angle, int axis, const gsl_Matrix& matrix = gsl_Matrix::Identity());
+  /// A material orientation: its datum, always with its additional rotation.
+  oif_Orientation(const ddb_Model& model, const ptoC_MaterialOrientation& orientation, const cow_String& name,
+                  const gsl_Matrix& matrix = gsl_Matrix::Identity());
 
   zkw_Keyword* Clone() const override { return new oif_Orientation(*this); }
   void Write(utl_Stream& stream) const override;

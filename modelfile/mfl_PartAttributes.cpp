@@ -1,0 +1,201 @@
+// Reading of what a part assigns to its elements: the members
+// "sectionAssignments", "elementControls", "beamOrientations" and
+// "materialOrientations" of every part. They are read after the sections,
+// and every part instance gets them with its regions on its own mesh.
+#include "modelfile/mfl_Loader.h"
+
+namespace mfl {
+
+namespace {
+
+/// An assignment's region as the part stores it: the index of an element
+/// set in the part's set list.
+int ElementSetIndex(const Ref& ref, const ddb_MeshContents& mesh, const std::string& part) {
+  const std::string name = ref.AsString();
+  for (std::size_t i = 0; i < mesh.sets.size(); ++i)
+    if (mesh.sets[i]->setType() == ddb_Set::ElementSet && mesh.sets[i]->setLabel() == name) return int(i);
+  ref.Fail("model.unknown-reference", "no element set named \"" + name + "\" in part \"" + part + "\"");
+}
+
+double NumberOr(const Ref& ref, std::string_view key, double fallback) {
+  return ref.Has(key) ? ref.Get(key).AsDouble() : fallback;
+}
+
+gsl_Vector Direction(const Ref& ref) {
+  const std::vector<double> v = ref.Reals();
+  if (v.size() != 3) ref.Fail("model.size", "expected 3 numbers, found " + std::to_string(v.size()));
+  const gsl_Vector direction(v[0], v[1], v[2]);
+  if (direction.Length() <= gsl_Util::Tolerance) ref.Fail("model.geometry", "the direction has no length");
+  return direction;
+}
+
+bme_ElemCtrlParams ReadControls(const Ref& ref) {
+  using P = bme_ElemCtrlParams;
+  P params;
+  if (ref.Has("hourglass")) params.hourglass = ReadEnum(ref.Get("hourglass"), P::HourglassEnm());
+  if (ref.Has("distortionControl")) params.distortion = ReadEnum(ref.Get("distortionControl"), P::DistortionEnm());
+  if (ref.Has("lengthRatio")) {
+    params.lengthRatio = ref.Get("lengthRatio").AsDouble();
+    if (params.lengthRatio <= 0 || params.lengthRatio > 1)
+      ref.Get("lengthRatio").Fail("model.range", "expected a number greater than 0 and at most 1");
+  }
+  if (ref.Has("kinematicSplit")) params.kinematicSplit = ReadEnum(ref.Get("kinematicSplit"), P::KinematicSplitEnm());
+  if (ref.Has("secondOrderAccuracy"))
+    params.secondOrder = ReadEnum(ref.Get("secondOrderAccuracy"), P::SecondOrderEnm());
+  if (ref.Has("stressRate")) params.stressRate = ReadEnum(ref.Get("stressRate"), P::StressRateEnm());
+  params.weightFactor = NumberOr(ref, "weightFactor", P::kDefaultWeightFactor);
+  if (ref.Has("hourglassScaling")) {
+    const Ref scaling = ref.Get("hourglassScaling");
+    const std::vector<double> v = scaling.Reals();
+    if (v.size() != 3) scaling.Fail("model.size", "expected 3 numbers, found " + std::to_string(v.size()));
+    params.hourglassScale = {v[0], v[1], v[2]};
+  }
+  if (ref.Has("bulkViscosityScaling")) {
+    const Ref scaling = ref.Get("bulkViscosityScaling");
+    const std::vector<double> v = scaling.Reals();
+    if (v.size() != 2) scaling.Fail("model.size", "expected 2 numbers, found " + std::to_string(v.size()));
+    params.bulkViscosityScale = {v[0], v[1]};
+  }
+  return params;
+}
+
+/// The attributes of one part, regions given as set indices of the part.
+struct PartAttributes {
+  ddb_PartAttributes attributes;  // regions hold set indices, not yet a mesh
+  std::vector<int> sectionSets, beamSets, materialSets;
+};
+
+PartAttributes ReadPart(const Ref& partRef, const ddb_Part& part, const ddb_ModelContents& contents) {
+  PartAttributes result;
+  const ddb_MeshContents& mesh = *part.contents;
+  const ddb_ElementData& elements = mesh.elements;
+  if (partRef.Has("sectionAssignments")) {
+    // Which assignment holds each element (per class), to refuse a second one.
+    std::vector<std::vector<int>> owner(std::size_t(elements.numClasses()));
+    for (int c = 0; c < elements.numClasses(); ++c)
+      owner[std::size_t(c)].assign(std::size_t(elements.elementClass(c).numElements()), -1);
+    const Ref list = partRef.Get("sectionAssignments");
+    list.ForEachElement([&](const Ref& ref) {
+      ref.AllowOnly({"region", "section", "offset", "controlsMode"});
+      ptoC_SectionAssignment assignment;
+      const int set = ElementSetIndex(ref.Get("region"), mesh, part.name());
+      const Ref sectionRef = ref.Get("section");
+      assignment.sectionName = sectionRef.AsString();
+      if (!contents.sections.IsMember(assignment.sectionName))
+        sectionRef.Fail("model.unknown-reference", "no section named \"" + assignment.sectionName + "\"");
+      assignment.offset = NumberOr(ref, "offset", 0.0);
+      if (ref.Has("controlsMode")) {
+        assignment.controlsMode = ref.Get("controlsMode").AsInt();
+        if (assignment.controlsMode < 0 || assignment.controlsMode > 2)
+          ref.Get("controlsMode").Fail("model.range", "expected 0, 1 or 2");
+      }
+      const int index = int(result.sectionSets.size());
+      for (const rgnC_SubsetData& subset : mesh.sets[std::size_t(set)]->set().SubSets()) {
+        if (subset.elementClass() < 0) continue;
+        for (int i : subset.indices()) {
+          int& holder = owner[std::size_t(subset.elementClass())][std::size_t(i)];
+          if (holder >= 0 && holder != index)
+            ref.Get("region").Fail(
+                "model.conflict",
+                "element " + std::to_string(elements.elementClass(subset.elementClass()).userElementLabelsAsFlatArray()[std::size_t(i)]) +
+                    " already has the section of sectionAssignments/" + std::to_string(holder));
+          holder = index;
+        }
+      }
+      result.sectionSets.push_back(set);
+      result.attributes.sectionAssignments.push_back(std::move(assignment));
+    });
+  }
+  if (partRef.Has("elementControls")) {
+    result.attributes.elementControls.assign(std::size_t(elements.numClasses()), bme_ElemCtrlParams());
+    std::map<std::string, std::size_t> seen;
+    partRef.Get("elementControls").ForEachElement([&](const Ref& ref) {
+      ref.AllowOnly({"elementType", "hourglass", "distortionControl", "lengthRatio", "kinematicSplit",
+                     "secondOrderAccuracy", "stressRate", "weightFactor", "hourglassScaling",
+                     "bulkViscosityScaling"});
+      const Ref typeRef = ref.Get("elementType");
+      const std::string type = typeRef.AsString();
+      CheckUnique(typeRef, type, seen, "element controls entry for the element type");
+      const bme_ElemCtrlParams params = ReadControls(ref);
+      bool found = false;
+      for (int c = 0; c < elements.numClasses(); ++c)
+        if (elements.elementClass(c).elementTypeLabel() == type) {
+          result.attributes.elementControls[std::size_t(c)] = params;
+          found = true;
+        }
+      if (!found)
+        typeRef.Fail("model.unknown-reference", "part \"" + part.name() + "\" has no elements of type \"" + type + "\"");
+    });
+  }
+  if (partRef.Has("beamOrientations"))
+    partRef.Get("beamOrientations").ForEachElement([&](const Ref& ref) {
+      ref.AllowOnly({"region", "direction"});
+      result.beamSets.push_back(ElementSetIndex(ref.Get("region"), mesh, part.name()));
+      ptoC_BeamOrientation orientation;
+      orientation.direction = Direction(ref.Get("direction"));
+      result.attributes.beamOrientations.push_back(orientation);
+    });
+  if (partRef.Has("materialOrientations"))
+    partRef.Get("materialOrientations").ForEachElement([&](const Ref& ref) {
+      ref.AllowOnly({"region", "datum", "axis", "angle"});
+      result.materialSets.push_back(ElementSetIndex(ref.Get("region"), mesh, part.name()));
+      ptoC_MaterialOrientation orientation;
+      const Ref datumRef = ref.Get("datum");
+      const std::string datum = datumRef.AsString();
+      for (const ddb_Datum& known : contents.datums)
+        if (known.name() == datum) orientation.datum = known.id;
+      if (orientation.datum == 0) datumRef.Fail("model.unknown-reference", "no datum named \"" + datum + "\"");
+      if (ref.Has("axis")) {
+        const int axis = ref.Get("axis").AsInt();
+        if (axis < 1 || axis > 3) ref.Get("axis").Fail("model.range", "expected the axis 1, 2 or 3");
+        orientation.axis = axis - 1;
+      }
+      orientation.angle = NumberOr(ref, "angle", 0.0);
+      result.attributes.materialOrientations.push_back(orientation);
+    });
+  return result;
+}
+
+/// The part's attributes with their regions on the mesh `meshIndex`.
+std::shared_ptr<const ddb_PartAttributes> OnMesh(const PartAttributes& part, int meshIndex) {
+  auto bound = std::make_shared<ddb_PartAttributes>(part.attributes);
+  for (std::size_t i = 0; i < part.sectionSets.size(); ++i)
+    bound->sectionAssignments[i].region = rgnC_Region::OfMeshSet(meshIndex, part.sectionSets[i]);
+  for (std::size_t i = 0; i < part.beamSets.size(); ++i)
+    bound->beamOrientations[i].region = rgnC_Region::OfMeshSet(meshIndex, part.beamSets[i]);
+  for (std::size_t i = 0; i < part.materialSets.size(); ++i)
+    bound->materialOrientations[i].region = rgnC_Region::OfMeshSet(meshIndex, part.materialSets[i]);
+  return bound;
+}
+
+}  // namespace
+
+void ReadPartAttributes(const Ref& parts, ddb_ModelContents& contents) {
+  std::map<std::string, PartAttributes> byPart;
+  parts.ForEachElement([&](const Ref& partRef) {
+    if (!partRef.Has("sectionAssignments") && !partRef.Has("elementControls") && !partRef.Has("beamOrientations") &&
+        !partRef.Has("materialOrientations"))
+      return;
+    const std::string name = partRef.Get("name").AsString();
+    byPart.emplace(name, ReadPart(partRef, contents.parts.ConstGet(name), contents));
+  });
+  if (byPart.empty()) return;
+
+  // Instances are shared and immutable: the container is made again with the
+  // part instances that carry attributes.
+  mdl_OrderedContainer<ddb_BaseInstance> instances;
+  for (const auto& [name, instance] : contents.assembly.instances) {
+    const auto* partInstance = dynamic_cast<const ddb_PartInstance*>(instance.get());
+    const auto part = partInstance ? byPart.find(partInstance->partName()) : byPart.end();
+    if (part == byPart.end()) {
+      instances.Add(name, instance);
+      continue;
+    }
+    auto withAttributes = std::make_shared<ddb_PartInstance>(*partInstance);
+    withAttributes->setAttributes(OnMesh(part->second, partInstance->mesh().meshIndex()));
+    instances.Add(name, withAttributes);
+  }
+  contents.assembly.instances = instances;
+}
+
+}  // namespace mfl

@@ -1,0 +1,205 @@
+#include "oif/impl/oif_BeamSections.h"
+
+#include "exceptions/nex_Exception.h"
+#include "oif/impl/oif_DataTable.h"
+#include "zkw/zkw_VelornName.h"
+
+namespace {
+
+/// Values separated by ", ", then a line break.
+void ValueLine(utl_Stream& stream, std::initializer_list<double> values) {
+  bool first = true;
+  for (double value : values) {
+    if (!first) stream << ", ";
+    stream << value;
+    first = false;
+  }
+  stream.LineBreak();
+}
+
+void ValueLine(utl_Stream& stream, const std::vector<double>& values) {
+  for (std::size_t i = 0; i < values.size(); ++i) stream << (i ? ", " : "") << values[i];
+  stream.LineBreak();
+}
+
+void SectionLine(utl_Stream& stream, const char* text) {
+  stream.OptionalLineBreak();
+  stream << text;
+  stream.LineBreak();
+}
+
+template <class T>
+bool Is(const kbpC_BeamProfile* profile) {
+  return dynamic_cast<const T*>(profile) != nullptr;
+}
+
+bool AtOrigin(const std::array<double, 2>& point) { return point[0] == 0.0 && point[1] == 0.0; }
+
+}  // namespace
+
+oif_BeamSectionCommon::oif_BeamSectionCommon(const cow_String& elset, std::shared_ptr<const kseC_Section> section,
+                                             std::shared_ptr<const kbpC_BeamProfile> profile,
+                                             const gsl_Vector& direction)
+    : elset_(elset), section_(std::move(section)), profile_(std::move(profile)), direction_(direction) {}
+
+void oif_BeamSectionCommon::Write(utl_Stream& stream) const {
+  const auto* beam = dynamic_cast<const kseC_BeamSection*>(section_.get());
+  if (!beam) return;
+  stream << KeywordText() << ", elset=" << elset_ << ", ";
+  stream.OptionalLineBreak();
+  MaterialOrPropertyLines(stream, *beam, Phase::KeywordLine);
+  if (mdl_IsSet(beam->poisson) && beam->poisson != 0.0) stream << "poisson = " << beam->poisson << ", ";
+  TemperatureOrZero(stream, *beam);
+  DensityParameter(stream, *beam);
+  Profile(stream);
+  stream << direction_.x() << "," << direction_.y() << "," << direction_.z();
+  stream.LineBreak();
+  MaterialOrPropertyLines(stream, *beam, Phase::DataLines);
+
+  if (beam->fluidInertia) {
+    using F = kseC_FluidInertia;
+    const auto& v = beam->fluidInertia->values;
+    stream << "*Beam Fluid Inertia";
+    if (beam->fluidInertia->half) stream << ", half";
+    stream.LineBreak();
+    stream << v[F::Density] << ", ";
+    if (v[F::CenterY] != 0.0) stream << v[F::CenterY];
+    stream << ", ";
+    if (v[F::CenterZ] != 0.0) stream << v[F::CenterZ];
+    stream << ", " << v[F::Diameter];
+    if (v[F::NormalCoefficient] != 1.0 || v[F::AxialCoefficient] != 0.0) {
+      stream << ", ";
+      if (v[F::NormalCoefficient] != 1.0) stream << v[F::NormalCoefficient];
+      if (v[F::AxialCoefficient] != 0.0) stream << ", " << v[F::AxialCoefficient];
+    }
+    stream.LineBreak();
+  }
+  TrailingKeywords(stream, *beam);
+}
+
+void oif_BeamSectionCommon::Profile(utl_Stream& stream) const {
+  const kbpC_BeamProfile* p = profile_.get();
+  if (Is<kbpC_RectangularProfile>(p)) {
+    SectionLine(stream, "section=RECT");
+    ValueLine(stream, p->dimensions);
+  } else if (Is<kbpC_CircularProfile>(p)) {
+    SectionLine(stream, "section=CIRC");
+    ValueLine(stream, p->dimensions);
+  } else if (Is<kbpC_PipeProfile>(p)) {
+    SectionLine(stream, "section=PIPE");
+    ValueLine(stream, p->dimensions);
+  } else if (Is<kbpC_HexagonalProfile>(p)) {
+    SectionLine(stream, "section=HEX");
+    ValueLine(stream, p->dimensions);
+  } else if (const auto* box = dynamic_cast<const kbpC_BoxProfile*>(p)) {
+    SectionLine(stream, "section=BOX");
+    const auto& t = box->thickness;
+    if (box->uniformThickness)
+      ValueLine(stream, {box->dimensions.at(0), box->dimensions.at(1), t[0], t[0], t[0], t[0]});
+    else
+      ValueLine(stream, {box->dimensions.at(0), box->dimensions.at(1), t[0], t[1], t[2], t[3]});
+  } else if (Is<kbpC_IbeamProfile>(p)) {
+    SectionLine(stream, "section=I");
+    ValueLine(stream, p->dimensions);
+  } else if (Is<kbpC_TbeamProfile>(p)) {
+    // A T is an I without its bottom flange.
+    const auto& d = p->dimensions;
+    SectionLine(stream, "section=I");
+    ValueLine(stream, {d.at(2), d.at(1), 0.0, d.at(0), 0.0, d.at(3), d.at(4)});
+  } else if (Is<kbpC_LbeamProfile>(p)) {
+    SectionLine(stream, "section=L");
+    ValueLine(stream, p->dimensions);
+  } else if (Is<kbpC_TrapezoidalProfile>(p)) {
+    SectionLine(stream, "section=TRAPEZOID");
+    ValueLine(stream, p->dimensions);
+  } else if (const auto* arbitrary = dynamic_cast<const kbpC_ArbitraryProfile*>(p)) {
+    SectionLine(stream, "section=ARBITRARY");
+    const auto& points = arbitrary->points;
+    NEX_ASSERT(points.size() >= 2);
+    stream << int(points.size() - 1) << ", " << points[0].x << ", " << points[0].y << ", " << points[1].x << ", "
+           << points[1].y << ", " << points[1].thickness;
+    stream.LineBreak();
+    for (std::size_t i = 2; i < points.size(); ++i)
+      ValueLine(stream, {points[i].x, points[i].y, points[i].thickness});
+  } else if (const auto* generalized = dynamic_cast<const kbpC_GeneralizedProfile*>(p)) {
+    GeneralizedProfile(stream, *generalized);
+  } else {
+    SectionLine(stream, "**ERROR -- Illegal Beam Profile Definition");
+  }
+}
+
+// ---- *Beam Section ----------------------------------------------------------
+
+void oif_BeamSection::GeneralizedProfile(utl_Stream& stream, const kbpC_GeneralizedProfile&) const {
+  SectionLine(stream, "**ERROR -- Generalized Profile cannot be used with this section.");
+}
+
+void oif_BeamSection::TemperatureOrZero(utl_Stream& stream, const kseC_BeamSection& section) const {
+  if (section.temperatureMode == kseC_BeamSection::Gradients)
+    stream << "temperature=GRADIENTS, ";
+  else if (section.temperatureMode == kseC_BeamSection::Values)
+    stream << "temperature=VALUES, ";
+}
+
+void oif_BeamSection::MaterialOrPropertyLines(utl_Stream& stream, const kseC_BeamSection& section,
+                                              Phase phase) const {
+  if (phase == Phase::KeywordLine) stream << "material=" << zkw_VelornName(section.material) << ", ";
+}
+
+// ---- *Beam General Section --------------------------------------------------
+
+void oif_BeamGeneralSection::GeneralizedProfile(utl_Stream& stream, const kbpC_GeneralizedProfile& profile) const {
+  SectionLine(stream, "section=GENERAL");
+  ValueLine(stream, profile.dimensions);
+  if (profile.warping[0] != 0.0 || profile.warping[1] != 0.0)
+    ValueLine(stream, {profile.warping[0], profile.warping[1]});
+}
+
+void oif_BeamGeneralSection::DensityParameter(utl_Stream& stream, const kseC_BeamSection& section) const {
+  if (mdl_IsSet(section.density) && section.density != 0.0) stream << "density=" << section.density << ", ";
+}
+
+void oif_BeamGeneralSection::TemperatureOrZero(utl_Stream& stream, const kseC_BeamSection& section) const {
+  if (mdl_IsSet(section.zero) && section.zero != 0.0) stream << "zero=" << section.zero << ", ";
+}
+
+void oif_BeamGeneralSection::MaterialOrPropertyLines(utl_Stream& stream, const kseC_BeamSection& section,
+                                                     Phase phase) const {
+  if (phase == Phase::KeywordLine) {
+    if (section.dependencies > 0) stream << ", dependencies=" << section.dependencies << ", ";
+    return;
+  }
+  oif_DataTable table(section.properties);
+  if (!section.expansionColumn) table.InsertEmptyColumn(2);
+  if (!section.temperatureColumn) table.InsertEmptyColumn(3);
+  table.Print(stream);
+}
+
+void oif_BeamGeneralSection::TrailingKeywords(utl_Stream& stream, const kseC_BeamSection& section) const {
+  if (section.dampingAlpha != 0.0 || section.dampingBeta != 0.0 || section.dampingComposite != 0.0) {
+    stream << "*Damping";
+    if (section.dampingAlpha != 0.0) stream << ", alpha=" << section.dampingAlpha;
+    if (section.dampingBeta != 0.0) stream << ", beta=" << section.dampingBeta;
+    if (section.dampingComposite != 0.0) stream << ", composite=" << section.dampingComposite;
+    stream << endl;
+  }
+  if (section.shearCenter && !AtOrigin(*section.shearCenter)) {
+    stream << "*Shear Center" << endl;
+    ValueLine(stream, {(*section.shearCenter)[0], (*section.shearCenter)[1]});
+  }
+  if (section.centroid && !AtOrigin(*section.centroid)) {
+    stream << "*Centroid" << endl;
+    ValueLine(stream, {(*section.centroid)[0], (*section.centroid)[1]});
+  }
+  if (!section.sectionPoints.empty()) {
+    stream << "*Section Points" << endl;
+    const auto& points = section.sectionPoints;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+      stream << points[i][0] << ", " << points[i][1];
+      if (i % 4 == 3 || i + 1 == points.size())
+        stream << endl;
+      else
+        stream << ", ";
+    }
+  }
+}
