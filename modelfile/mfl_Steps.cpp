@@ -330,7 +330,16 @@ Members<kprC_StaticRiksStep> RiksMembers() {
       .Real("maxLoadFactor", &S::maxLPF)
       .Bool("adiabatic", &S::adiabatic)
       .Bool("noStop", &S::noStop)
-      .Bool("longTerm", &S::longTerm);
+      .Bool("longTerm", &S::longTerm)
+      .Custom("endNode", [](const Ref& ref, S& step) {
+        // The step ends when this node's degree of freedom reaches the displacement.
+        ref.AllowOnly({"region", "dof", "displacement"});
+        step.nodeRegion = Loader::Current().SetRegion(ref.Get("region"), {rgnC_SetData::NodeSet});
+        const Ref dof = ref.Get("dof");
+        step.dof = dof.AsInt();
+        if (step.dof < 1 || step.dof > 6) dof.Fail("model.range", "a degree of freedom is 1 to 6");
+        step.nodeValue = ref.Get("displacement").AsDouble();
+      });
   return m;
 }
 

@@ -39,3 +39,21 @@ TEST(SetReferences, RefusesMissingSetsInstancesAndWrongKinds) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SetReferences, RiksStepEndsAtANodeSet) {
+  const char* const model = R"(
+    "parts": [{"name": "P", "mesh": {"nodes": {"coordinates": [0,0,0, 1,0,0]},
+               "elements": [{"type": "T3D2", "nodesPerElement": 2, "connectivity": [1, 2]}],
+               "sets": [{"name": "Tip", "kind": "node", "nodes": [2]}]}}],
+    "assembly": {"instances": [{"name": "P-1", "part": "P"}]},
+    "steps": [{"name": "Buckle", "kind": "static riks", "maxLoadFactor": 2,
+               "endNode": {"region": {"set": "Tip", "instance": "P-1"}, "dof": 2, "displacement": -0.5}}])";
+  const std::string deck = test::Deck(test::Model(model));
+  EXPECT_NE(deck.find("*Static, riks\n0.01, 1., 1e-05, , 2., P-1.Tip, 2, -0.5\n"), std::string::npos) << deck;
+  const std::string badDof = std::string(model).replace(std::string(model).find("\"dof\": 2"), 8, "\"dof\": 9");
+  EXPECT_EQ(test::Refuse(badDof).pointer, "/steps/0/endNode/dof");
+}
+
+}  // namespace
