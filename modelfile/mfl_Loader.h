@@ -38,6 +38,14 @@ class Loader {
   /// part instance), while loading.
   const MeshLabels* InstanceLabels(const std::string& instance) const;
 
+  /// The region of a set reference {"set": NAME, "instance": NAME}: a set of
+  /// that part instance, or of the assembly when no instance is given. The
+  /// set must be of one of `kinds` (rgnC_SetData::Kind); refuses anything else.
+  rgnC_Region SetRegion(const Ref& ref, std::initializer_list<int> kinds) const;
+  /// The loader reading the model right now on this thread, for readers that
+  /// are called without one (the step member tables).
+  static const Loader& Current();
+
  private:
   void LoadParts(const Ref& parts);
   void LoadAssembly(const Ref& assembly);

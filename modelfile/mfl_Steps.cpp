@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "modeldb/rgnC_SetData.h"
 #include "modelfile/mfl_History.h"
 
 namespace mfl {
@@ -248,17 +249,18 @@ kprC_MassScaling ReadMassScaling(const Ref& ref) {
   d.objective = ReadEnum(ref.Get("objective"), kObjective);
   switch (d.objective) {
     case kprC_MassScaling::OBJECTIVE_SEMI_AUTOMATIC:
-      ref.AllowOnly({"objective", "type", "targetTimeIncrement", "factor", "throughoutStep", "frequency",
-                     "numberInterval"});
+      ref.AllowOnly({"objective", "region", "type", "targetTimeIncrement", "factor", "throughoutStep",
+                     "frequency", "numberInterval"});
       break;
     case kprC_MassScaling::OBJECTIVE_AUTOMATIC:
-      ref.AllowOnly({"objective", "feedRate", "extrudedLength", "crossSectionNodes", "direction", "frequency",
-                     "numberInterval"});
+      ref.AllowOnly({"objective", "region", "feedRate", "extrudedLength", "crossSectionNodes", "direction",
+                     "frequency", "numberInterval"});
       break;
     default:
-      ref.AllowOnly({"objective"});
+      ref.AllowOnly({"objective", "region"});
       break;
   }
+  if (ref.Has("region")) d.region = Loader::Current().SetRegion(ref.Get("region"), {rgnC_SetData::ElementSet});
   if (ref.Has("type")) d.type = ReadEnum(ref.Get("type"), kScalingType);
   if (ref.Has("targetTimeIncrement")) d.targetTimeInc = ref.Get("targetTimeIncrement").AsDouble();
   if (ref.Has("factor")) d.factor = ref.Get("factor").AsDouble();
@@ -328,7 +330,16 @@ Members<kprC_StaticRiksStep> RiksMembers() {
       .Real("maxLoadFactor", &S::maxLPF)
       .Bool("adiabatic", &S::adiabatic)
       .Bool("noStop", &S::noStop)
-      .Bool("longTerm", &S::longTerm);
+      .Bool("longTerm", &S::longTerm)
+      .Custom("endNode", [](const Ref& ref, S& step) {
+        // The step ends when this node's degree of freedom reaches the displacement.
+        ref.AllowOnly({"region", "dof", "displacement"});
+        step.nodeRegion = Loader::Current().SetRegion(ref.Get("region"), {rgnC_SetData::NodeSet});
+        const Ref dof = ref.Get("dof");
+        step.dof = dof.AsInt();
+        if (step.dof < 1 || step.dof > 6) dof.Fail("model.range", "a degree of freedom is 1 to 6");
+        step.nodeValue = ref.Get("displacement").AsDouble();
+      });
   return m;
 }
 

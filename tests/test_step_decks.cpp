@@ -170,8 +170,8 @@ Free fall and impact
 **               Whole Model
 *Fixed Mass Scaling, dt=1e-07, type=below min
 ** Mass Scaling: Semi-Automatic
-**               Whole Model
-*Variable Mass Scaling, dt=1e-07, type=below min, number interval=20
+**               Plate-1."Impact zone"
+*Variable Mass Scaling, elset=Plate-1."Impact zone", dt=1e-07, type=below min, number interval=20
 *End Step
 ** ----------------------------------------------------------------
 ** 

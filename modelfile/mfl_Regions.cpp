@@ -1,0 +1,66 @@
+// Set references: the region of a named set of an instance or of the assembly.
+#include "modeldb/rgnC_SetData.h"
+#include "modelfile/mfl_Loader.h"
+
+namespace mfl {
+
+namespace {
+const char* KindName(int kind) {
+  switch (kind) {
+    case rgnC_SetData::NodeSet: return "node set";
+    case rgnC_SetData::ElementSet: return "element set";
+    default: return "surface";
+  }
+}
+
+/// Position of the set named `name` among `sets`, preferring one of the
+/// wanted kinds (a node set and an element set may share a name), or -1.
+template <class Sets>
+int Find(const Sets& sets, int count, const std::string& name, std::initializer_list<int> kinds) {
+  int any = -1;
+  for (int i = 0; i < count; ++i) {
+    if (sets(i).setLabel() != name) continue;
+    for (int kind : kinds)
+      if (sets(i).setType() == kind) return i;
+    if (any < 0) any = i;
+  }
+  return any;
+}
+}  // namespace
+
+rgnC_Region Loader::SetRegion(const Ref& ref, std::initializer_list<int> kinds) const {
+  ref.AllowOnly({"set", "instance"});
+  const Ref setRef = ref.Get("set");
+  const std::string name = setRef.AsString();
+  const ddb_Set* set = nullptr;
+  rgnC_Region region;
+  if (ref.Has("instance")) {
+    const Ref instanceRef = ref.Get("instance");
+    const std::string instanceName = instanceRef.AsString();
+    const auto& instances = contents_->assembly.instances;
+    if (!instances.IsMember(instanceName) || !instances.ConstGet(instanceName).isPartInstance())
+      instanceRef.Fail("model.unknown-reference", "no part instance named \"" + instanceName + "\"");
+    const ddb_Mesh& mesh = static_cast<const ddb_PartInstance&>(instances.ConstGet(instanceName)).mesh();
+    const int index = Find([&](int i) -> const ddb_Set& { return mesh.set(i); }, mesh.numSets(), name, kinds);
+    if (index < 0)
+      setRef.Fail("model.unknown-reference", "instance \"" + instanceName + "\" has no set named \"" + name + "\"");
+    set = &mesh.set(index);
+    region = rgnC_Region::OfMeshSet(mesh.index(), index);
+  } else {
+    const ddb_Assembly& assembly = contents_->assembly;
+    const int index = Find([&](int i) -> const ddb_Set& { return assembly.set(i); }, assembly.numSets(), name, kinds);
+    if (index < 0)
+      setRef.Fail("model.unknown-reference",
+                  "the assembly has no set named \"" + name + "\" (name the instance of an instance's set)");
+    set = &assembly.set(index);
+    region = rgnC_Region::OfAssemblySet(index);
+  }
+  std::string wanted;
+  for (int kind : kinds) {
+    if (set->setType() == kind) return region;
+    wanted += (wanted.empty() ? "" : " or ") + std::string(KindName(kind));
+  }
+  setRef.Fail("model.type", "\"" + name + "\" is a " + KindName(set->setType()) + "; expected a " + wanted);
+}
+
+}  // namespace mfl
