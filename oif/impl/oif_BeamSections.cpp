@@ -79,39 +79,34 @@ void oif_BeamSectionCommon::Write(utl_Stream& stream) const {
 
 void oif_BeamSectionCommon::Profile(utl_Stream& stream) const {
   const kbpC_BeamProfile* p = profile_.get();
-  if (Is<kbpC_RectangularProfile>(p)) {
-    SectionLine(stream, "section=RECT");
-    ValueLine(stream, p->dimensions);
-  } else if (Is<kbpC_CircularProfile>(p)) {
-    SectionLine(stream, "section=CIRC");
-    ValueLine(stream, p->dimensions);
-  } else if (Is<kbpC_PipeProfile>(p)) {
-    SectionLine(stream, "section=PIPE");
-    ValueLine(stream, p->dimensions);
-  } else if (Is<kbpC_HexagonalProfile>(p)) {
-    SectionLine(stream, "section=HEX");
-    ValueLine(stream, p->dimensions);
-  } else if (const auto* box = dynamic_cast<const kbpC_BoxProfile*>(p)) {
+  // Profiles whose data line is their dimensions in stored order.
+  struct Plain {
+    bool (*is)(const kbpC_BeamProfile*);
+    const char* text;
+  };
+  static constexpr Plain kPlain[] = {
+      {Is<kbpC_RectangularProfile>, "section=RECT"}, {Is<kbpC_CircularProfile>, "section=CIRC"},
+      {Is<kbpC_PipeProfile>, "section=PIPE"},        {Is<kbpC_HexagonalProfile>, "section=HEX"},
+      {Is<kbpC_IbeamProfile>, "section=I"},          {Is<kbpC_LbeamProfile>, "section=L"},
+      {Is<kbpC_TrapezoidalProfile>, "section=TRAPEZOID"}};
+  for (const Plain& plain : kPlain)
+    if (plain.is(p)) {
+      SectionLine(stream, plain.text);
+      ValueLine(stream, p->dimensions);
+      return;
+    }
+  if (const auto* box = dynamic_cast<const kbpC_BoxProfile*>(p)) {
     SectionLine(stream, "section=BOX");
     const auto& t = box->thickness;
     if (box->uniformThickness)
       ValueLine(stream, {box->dimensions.at(0), box->dimensions.at(1), t[0], t[0], t[0], t[0]});
     else
       ValueLine(stream, {box->dimensions.at(0), box->dimensions.at(1), t[0], t[1], t[2], t[3]});
-  } else if (Is<kbpC_IbeamProfile>(p)) {
-    SectionLine(stream, "section=I");
-    ValueLine(stream, p->dimensions);
   } else if (Is<kbpC_TbeamProfile>(p)) {
     // A T is an I without its bottom flange.
     const auto& d = p->dimensions;
     SectionLine(stream, "section=I");
     ValueLine(stream, {d.at(2), d.at(1), 0.0, d.at(0), 0.0, d.at(3), d.at(4)});
-  } else if (Is<kbpC_LbeamProfile>(p)) {
-    SectionLine(stream, "section=L");
-    ValueLine(stream, p->dimensions);
-  } else if (Is<kbpC_TrapezoidalProfile>(p)) {
-    SectionLine(stream, "section=TRAPEZOID");
-    ValueLine(stream, p->dimensions);
   } else if (const auto* arbitrary = dynamic_cast<const kbpC_ArbitraryProfile*>(p)) {
     SectionLine(stream, "section=ARBITRARY");
     const auto& points = arbitrary->points;
