@@ -300,6 +300,17 @@ void Explicit(Members<S>& m) {
       });
 }
 
+/// "fullyPlastic": the element set, as a set reference, whose plastic
+/// collapse ends the step; kept as the set's instance-qualified name.
+template <class S>
+void FullyPlastic(Members<S>& m) {
+  m.Custom("fullyPlastic", [](const Ref& ref, S& step) {
+    Loader::Current().SetRegion(ref, {rgnC_SetData::ElementSet});
+    const std::string set = ref.Get("set").AsString();
+    step.fullyPlastic = ref.Has("instance") ? ref.Get("instance").AsString() + "." + set : set;
+  });
+}
+
 // The members of each step kind.
 
 Members<kprC_StaticStep> StaticMembers() {
@@ -311,6 +322,7 @@ Members<kprC_StaticStep> StaticMembers() {
   Technique(m);
   Time(m);
   m.Bool("adiabatic", &S::adiabatic).Bool("noStop", &S::noStop);
+  FullyPlastic(m);
   Stabilization(m);
   return m;
 }
@@ -330,8 +342,9 @@ Members<kprC_StaticRiksStep> RiksMembers() {
       .Real("maxLoadFactor", &S::maxLPF)
       .Bool("adiabatic", &S::adiabatic)
       .Bool("noStop", &S::noStop)
-      .Bool("longTerm", &S::longTerm)
-      .Custom("endNode", [](const Ref& ref, S& step) {
+      .Bool("longTerm", &S::longTerm);
+  FullyPlastic(m);
+  m.Custom("endNode", [](const Ref& ref, S& step) {
         // The step ends when this node's degree of freedom reaches the displacement.
         ref.AllowOnly({"region", "dof", "displacement"});
         step.nodeRegion = Loader::Current().SetRegion(ref.Get("region"), {rgnC_SetData::NodeSet});

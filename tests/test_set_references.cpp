@@ -57,3 +57,18 @@ TEST(SetReferences, RiksStepEndsAtANodeSet) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SetReferences, StaticStepEndsWhenASetIsFullyPlastic) {
+  const char* const model = R"(
+    "parts": [{"name": "P", "mesh": {"nodes": {"coordinates": [0,0,0, 1,0,0]},
+               "elements": [{"type": "T3D2", "nodesPerElement": 2, "connectivity": [1, 2]}],
+               "sets": [{"name": "Hinge zone", "kind": "element", "elements": [1]}]}}],
+    "assembly": {"instances": [{"name": "P-1", "part": "P"}]},
+    "steps": [{"name": "Collapse", "kind": "static", "fullyPlastic": {"set": "Hinge zone", "instance": "P-1"}}])";
+  const std::string deck = test::Deck(test::Model(model));
+  EXPECT_NE(deck.find("*Static, fully plastic=P-1.\"Hinge zone\"\n"), std::string::npos) << deck;
+}
+
+}  // namespace

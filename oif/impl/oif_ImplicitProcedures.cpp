@@ -1,4 +1,5 @@
 #include "oif/impl/oif_ImplicitProcedures.h"
+#include "oif/impl/oif_SetName.h"
 
 #include "oif/impl/oif_ProcedureLines.h"
 
@@ -26,7 +27,7 @@ void StaticParameters(oif_KeywordLine& line, bool adiabatic, const kprC_TimeIncr
     else
       line.Flag("direct");
   }
-  if (!fullyPlastic.empty()) line.Param("fully plastic", fullyPlastic);
+  if (!fullyPlastic.empty()) line.Param("fully plastic", PrintableQualified(fullyPlastic));
 }
 
 /// Initial increment, period and, for automatic incrementation, minimum and
