@@ -222,15 +222,8 @@ TEST(MaterialFile, ParametersTablesAndEnumerations) {
   EXPECT_EQ(material.Option(kmaC_OptionKind::Sorption)->TableAttr(kmaC_Attr::Exsorption)->table.Columns(), 2);
 }
 
-struct Refused {
-  const char* members;
-  const char* id;
-  const char* pointer;
-  const char* says;
-};
-
 TEST(MaterialFile, RefusesWithFilePointerProblemAndId) {
-  const Refused cases[] = {
+  test::ExpectRefusals({
       {R"("materials": [{"name": "M", "elastik": {}}])", "model.unknown-member", "/materials/0/elastik",
        "unknown member 'elastik' of a material; expected one of: name, regularization, acousticMedium"},
       {R"("materials": [{"name": "M", "elastic": {"tpye": "ISOTROPIC"}}])", "model.unknown-member",
@@ -275,15 +268,7 @@ TEST(MaterialFile, RefusesWithFilePointerProblemAndId) {
        "model.unknown-reference", "/sections/0/material", "no material named \"N\""},
       {R"("sections": [{"name": "S", "kind": "gasket", "material": "M", "width": 1}])", "model.unknown-member",
        "/sections/0/width", "expected one of: name, kind, material, thickness"},
-  };
-  for (const Refused& refused : cases) {
-    SCOPED_TRACE(refused.members);
-    const test::Refusal refusal = test::Refuse(refused.members);
-    EXPECT_EQ(refusal.id, refused.id);
-    EXPECT_EQ(refusal.pointer, refused.pointer);
-    EXPECT_NE(refusal.describe.find(refused.says), std::string::npos) << refusal.describe;
-    EXPECT_EQ(refusal.describe.rfind("test.json:", 0), 0u) << refusal.describe;
-  }
+  });
 }
 
 }  // namespace

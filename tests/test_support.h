@@ -1,6 +1,9 @@
 #pragma once
 // Helpers shared by the tests: models from JSON text, decks and keywords
 // printed into strings.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -58,6 +61,24 @@ inline Refusal Refuse(std::string_view members) {
     return {error.Id(), error.Pointer(), error.Describe()};
   }
   return {};
+}
+
+/// A model file that must be refused: its members, the error id, the JSON
+/// Pointer and a part of the message.
+struct Refused {
+  std::string members, id, pointer, says;
+};
+
+/// Checks each case; the message starts with the file name.
+inline void ExpectRefusals(std::initializer_list<Refused> cases) {
+  for (const Refused& refused : cases) {
+    SCOPED_TRACE(refused.members);
+    const Refusal refusal = Refuse(refused.members);
+    EXPECT_EQ(refusal.id, refused.id);
+    EXPECT_EQ(refusal.pointer, refused.pointer);
+    EXPECT_NE(refusal.describe.find(refused.says), std::string::npos) << refusal.describe;
+    EXPECT_EQ(refusal.describe.rfind("test.json:", 0), 0u) << refusal.describe;
+  }
 }
 
 }  // namespace test
