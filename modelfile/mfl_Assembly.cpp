@@ -51,7 +51,7 @@ void Loader::LoadAssembly(const Ref& assemblyRef) {
   std::map<std::string, std::size_t> seen;
   if (assemblyRef.Has("instances")) assemblyRef.Get("instances").ForEachElement([&](const Ref& ref) {
     ref.AllowOnly({"name", "part", "model", "keywords", "translation", "rotation"});
-    const std::string name = ReadName(ref.Get("name"));
+    const std::string name = ReadQualifiableName(ref.Get("name"));
     CheckUnique(ref.Get("name"), name, seen, "instance");
     const std::string keywords = ref.Has("keywords") ? ReadKeywordText(ref.Get("keywords")) : std::string();
     std::shared_ptr<ddb_BaseInstance> instance;

@@ -25,6 +25,14 @@ std::string ReadName(const Ref& ref) {
   return name;
 }
 
+std::string ReadQualifiableName(const Ref& ref) {
+  std::string name = ReadName(ref);
+  if (name.find('.') != std::string::npos)
+    ref.Fail("model.name", "instance, set and surface names must not contain \".\": the deck joins them with "
+                           "\".\" (\"Instance.Set\")");
+  return name;
+}
+
 void CheckUnique(const Ref& nameRef, const std::string& name, std::map<std::string, std::size_t>& seen,
                  const char* what) {
   if (!seen.emplace(name, seen.size()).second)

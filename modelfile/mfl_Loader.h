@@ -76,6 +76,10 @@ std::string ReadKeywordText(const Ref& ref);
 /// A name: a non-empty text without double quotes or line breaks.
 std::string ReadName(const Ref& ref);
 
+/// A name of an instance, set or surface: cited instance-qualified
+/// ("Instance.Set"), it must not contain ".".
+std::string ReadQualifiableName(const Ref& ref);
+
 /// Refuses a name already in `seen` ("model.duplicate-name").
 void CheckUnique(const Ref& nameRef, const std::string& name, std::map<std::string, std::size_t>& seen,
                  const char* what);

@@ -314,7 +314,7 @@ std::shared_ptr<rgnC_SetData> ReadSetHead(const Ref& ref, SetNames& seen, bool s
     for (std::string_view member : SetMemberNames(kind)) allowed.push_back(member);
   }
   ref.AllowOnly(allowed);
-  auto set = std::make_shared<rgnC_SetData>(ReadName(ref.Get("name")), kind);
+  auto set = std::make_shared<rgnC_SetData>(ReadQualifiableName(ref.Get("name")), kind);
   CheckUnique(ref.Get("name"), set->name(), seen[std::size_t(kind)], kSetWhat[kind]);
   if (ref.Has("internal")) set->SetInternal(ref.Get("internal").AsBool());
   if (ref.Has("unsorted")) set->SetUnsorted(ref.Get("unsorted").AsBool());
