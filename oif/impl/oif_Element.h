@@ -19,6 +19,13 @@ class oif_Element : public zkw_Keyword {
   zkw_Keyword* Clone() const override { return new oif_Element(*this); }
   void Write(utl_Stream& stream) const override;
 
+  int ElementOffset() const noexcept { return elementOffset_; }
+  int NodeOffset() const noexcept { return nodeOffset_; }
+  /// Both false for every element block this writer makes: the data lines
+  /// follow the "*Element" line of their type group.
+  bool SingleElement() const noexcept { return singleElement_; }
+  bool OwnKeywordLine() const noexcept { return ownKeywordLine_; }
+
  private:
   int elementOffset_;
   int nodeOffset_;
