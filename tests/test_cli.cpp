@@ -70,6 +70,19 @@ TEST(Command, UsageHelpVersionAndUnwritableDeck) {
   EXPECT_NE(run.err.find("/nonexistent-dir/job.inp"), std::string::npos) << run.err;
 }
 
+TEST(Command, WriterExceptionNamesItsSourceAndKeepsThePartialDeck) {
+  const std::string model = ::testing::TempDir() + "complex_frequency.json";
+  std::ofstream(model) << R"({"format": "oif-model", "version": 1,
+    "steps": [{"name": "F", "kind": "frequency"}, {"name": "C", "kind": "complex frequency"}]})";
+  const std::string job = ::testing::TempDir() + "partial_job";
+  Outcome run = Oif("write " + model + " " + job);
+  EXPECT_EQ(run.status, 3);
+  EXPECT_NE(run.err.find("oif: error: Unimplemented"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("(at oif_Step:"), std::string::npos) << run.err;
+  EXPECT_TRUE(Exists(job + ".inp"));  // what was written before the failure stays
+  std::remove((job + ".inp").c_str());
+}
+
 }  // namespace
 
 #endif
