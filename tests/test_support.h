@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "deck_support.h"
 #include "modelfile/mfl_ModelFile.h"
 #include "oif/impl/oif_Builder.h"
 #include "oif/impl/oif_ModelInfo.h"
@@ -22,20 +23,6 @@ inline odb_Odb Model(std::string_view members) {
   if (!members.empty()) text += std::string(", ") + std::string(members);
   text += "}";
   return mfl_ModelFile::Parse(text, "test.json");
-}
-
-/// The whole deck of a model, as the job writes it.
-inline std::string Deck(const odb_Odb& odb) {
-  oif_ModelInfo info(odb.ddb().model("Default Model"));
-  oif_Builder job(info);
-  std::string out;
-  aio_ios ios;
-  ios.attach(out);
-  {
-    utl_Stream stream(ios, 131, 6, 6);
-    job.Write(stream);
-  }
-  return out;
 }
 
 /// What one keyword prints.

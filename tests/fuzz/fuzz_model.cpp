@@ -7,30 +7,13 @@
 #include <string>
 #include <string_view>
 
+#include "../deck_support.h"
 #include "modelfile/mfl_ModelFile.h"
-#include "oif/impl/oif_Builder.h"
-#include "oif/impl/oif_ModelInfo.h"
-#include "textstream/aio_ios.h"
-
-namespace {
-std::string Deck(const odb_Odb& odb) {
-  oif_ModelInfo info(odb.ddb().model("Default Model"));
-  oif_Builder job(info);
-  std::string out;
-  aio_ios ios;
-  ios.attach(out);
-  {
-    utl_Stream stream(ios, 131, 6, 6);
-    job.Write(stream);
-  }
-  return out;
-}
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   try {
     odb_Odb odb = mfl_ModelFile::Parse(std::string_view(reinterpret_cast<const char*>(data), size), "fuzz.json");
-    if (Deck(odb) != Deck(odb)) std::abort();
+    if (test::Deck(odb) != test::Deck(odb)) std::abort();
   } catch (const nex_Exception&) {
     // Refused model files and unsupported content are expected outcomes.
   }
