@@ -1,6 +1,6 @@
 #pragma once
-// The whole deck of a model written into a string, as the job writes it to a
-// file; shared by the tests and the fuzz target.
+// Decks and keywords written into strings; shared by the tests and the fuzz
+// target.
 #include <string>
 
 #include "modeldb/ddb_Model.h"
@@ -11,17 +11,25 @@
 
 namespace test {
 
-inline std::string Deck(const odb_Odb& odb) {
-  oif_ModelInfo info(odb.ddb().model("Default Model"));
-  oif_Builder job(info);
+/// Everything `write` puts on a stream with the job's settings (or another
+/// keyword-line limit).
+template <class F>
+std::string Written(F&& write, int lineLimit = 131) {
   std::string out;
   aio_ios ios;
   ios.attach(out);
   {
-    utl_Stream stream(ios, 131, 6, 6);
-    job.Write(stream);
+    utl_Stream stream(ios, lineLimit, 6, 6);
+    write(stream);
   }
   return out;
+}
+
+/// The whole deck of a model, as the job writes it to a file.
+inline std::string Deck(const odb_Odb& odb) {
+  oif_ModelInfo info(odb.ddb().model("Default Model"));
+  oif_Builder job(info);
+  return Written([&](utl_Stream& stream) { job.Write(stream); });
 }
 
 }  // namespace test

@@ -6,7 +6,7 @@
 
 #include "modeldb/kmaC_MaterialOption.h"
 #include "oif/impl/oif_MaterialOptions.h"
-#include "textstream/aio_ios.h"
+#include "deck_support.h"
 
 namespace mtest {
 
@@ -27,18 +27,7 @@ inline kmaC_MaterialOption Option(kmaC_OptionKind kind, const kmaC_MaterialTable
   return option;
 }
 
-/// Everything `body` writes on a stream with the job's settings.
-template <class F>
-std::string Written(F&& body) {
-  std::string out;
-  aio_ios ios;
-  ios.attach(out);
-  {
-    utl_Stream stream(ios, 131, 6, 6);
-    body(stream);
-  }
-  return out;
-}
+using test::Written;
 
 /// What the option's keyword prints (built as the material keyword builds it).
 inline std::string Write(const kmaC_MaterialOption& option, bool viscoelastic = false) {

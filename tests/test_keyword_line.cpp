@@ -2,21 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "oif/impl/oif_KeywordLine.h"
-#include "textstream/aio_ios.h"
+#include "deck_support.h"
 
 namespace {
 
-template <class F>
-std::string Written(F&& write, int lineLimit = 131) {
-  std::string out;
-  aio_ios ios;
-  ios.attach(out);
-  {
-    utl_Stream stream(ios, lineLimit, 6, 6);
-    write(stream);
-  }
-  return out;
-}
+using test::Written;
 
 TEST(KeywordLine, ParametersUnsetValuesDefaultsAndNames) {
   EXPECT_EQ(Written([](utl_Stream& s) {

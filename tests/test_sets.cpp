@@ -9,16 +9,11 @@
 namespace {
 
 std::string List(std::vector<int> labels, bool keepOrder = false) {
-  std::string out;
-  aio_ios ios;
-  ios.attach(out);
-  {
-    utl_Stream stream(ios, 131, 6, 6);
-    oif_LabelList list(std::move(labels), keepOrder);
+  const oif_LabelList list(std::move(labels), keepOrder);
+  return test::Written([&](utl_Stream& stream) {
     if (list.Generated()) stream << "generate: ";
     list.Write(stream);
-  }
-  return out;
+  });
 }
 
 TEST(LabelList, ArithmeticSequencesOfThreeOrMoreAreGenerated) {

@@ -349,13 +349,8 @@ TEST(StepBuilder, LoadCasesWithEmptyNamesAreSkipped) {
   oif_ModelInfo info(odb.ddb().model("Default Model"));
   oif_StepBuilder builder(info);
   builder.Build();
-  std::string out;
-  aio_ios ios;
-  ios.attach(out);
-  {
-    utl_Stream stream(ios);
-    zkw_WriteList(builder.StepDefinition("Modes", ""), stream);
-  }
+  const std::string out =
+      test::Written([&](utl_Stream& stream) { zkw_WriteList(builder.StepDefinition("Modes", ""), stream); });
   EXPECT_EQ(out, R"(** ----------------------------------------------------------------
 ** 
 ** STEP: Modes

@@ -27,14 +27,7 @@ inline odb_Odb Model(std::string_view members) {
 
 /// What one keyword prints.
 inline std::string Print(const zkw_Keyword& keyword) {
-  std::string out;
-  aio_ios ios;
-  ios.attach(out);
-  {
-    utl_Stream stream(ios, 131, 6, 6);
-    keyword.Write(stream);
-  }
-  return out;
+  return Written([&](utl_Stream& stream) { keyword.Write(stream); });
 }
 
 /// The refusal of a model file, or an empty error when it loads.
