@@ -151,7 +151,6 @@ class MDB_API ddb_Mesh {
 
   bool IsEmpty() const noexcept { return !contents_; }
   int index() const noexcept { return index_; }
-  int meshIndex() const noexcept { return index_; }
   const ddb_NodeData& nodeData() const;
   const ddb_ElementData& elementData() const;
   ddb_ScopedNodeData scopedNodeData() const { return ddb_ScopedNodeData(contents_.get()); }

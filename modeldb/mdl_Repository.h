@@ -94,11 +94,12 @@ class mdl_OrderedContainer : public mdl_RepositoryBase {
   }
   const T& At(std::size_t position) const { return *data_->items.at(position).second; }
   std::shared_ptr<const T> SharedAt(std::size_t position) const { return data_->items.at(position).second; }
-  /// Position of a name, or -1.
-  long PositionOf(const std::string& name) const {
+  /// The object of a name, shared; nullptr when there is none.
+  std::shared_ptr<const T> GetShared(const std::string& name) const {
     auto it = data_->index.find(name);
-    return it == data_->index.end() ? -1 : long(it->second);
+    return it == data_->index.end() ? nullptr : data_->items[it->second].second;
   }
+
   std::vector<std::string> Keys() const override {
     std::vector<std::string> keys;
     keys.reserve(data_->items.size());

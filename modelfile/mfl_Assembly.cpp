@@ -60,9 +60,9 @@ void Loader::LoadAssembly(const Ref& assemblyRef) {
     if (ref.Has("part")) {
       const Ref partRef = ref.Get("part");
       const std::string partName = partRef.AsString();
-      const long position = contents_->parts.PositionOf(partName);
-      if (position < 0) partRef.Fail("model.unknown-reference", "no part named \"" + partName + "\"");
-      ddb_Mesh mesh(NewMeshIndex(), contents_->parts.SharedAt(std::size_t(position))->contents);
+      const std::shared_ptr<const ddb_Part> part = contents_->parts.GetShared(partName);
+      if (!part) partRef.Fail("model.unknown-reference", "no part named \"" + partName + "\"");
+      ddb_Mesh mesh(NewMeshIndex(), part->contents);
       contents_->meshes.emplace(mesh.index(), mesh);
       instanceMeshes_[name] = {mesh.index(), partLabels_[partName]};
       instance = std::make_shared<ddb_PartInstance>(name, keywords, partName, mesh);
@@ -87,8 +87,7 @@ void Loader::LoadAssembly(const Ref& assemblyRef) {
   for (const auto& [name, instance] : assembly.instances)
     if (auto* partInstance = dynamic_cast<const ddb_PartInstance*>(instance.get());
         partInstance && !byFirstUse.IsMember(partInstance->partName()))
-      byFirstUse.Add(partInstance->partName(),
-                     contents_->parts.SharedAt(std::size_t(contents_->parts.PositionOf(partInstance->partName()))));
+      byFirstUse.Add(partInstance->partName(), contents_->parts.GetShared(partInstance->partName()));
   for (const auto& [name, part] : contents_->parts)
     if (!byFirstUse.IsMember(name)) byFirstUse.Add(name, part);
   contents_->parts = byFirstUse;

@@ -37,8 +37,6 @@ inline std::vector<std::string_view> Keys(std::initializer_list<std::string_view
   keys.insert(keys.end(), b.begin(), b.end());
   return keys;
 }
-
-void AllowOnly(const Ref& ref, const std::vector<std::string_view>& keys);
 }  // namespace detail
 
 /// The history of `object`. `ownKeys` are the object's members that are not
@@ -49,7 +47,7 @@ mdl_History<S> ReadHistory(const Loader& loader, const Ref& object, const std::v
   const std::vector<std::string>& steps = loader.StepNames();
   if (object.Has("history")) {
     std::vector<std::string_view> allowed = detail::Keys({"history"}, ownKeys);
-    detail::AllowOnly(object, allowed);
+    object.AllowOnly(allowed);
     mdl_History<S> history;
     object.Get("history").ForEachElement([&](const Ref& entry) {
       entry.AllowOnly({"step", "status", "values", "attributeStates"});
@@ -58,7 +56,7 @@ mdl_History<S> ReadHistory(const Loader& loader, const Ref& object, const std::v
       S state;
       if (entry.Has("values")) {
         const Ref values = entry.Get("values");
-        detail::AllowOnly(values, valueKeys);
+        values.AllowOnly(valueKeys);
         apply(values, state);
       }
       if (entry.Has("attributeStates")) {
@@ -85,7 +83,7 @@ mdl_History<S> ReadHistory(const Loader& loader, const Ref& object, const std::v
 
   std::vector<std::string_view> allowed = detail::Keys({"createdIn", "changes", "deactivatedIn"}, ownKeys);
   allowed.insert(allowed.end(), valueKeys.begin(), valueKeys.end());
-  detail::AllowOnly(object, allowed);
+  object.AllowOnly(allowed);
   const std::size_t created = object.Has("createdIn") ? loader.StepIndex(object.Get("createdIn")) : 0;
   long deactivated = -1;
   if (object.Has("deactivatedIn")) {
@@ -103,7 +101,7 @@ mdl_History<S> ReadHistory(const Loader& loader, const Ref& object, const std::v
     std::size_t previous = created;
     object.Get("changes").ForEachElement([&](const Ref& change) {
       std::vector<std::string_view> changeKeys = detail::Keys({"step", "reset"}, valueKeys);
-      detail::AllowOnly(change, changeKeys);
+      change.AllowOnly(changeKeys);
       const Ref stepRef = change.Get("step");
       const std::size_t step = loader.StepIndex(stepRef);
       if (step <= previous)

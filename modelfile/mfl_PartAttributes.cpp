@@ -192,7 +192,7 @@ void ReadPartAttributes(const Ref& parts, ddb_ModelContents& contents) {
       continue;
     }
     auto withAttributes = std::make_shared<ddb_PartInstance>(*partInstance);
-    withAttributes->setAttributes(OnMesh(part->second, partInstance->mesh().meshIndex()));
+    withAttributes->setAttributes(OnMesh(part->second, partInstance->mesh().index()));
     instances.Add(name, withAttributes);
   }
   contents.assembly.instances = instances;

@@ -597,7 +597,7 @@ StepFactory Kind(Members<S> (*members)()) {
     static const Members<S> kMembers = members();
     std::vector<std::string_view> allowed(std::begin(kAnalysisMembers), std::end(kAnalysisMembers));
     for (std::string_view member : kMembers.Names()) allowed.push_back(member);
-    detail::AllowOnly(ref, allowed);
+    ref.AllowOnly(allowed);
     auto step = std::make_shared<S>(name);
     kMembers.ReadInto(ref, *step);
     return step;

@@ -86,7 +86,7 @@ TEST(MeshModelFile, WireConnectivityNamesInstanceNodes) {
 
   test::Loaded model(wires + R"("A.2", 7, "A.2", "A.1"]}]}})");
   const ddb_Mesh& mesh = model.Assembly().mesh();
-  EXPECT_EQ(mesh.meshIndex(), 0);
+  EXPECT_EQ(mesh.index(), 0);
   EXPECT_EQ(mesh.elementData().elementClass(0).elementConnectivity(), (std::vector<int>{1, 0, 1, 2}));
   const ddb_ScopedNodeData nodes = mesh.scopedNodeData();
   EXPECT_TRUE(nodes.isNativeNode(0));

@@ -266,9 +266,9 @@ TEST(PartAttributesFile, SecondInstanceOfAPartGetsItsOwnRegions) {
   const auto& a = dynamic_cast<const ddb_PartInstance&>(model.rootAssembly().instance().ConstGet("A"));
   const auto& b = dynamic_cast<const ddb_PartInstance&>(model.rootAssembly().instance().ConstGet("B"));
   ASSERT_EQ(a.sectionAssignments().size(), 1u);
-  EXPECT_EQ(a.sectionAssignments()[0].region, rgnC_Region::OfMeshSet(a.mesh().meshIndex(), 0));
-  EXPECT_EQ(b.sectionAssignments()[0].region, rgnC_Region::OfMeshSet(b.mesh().meshIndex(), 0));
-  EXPECT_NE(a.mesh().meshIndex(), b.mesh().meshIndex());
+  EXPECT_EQ(a.sectionAssignments()[0].region, rgnC_Region::OfMeshSet(a.mesh().index(), 0));
+  EXPECT_EQ(b.sectionAssignments()[0].region, rgnC_Region::OfMeshSet(b.mesh().index(), 0));
+  EXPECT_NE(a.mesh().index(), b.mesh().index());
   const std::string deck = test::Deck(odb);
   const std::string block = "** Region: (Rod:All)\n** Section: Rod\n*Solid Section, elset=All, material=Steel\n1.,\n";
   const std::size_t first = deck.find(block);

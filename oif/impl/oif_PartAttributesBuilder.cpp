@@ -33,7 +33,7 @@ void ForEachElement(const ddb_Mesh& mesh, const rgnC_Region& region, F&& f) {
   if (set.kind() != rgnC_SetData::ElementSet) return;
   for (const rgnC_SubsetData& subset : set.SubSets()) {
     if (subset.elementClass() < 0 || subset.elementClass() >= mesh.elementData().numClasses()) continue;
-    if (subset.meshIndex() != mesh.meshIndex() && subset.meshIndex() != rgnC_SubsetData::kOwnMesh) continue;
+    if (subset.meshIndex() != mesh.index() && subset.meshIndex() != rgnC_SubsetData::kOwnMesh) continue;
     for (int index : subset.indices()) f(subset.elementClass(), index);
   }
 }

@@ -55,14 +55,14 @@ void oif_RegionBuilder::Build() {
     std::vector<cow_String> served;
     for (const rgnC_SubsetData& subset : set.set().SubSets()) {
       for (const auto& [name, instance] : partInstances) {
-        if (instance->mesh().meshIndex() != subset.meshIndex() || Contains(served, name)) continue;
+        if (instance->mesh().index() != subset.meshIndex() || Contains(served, name)) continue;
         if (nodes)
           AddAssemblyDefinition(oif_Nset(set, *instance, name));
         else
           AddAssemblyDefinition(oif_Elset(set, *instance, name));
         served.push_back(name);
       }
-      if (assembly.hasMesh() && subset.meshIndex() == assembly.mesh().meshIndex() && !Contains(served, "")) {
+      if (assembly.hasMesh() && subset.meshIndex() == assembly.mesh().index() && !Contains(served, "")) {
         if (nodes)
           AddAssemblyDefinition(oif_Nset(set, assembly));
         else

@@ -26,7 +26,7 @@ oif_SetLabels oif_LabelsOnMesh(const rgnC_SetData& set, const ddb_Mesh& mesh) {
   if (mesh.IsEmpty()) return result;
   const bool surface = set.kind() == rgnC_SetData::Surface;
   for (const rgnC_SubsetData& subset : set.SubSets()) {
-    if (subset.meshIndex() != mesh.meshIndex()) continue;
+    if (subset.meshIndex() != mesh.index()) continue;
     const std::vector<int>& indices = subset.indices();
     if (set.kind() == rgnC_SetData::NodeSet) {
       const std::vector<int>& labels = mesh.nodeData().UserNodeLabels();
@@ -189,7 +189,7 @@ oif_Surface::oif_Surface(const ddb_Set& set, const ddb_Assembly& assembly)
     for (const auto& [name, instance] : assembly.instance()) {
       if (!instance->isPartInstance()) continue;
       const auto& partInstance = nex_canDynamicCastRef<ddb_PartInstance>(*instance, "oif/impl/oif_Sets", __LINE__);
-      if (partInstance.mesh().meshIndex() != subset.meshIndex()) continue;
+      if (partInstance.mesh().index() != subset.meshIndex()) continue;
       if (std::find(reached.begin(), reached.end(), name) == reached.end()) {
         reached.push_back(name);
         subSurfaces_.emplace_back(set, partInstance, name);
