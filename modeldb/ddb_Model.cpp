@@ -33,12 +33,15 @@ rgnC_Region rgnC_Region::OfMeshSet(int meshIndex, int setIndex) {
   return {"rootAssembly.mesh[" + std::to_string(meshIndex) + "].setData", setIndex};
 }
 
+int rgnC_Region::MeshIndex() const {
+  const auto at = path_.find(".mesh[");
+  return at == std::string::npos ? 0 : std::atoi(path_.c_str() + at + 6);
+}
+
 bool rgnC_Region::IsValid(const ddb_Model& model) const {
   if (set_ < 0 || path_.empty()) return false;
-  auto at = path_.find(".mesh[");
-  if (at == std::string::npos) return set_ < model.rootAssembly().numSets();
-  int index = std::atoi(path_.c_str() + at + 6);
+  if (OnAssembly()) return set_ < model.rootAssembly().numSets();
   auto& meshes = model.contents().meshes;
-  auto it = meshes.find(index);
+  auto it = meshes.find(MeshIndex());
   return it != meshes.end() && set_ < it->second.numSets();
 }

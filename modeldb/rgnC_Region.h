@@ -22,6 +22,11 @@ class MDB_API rgnC_Region {
   bool IsValid(const ddb_Model& model) const;
   const std::string& Path() const noexcept { return path_; }
   int ConstSet() const noexcept { return set_; }
+  /// True for a set of the assembly: the path names no mesh.
+  bool OnAssembly() const noexcept { return path_.find(".mesh[") == std::string::npos; }
+  /// The mesh number the path names ("...mesh[N].setData": its leading digits,
+  /// 0 without digits); 0 for a set of the assembly.
+  int MeshIndex() const;
 
   friend bool operator==(const rgnC_Region& a, const rgnC_Region& b) {
     return a.set_ == b.set_ && a.path_ == b.path_;

@@ -1,13 +1,9 @@
 #include "oif/impl/oif_Region.h"
 
-#include <cstdlib>
-
 const ddb_Set* oif_RegionSet(const ddb_Model& model, const rgnC_Region& region) {
   if (!region.IsValid(model)) return nullptr;
-  const cow_String& path = region.Path();
-  const std::size_t at = path.find(".mesh[");
-  if (at == cow_String::npos) return &model.rootAssembly().set(region.ConstSet());
-  return &model.mesh(std::atoi(path.c_str() + at + 6)).set(region.ConstSet());
+  if (region.OnAssembly()) return &model.rootAssembly().set(region.ConstSet());
+  return &model.mesh(region.MeshIndex()).set(region.ConstSet());
 }
 
 oif_Region::oif_Region(const ddb_Model& model, const rgnC_Region& region) {

@@ -1,6 +1,5 @@
 #include "oif/impl/oif_SetName.h"
 
-#include <cstdlib>
 #include <vector>
 
 #include "oif/impl/oif_Model.h"
@@ -46,16 +45,14 @@ cow_String PrintableQualified(const cow_String& text) {
 oif_SetName::oif_SetName(const rgnC_Region& region, zkw_ModelInfo& info) {
   const ddb_Model& model = oif_ModelOf(info.Model()).DdbModel();
   if (!region.IsValid(model)) return;
-  const cow_String& path = region.Path();
   const int setIndex = region.ConstSet();
-  const std::size_t at = path.find(".mesh[");
-  if (at == cow_String::npos) {
+  if (region.OnAssembly()) {
     const ddb_Set& set = model.rootAssembly().set(setIndex);
     label_ = set.setLabel();
     nodeSet_ = set.setType() == ddb_Set::NodeSet;
     return;
   }
-  const int meshIndex = std::atoi(path.c_str() + at + 6);
+  const int meshIndex = region.MeshIndex();
   for (auto& [name, instance] : model.rootAssembly().instance()) {
     if (!instance->isPartInstance()) continue;
     const auto& partInstance = nex_canDynamicCastRef<ddb_PartInstance>(*instance, "oif_SetName", 79);
