@@ -92,18 +92,19 @@ ddb_Model Loader::Load() {
 
 }  // namespace mfl
 
-odb_Odb mfl_ModelFile::Open(const std::string& path) {
-  mfl::Document document = mfl::Document::Load(path);
+namespace {
+/// The output database of one model read from `document`; the document (and
+/// the file text it holds) is released when the caller's temporary ends.
+odb_Odb OdbOf(mfl::Document document) {
   mfl::Loader loader(document);
   ddb_Ddb ddb;
   ddb.addModel(loader.Load());
   return odb_Odb(ddb);
 }
+}  // namespace
+
+odb_Odb mfl_ModelFile::Open(const std::string& path) { return OdbOf(mfl::Document::Load(path)); }
 
 odb_Odb mfl_ModelFile::Parse(std::string_view text, const std::string& displayName) {
-  mfl::Document document = mfl::Document::Parse(text, displayName);
-  mfl::Loader loader(document);
-  ddb_Ddb ddb;
-  ddb.addModel(loader.Load());
-  return odb_Odb(ddb);
+  return OdbOf(mfl::Document::Parse(text, displayName));
 }

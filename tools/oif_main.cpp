@@ -52,7 +52,7 @@ int Usage(const char* problem) {
 
 int Write(const std::string& modelPath, const std::string& job) {
   Progress("reading " + modelPath + " ...");
-  odb_Odb odb = [&] { return mfl_ModelFile::Open(modelPath); }();
+  const odb_Odb odb = mfl_ModelFile::Open(modelPath);
   const std::string deck = job + ".inp";
   Progress("writing " + deck + " ...");
   int uses = 0;
