@@ -9,6 +9,8 @@ namespace {
 using K = kcoC_ConstraintKind;
 
 constexpr kcoC_RegionSlot Required(const char* fileName, unsigned kinds) { return {fileName, kinds, true, false}; }
+/// The reference node of a coupling or rigid body: a node set of one node.
+constexpr kcoC_RegionSlot RefNode() { return {"refNode", kcoC_NodeSets, true, false, true}; }
 constexpr kcoC_RegionSlot Optional(const char* fileName, unsigned kinds) { return {fileName, kinds, false, false}; }
 /// A surface the keyword cites by name; a node set is cited as a node-based surface.
 constexpr kcoC_RegionSlot SurfaceOrNodes(const char* fileName) {
@@ -33,9 +35,9 @@ constexpr kcoC_ConstraintInfo kInfos[] = {
     Row(K::Tie, "kcoC_Tie", "tie", "*Tie", &kcoC_Tie::TypeId,
         {Required("master", kcoC_Surfaces), SurfaceOrNodes("slave")}),
     Row(K::Coupling, "kcoC_Coupling", "coupling", "*Coupling", &kcoC_Coupling::TypeId,
-        {Required("refNode", kcoC_NodeSets), SurfaceOrNodes("surface")}),
+        {RefNode(), SurfaceOrNodes("surface")}),
     Row(K::RigidBody, "kcoC_RigidBody", "rigid body", "*Rigid Body", &kcoC_RigidBody::TypeId,
-        {Required("refNode", kcoC_NodeSets), Optional("elements", kcoC_ElementSets),
+        {RefNode(), Optional("elements", kcoC_ElementSets),
          Optional("pinNodes", kcoC_NodeSets), Optional("tieNodes", kcoC_NodeSets)}),
     Row(K::Equation, "kcoC_Equation", "equation", "*Equation", &kcoC_Equation::TypeId, {}),
     Row(K::EmbeddedRegion, "kcoC_EmbeddedRegion", "embedded region", "*Embedded Element",

@@ -38,6 +38,8 @@ struct kcoC_RegionSlot {
   /// A surface the deck cites by name: a node set given here is cited as a
   /// node-based surface, which the constraint reports (NodeSurfaceRegions).
   bool citedAsSurface = false;
+  /// A reference node: the set holds exactly one node.
+  bool singleNode = false;
 };
 
 class kcoC_Constraint;
