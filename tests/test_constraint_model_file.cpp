@@ -216,3 +216,43 @@ TEST(ConstraintModelFile, RefusesReferencePointsThatNameNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ConstraintModelFile, BundledExampleWritesEachConstraintAfterItsComment) {
+  const std::string deck = test::Deck(mfl_ModelFile::Open(std::string(OIF_SOURCE_DIR) + "/examples/constraints.json"));
+  const std::size_t start = deck.find("*Nset, nset=RP-Grip");
+  ASSERT_NE(start, std::string::npos) << deck;
+  EXPECT_EQ(deck.substr(start, deck.find("*End Assembly\n") + 14 - start), R"(*Nset, nset=RP-Grip
+1, 
+*Nset, nset=RP-Lid
+2, 
+*Nset, nset=RP-Push
+3, 
+** Constraint: Grip
+*Coupling, constraint name=Grip, ref node=RP-Grip, surface=Plate-1.Upper
+*Kinematic
+1, 1
+2, 2
+3, 3
+** Constraint: Lid
+*Rigid Body, ref node=RP-Lid, elset=Lid-1.Solid
+** Constraint: Plate on block
+*Tie, name="Plate on block", adjust=yes, position tolerance=0.05, type=SURFACE TO SURFACE
+Plate-1.Underside, Block-1.Top
+** Constraint: Push
+*Coupling, constraint name=Push, ref node=RP-Push, surface=Block-1.End
+*Distributing, weighting method=QUADRATIC
+** Constraint: Rebar
+*Embedded Element, host elset=Block-1.Body
+Bar-1.Steel
+** Constraint: Tip follows corner
+*Equation
+2
+Plate-1.Tip, 3, 1.
+Block-1.Corner, 3, -1.
+*End Assembly
+)");
+}
+
+}  // namespace
