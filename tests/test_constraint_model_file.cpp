@@ -2,6 +2,10 @@
 // with every kind written in full, and the refusals of bad regions and terms.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+
+#include "modelfile/mfl_Json.h"
 #include "test_support.h"
 
 namespace {
@@ -253,6 +257,35 @@ Plate-1.Tip, 3, 1.
 Block-1.Corner, 3, -1.
 *End Assembly
 )");
+}
+
+}  // namespace
+
+namespace {
+
+// The schema of the constraints follows the constraint table: its kinds in
+// table order, and for each kind the region members of its row.
+TEST(ConstraintModelFile, SchemaFollowsTheConstraintTable) {
+  mfl::Document schema = mfl::Document::Load(std::string(OIF_SOURCE_DIR) + "/docs/schema/constraints.schema.json");
+  const mfl::Ref defs = mfl::Ref(schema, schema.Root(), "").Get("$defs");
+  const mfl::Ref kinds = defs.Get("constraint").Get("properties").Get("kind").Get("enum");
+  const auto table = kcoC_ConstraintTable();
+  ASSERT_EQ(kinds.Size(), table.size());
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const kcoC_ConstraintInfo& row = table[i];
+    SCOPED_TRACE(row.className);
+    EXPECT_EQ(kinds.At(i).AsString(), row.fileName);
+    std::string defName = std::string(row.className).substr(5);  // "kcoC_RigidBody" -> "rigidBody"
+    defName[0] = char(std::tolower(defName[0]));
+    const mfl::Ref def = defs.Get(defName);
+    EXPECT_EQ(def.Get("properties").Get("kind").Get("const").AsString(), row.fileName);
+    std::vector<std::string> required;
+    def.Get("required").ForEachElement([&](const mfl::Ref& name) { required.push_back(name.AsString()); });
+    for (const kcoC_RegionSlot& slot : row.Regions()) {
+      EXPECT_TRUE(def.Get("properties").Has(slot.fileName)) << slot.fileName;
+      EXPECT_EQ(std::count(required.begin(), required.end(), slot.fileName), slot.required ? 1 : 0) << slot.fileName;
+    }
+  }
 }
 
 }  // namespace
