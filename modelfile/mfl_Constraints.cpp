@@ -270,7 +270,14 @@ std::shared_ptr<kcoC_Constraint> Read(Context& context, const std::string& name,
   const auto slots = info.Regions();
   for (std::size_t i = 0; i < slots.size(); ++i) {
     if (!slots[i].required && !ref.Has(slots[i].fileName)) continue;
-    const kcoC_Region region = ReadRegion(context, ref.Get(slots[i].fileName), slots[i].setKinds, slots[i].singleNode);
+    const Ref regionRef = ref.Get(slots[i].fileName);
+    const kcoC_Region region = ReadRegion(context, regionRef, slots[i].setKinds, slots[i].singleNode);
+    // A constraint between a set and itself (a tie of a surface to itself, a
+    // pin set that is the reference node) means nothing to the solver.
+    for (std::size_t j = 0; j < i; ++j)
+      if (constraint->Region(int(j)).IsGiven() && constraint->Region(int(j)).region == region.region)
+        regionRef.Fail("model.conflict", "\"" + std::string(slots[i].fileName) + "\" names the same set as \"" +
+                                             slots[j].fileName + "\"");
     constraint->SetRegion(int(i), region.region, region.setKind);
   }
   values.ReadInto(ref, *constraint);

@@ -227,6 +227,19 @@ TEST(ConstraintKeywords, KinematicAndDistributingCouplings) {
 )");
 }
 
+TEST(ConstraintKeywords, WeightingMethodsOutsideTheFourAreUnimplemented) {
+  auto contents = Contents();
+  auto odd = AddCoupling(contents, "Odd");
+  odd->couplingKind = kcoC_Coupling::Distributing;
+  odd->weightingMethod = 4;
+  try {
+    DeckOf(contents);
+    ADD_FAILURE() << "written";
+  } catch (const nex_TextException& error) {
+    EXPECT_EQ(error.Message(), "Unimplemented weighting method 4 of coupling \"Odd\"");
+  }
+}
+
 TEST(ConstraintKeywords, CouplingOrientationsAreWrittenOncePerDatum) {
   auto contents = Contents();
   AddCoupling(contents, "A")->datum = 1;

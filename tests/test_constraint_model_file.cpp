@@ -146,6 +146,11 @@ TEST(ConstraintModelFile, RefusesRegionsOfTheWrongKindOrThatDoNotExist) {
       {WithConstraints(R"({"name": "B", "kind": "rigid body", "refNode": {"referencePoint": "RP-Lid"},
                            "elements": {"set": "All", "instance": "Block-1"}, "pin": {"set": "Edge"}})"),
        "model.unknown-member", "/constraints/0/pin", "pinNodes"},
+      {WithConstraints(tie + R"({"set": "Bottom", "instance": "Block-2"})" + slave), "model.conflict",
+       "/constraints/0/slave", "\"slave\" names the same set as \"master\""},
+      {WithConstraints(R"({"name": "B", "kind": "rigid body", "refNode": {"referencePoint": "RP-Lid"},
+                           "pinNodes": {"referencePoint": "RP-Lid"}})"),
+       "model.conflict", "/constraints/0/pinNodes", "\"pinNodes\" names the same set as \"refNode\""},
       {WithConstraints(R"({"name": "X", "kind": "glue"})"), "model.enum", "/constraints/0/kind",
        "\"tie\", \"coupling\", \"rigid body\", \"equation\", \"embedded region\", \"shell to solid coupling\""},
   });
