@@ -18,6 +18,14 @@ struct MDB_API ddb_Part {
   const std::string& solverInput() const noexcept { return input; }
 };
 
+/// A reference point of the assembly: a node of the assembly's own mesh and
+/// the assembly node set that holds it, by which constraints cite it.
+struct MDB_API ddb_ReferencePoint {
+  std::string name;
+  int node = 0;  ///< index of the node in the assembly's mesh
+  int set = -1;  ///< index of its node set among the assembly's sets
+};
+
 /// The root assembly: instances in model order, its own mesh (reference
 /// points; may be absent), its sets and its stored keyword text.
 class MDB_API ddb_Assembly {
@@ -29,6 +37,7 @@ class MDB_API ddb_Assembly {
   std::vector<std::shared_ptr<const ddb_Set>> sets;
   /// Orientations of connector elements, by the region they apply to.
   std::vector<ptoC_ConnectorOrientation> connectorOrientations;
+  std::vector<ddb_ReferencePoint> referencePoints;
 
   const std::string& name() const noexcept { return assemblyName; }
   const std::string& solverInput() const noexcept { return input; }
@@ -40,4 +49,5 @@ class MDB_API ddb_Assembly {
   const std::vector<ptoC_ConnectorOrientation>& connectorOrientation() const noexcept {
     return connectorOrientations;
   }
+  const std::vector<ddb_ReferencePoint>& referencePoint() const noexcept { return referencePoints; }
 };

@@ -8,6 +8,7 @@
 
 #include "modeldb/ddb_Assembly.h"
 #include "modeldb/ddb_Datum.h"
+#include "modeldb/ddb_ModelSectorDefinition.h"
 #include "modeldb/kamC_Amplitude.h"
 #include "modeldb/kbcC_BoundaryCondition.h"
 #include "modeldb/kbpC_BeamProfile.h"
@@ -61,6 +62,8 @@ struct MDB_API ddb_ModelContents {
   bool endRestartStep = false;
   std::string globalJob;
   bool shellToSolid = false;
+  /// The sector definition of a model analysed with cyclic symmetry.
+  ddb_ModelSectorDefinition sectorDefinition;
 };
 
 class MDB_API ddb_Model {
@@ -106,6 +109,11 @@ class MDB_API ddb_Model {
   bool endRestartStep() const noexcept { return c_->endRestartStep; }
   const std::string& globalJob() const noexcept { return c_->globalJob; }
   bool shellToSolid() const noexcept { return c_->shellToSolid; }
+  const ddb_ModelSectorDefinition& modelSectorForCyclicSymmetry() const noexcept { return c_->sectorDefinition; }
+  /// True when the tie constraint of that name takes part in the cyclic symmetry.
+  bool hasCyclicSymmetry(const std::string& constraintName) const {
+    return c_->sectorDefinition.ties.count(constraintName) != 0;
+  }
 
   const ddb_ModelContents& contents() const noexcept { return *c_; }
 

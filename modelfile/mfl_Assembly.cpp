@@ -43,7 +43,7 @@ void Loader::LoadParts(const Ref& parts) {
 }
 
 void Loader::LoadAssembly(const Ref& assemblyRef) {
-  assemblyRef.AllowOnly({"name", "keywords", "instances", "mesh", "sets"});
+  assemblyRef.AllowOnly({"name", "keywords", "instances", "mesh", "sets", "referencePoints"});
   ddb_Assembly& assembly = contents_->assembly;
   if (assemblyRef.Has("name")) assembly.assemblyName = ReadName(assemblyRef.Get("name"));
   if (assemblyRef.Has("keywords")) assembly.input = ReadKeywordText(assemblyRef.Get("keywords"));
@@ -102,6 +102,8 @@ void Loader::LoadAssembly(const Ref& assemblyRef) {
     assemblyLabels_ = std::move(mesh.labels);
   }
   if (assemblyRef.Has("sets")) LoadAssemblySets(assemblyRef.Get("sets"));
+  if (assemblyRef.Has("referencePoints"))
+    ReadReferencePoints(assemblyRef.Get("referencePoints"), assemblyLabels_.get(), assembly);
 }
 
 void Loader::LoadAssemblySets(const Ref& sets) {

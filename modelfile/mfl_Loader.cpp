@@ -67,7 +67,8 @@ ddb_Model Loader::Load() {
   const Ref root = Root();
   if (!root.IsObject()) root.Fail("model.type", "a model file holds one JSON object");
   root.AllowOnly({"format", "version", "description", "headKeywords", "keywords", "parts", "assembly",
-                  "datums", "steps", "controls", "solverControls", "materials", "beamProfiles", "sections"});
+                  "datums", "steps", "controls", "solverControls", "materials", "beamProfiles", "sections",
+                  "constraints", "cyclicSymmetry"});
   if (root.Get("format").AsString() != "oif-model")
     root.Get("format").Fail("model.format", "not an oif model file: \"format\" must be \"oif-model\"");
   const Ref version = root.Get("version");
@@ -87,6 +88,7 @@ ddb_Model Loader::Load() {
   if (root.Has("beamProfiles")) ReadBeamProfiles(root.Get("beamProfiles"), *contents_);
   if (root.Has("sections")) ReadSections(root.Get("sections"), *contents_);
   if (root.Has("parts")) ReadPartAttributes(root.Get("parts"), *contents_);
+  ReadConstraints(*this, root);
   return ddb_Model(contents_);
 }
 

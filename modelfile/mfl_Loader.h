@@ -111,4 +111,12 @@ void ReadBeamProfiles(const Ref& profiles, ddb_ModelContents& contents);
 /// sections) and gives each part instance its assignments.
 void ReadPartAttributes(const Ref& parts, ddb_ModelContents& contents);
 
+/// Reads the assembly's reference points ([{"name": ..., "node": LABEL}]):
+/// each names a node of the assembly's mesh and is cited through an assembly
+/// node set of its name, added after the assembly's sets.
+void ReadReferencePoints(const Ref& points, const MeshLabels* assemblyLabels, ddb_Assembly& assembly);
+/// Reads the members "cyclicSymmetry" and "constraints" of the root; after
+/// the assembly and the datums.
+void ReadConstraints(Loader& loader, const Ref& root);
+
 }  // namespace mfl

@@ -124,19 +124,15 @@ class CitingInteraction : public kinC_Interaction {
   rgnC_RegionList regions_;
 };
 
-class CitingConstraint : public kcoC_Constraint {
- public:
-  CitingConstraint(std::string name, rgnC_RegionList regions, rgnC_DatumRegionList terms, int datum)
-      : kcoC_Constraint(std::move(name)), regions_(std::move(regions)), terms_(std::move(terms)), datum_(datum) {}
-  rgnC_RegionList NodeSurfaceRegions() const override { return regions_; }
-  rgnC_DatumRegionList DatumCsysRegions() const override { return terms_; }
-  int OrientationDatum() const override { return datum_; }
-
- private:
-  rgnC_RegionList regions_;
-  rgnC_DatumRegionList terms_;
-  int datum_;
-};
+/// A kinematic coupling of a reference node set to a surface (or node set).
+std::shared_ptr<kcoC_Coupling> Coupling(const std::string& name, const rgnC_Region& refNode, const rgnC_Region& surface,
+                                        int surfaceKind, int datum = 0) {
+  auto coupling = std::make_shared<kcoC_Coupling>(name);
+  coupling->SetRegion(kcoC_Coupling::RefNode, refNode, rgnC_SetData::NodeSet);
+  coupling->SetRegion(kcoC_Coupling::Surface, surface, surfaceKind);
+  coupling->datum = datum;
+  return coupling;
+}
 
 class TransformedCondition : public kbcC_BoundaryCondition {
  public:
@@ -185,15 +181,22 @@ TEST(RegionBuilder, CitedRegionsBecomeNodeSurfacesOnce) {
   const rgnC_Region fixOfB = rgnC_Region::OfMeshSet(2, 0);
   contents->interactions.Add("I-1", std::make_shared<CitingInteraction>("I-1", rgnC_RegionList{fixOfB}));
   contents->interactions.Add("I-2", std::make_shared<CitingInteraction>("I-2", rgnC_RegionList{fixOfB}));
-  contents->constraints.Add(
-      "C-1", std::make_shared<CitingConstraint>("C-1", rgnC_RegionList{rgnC_Region::OfAssemblySet(0), fixOfB},
-                                                rgnC_DatumRegionList{}, 0));
+  // Node sets where a coupling needs a surface become node-based surfaces.
+  const rgnC_Region fixOfA = rgnC_Region::OfMeshSet(1, 0);
+  contents->constraints.Add("C-2", Coupling("C-2", fixOfA, fixOfB, rgnC_SetData::NodeSet));
+  contents->constraints.Add("C-1", Coupling("C-1", fixOfA, rgnC_Region::OfAssemblySet(0), rgnC_SetData::NodeSet));
   EXPECT_EQ(AssemblyBlock(contents), R"(*Nset, nset=Ends, instance=A
 2, 
 *Surface, type=NODE, name=B_Fix_CNS_
 B.Fix, 1.
 *Surface, type=NODE, name=Ends_CNS_
 Ends, 1.
+** Constraint: C-1
+*Coupling, constraint name=C-1, ref node=A.Fix, surface=Ends_CNS_
+*Kinematic
+** Constraint: C-2
+*Coupling, constraint name=C-2, ref node=A.Fix, surface=B_Fix_CNS_
+*Kinematic
 *End Assembly
 )");
 }
@@ -206,11 +209,15 @@ TEST(TransformBuilder, OneTransformPerDatumAndOneOrientationPerName) {
   contents->boundaryConditions.Add("BC-1", std::make_shared<TransformedCondition>("BC-1", rgnC_DatumRegionList{{2, fixOfA}}));
   contents->loads.Add("CF-1", std::make_shared<TransformedLoad>("CF-1", rgnC_DatumRegionList{{1, fixOfB}}, 0));
   contents->loads.Add("Relief", std::make_shared<TransformedLoad>("Relief", rgnC_DatumRegionList{}, 1));
-  contents->constraints.Add("Couple-1", std::make_shared<CitingConstraint>("Couple-1", rgnC_RegionList{}, rgnC_DatumRegionList{}, 2));
-  contents->constraints.Add("Couple-2", std::make_shared<CitingConstraint>("Couple-2", rgnC_RegionList{}, rgnC_DatumRegionList{}, 2));
+  contents->constraints.Add("Couple-1", Coupling("Couple-1", fixOfA, fixOfB, rgnC_SetData::NodeSet, 2));
+  contents->constraints.Add("Couple-2", Coupling("Couple-2", fixOfB, fixOfA, rgnC_SetData::NodeSet, 2));
   contents->assembly.connectorOrientations = {{ends, 1, 0, 0.0, 0, 0, 0.0}, {ends, 1, 2, 30.0, 2, 0, 0.0}};
   EXPECT_EQ(AssemblyBlock(contents), R"(*Nset, nset=Ends, instance=A
 2, 
+*Surface, type=NODE, name=B_Fix_CNS_
+B.Fix, 1.
+*Surface, type=NODE, name=A_Fix_CNS_
+A.Fix, 1.
 *Nset, nset="_T-Bolt axis"
 A.Fix, 
 Ends, 
@@ -227,6 +234,12 @@ B.Fix,
 3, 30.
 *Orientation, name="Bolt axis", system=CYLINDRICAL
           0.,           0.,           0.,           0.,           0.,           1.
+** Constraint: Couple-1
+*Coupling, constraint name=Couple-1, ref node=A.Fix, surface=B_Fix_CNS_, orientation="Bolt axis"
+*Kinematic
+** Constraint: Couple-2
+*Coupling, constraint name=Couple-2, ref node=B.Fix, surface=A_Fix_CNS_, orientation="Bolt axis"
+*Kinematic
 *End Assembly
 )");
 }
