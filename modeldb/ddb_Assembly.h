@@ -29,6 +29,8 @@ class MDB_API ddb_Assembly {
   std::vector<std::shared_ptr<const ddb_Set>> sets;
   /// Orientations of connector elements, by the region they apply to.
   std::vector<ptoC_ConnectorOrientation> connectorOrientations;
+  /// Section assignments of the assembly's own elements (connector wires), in stored order.
+  std::vector<ptoC_SectionAssignment> sectionAssignments;
 
   const std::string& name() const noexcept { return assemblyName; }
   const std::string& solverInput() const noexcept { return input; }
@@ -40,4 +42,5 @@ class MDB_API ddb_Assembly {
   const std::vector<ptoC_ConnectorOrientation>& connectorOrientation() const noexcept {
     return connectorOrientations;
   }
+  const std::vector<ptoC_SectionAssignment>& sectionAssignment() const noexcept { return sectionAssignments; }
 };
