@@ -1,0 +1,19 @@
+#pragma once
+// Reading of the "connectors" member: the connector wires of the assembly,
+// the connector sections with their connection types and the connector
+// behaviours with their options.
+#include "modelfile/mfl_Loader.h"
+
+namespace mfl {
+
+/// The wires ("connectors"/"wires"): their elements join the assembly's own
+/// mesh, each wire entry becomes an element set of the assembly named after
+/// it, and its orientation is kept. After the assembly, before the steps (so
+/// that conditions can cite the wires' element sets).
+void ReadConnectorWires(Loader& loader, const Ref& connectors);
+
+/// The behaviours and sections ("connectors"/"behaviors", "sections"), and
+/// the assignment of each wire entry's section. After the sections.
+void ReadConnectorSections(Loader& loader, const Ref& connectors);
+
+}  // namespace mfl
