@@ -597,17 +597,17 @@ std::shared_ptr<kseC_ConnectorSection> ReadSection(const std::string& name, cons
   auto section = std::make_shared<kseC_ConnectorSection>(name);
   const Ref connection = ref.Get("connection");
   if (connection.IsString()) {
-    section->typeNumbers[0] = FindType(connection, kseC_ConnectionFamily::Assembled, "an assembled");
+    section->typeNumbers[0] = FindType(connection, kseC_ConnectionFamily::Assembled, "assembled");
   } else {
     connection.AllowOnly({"translational", "rotational"});
     if (!connection.Has("translational") && !connection.Has("rotational"))
       connection.Fail("model.missing-member", "a basic connection names a \"translational\" or a \"rotational\" "
                                               "type, or both");
     if (connection.Has("rotational"))
-      section->typeNumbers[1] = FindType(connection.Get("rotational"), kseC_ConnectionFamily::Rotational, "a rotational");
+      section->typeNumbers[1] = FindType(connection.Get("rotational"), kseC_ConnectionFamily::Rotational, "rotational");
     if (connection.Has("translational"))
       section->typeNumbers[2] =
-          FindType(connection.Get("translational"), kseC_ConnectionFamily::Translational, "a translational");
+          FindType(connection.Get("translational"), kseC_ConnectionFamily::Translational, "translational");
   }
   if (ref.Has("slipRing")) {
     const Ref values = ref.Get("slipRing");
