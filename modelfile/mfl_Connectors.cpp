@@ -815,6 +815,19 @@ void ReadConnectorWires(Loader& loader, const Ref& connectors) {
   contents.meshes[0] = assembly.ownMesh;
 }
 
+rgnC_Region ReadWireReference(const Loader& loader, const Ref& ref) {
+  const std::string name = ref.AsString();
+  const ddb_Assembly& assembly = loader.contents().assembly;
+  const int index = ElementSetIndex(assembly, name);
+  if (index < 0) ref.Fail("model.unknown-reference", "the assembly has no wires named " + Quoted(name));
+  const ddb_Mesh& mesh = assembly.mesh();
+  for (const rgnC_SubsetData& subset : assembly.set(index).set().SubSets())
+    if (subset.meshIndex() != 0 || mesh.IsEmpty() || subset.elementClass() < 0 ||
+        mesh.elementData().elementClass(subset.elementClass()).elementTypeLabel() != kWireType)
+      ref.Fail("model.type", "the element set " + Quoted(name) + " of the assembly holds other elements than wires");
+  return rgnC_Region::OfAssemblySet(index);
+}
+
 void ReadConnectorSections(Loader& loader, const Ref& connectors) {
   ddb_ModelContents& contents = loader.contents();
   std::map<std::string, std::shared_ptr<const kbeC_ConnectorBehavior>> behaviors;

@@ -12,6 +12,13 @@ namespace mfl {
 /// that conditions can cite the wires' element sets).
 void ReadConnectorWires(Loader& loader, const Ref& connectors);
 
+/// The region of a wire entry named by `ref` (a text): the element set of
+/// the assembly that the wire entry made. Refuses a name that is no element
+/// set of the assembly ("model.unknown-reference") and an element set that
+/// holds other elements than wires ("model.type"). For the conditions that
+/// act on wires (connector motions and loads), from the steps on.
+rgnC_Region ReadWireReference(const Loader& loader, const Ref& ref);
+
 /// The behaviours and sections ("connectors"/"behaviors", "sections"), and
 /// the assignment of each wire entry's section. After the sections.
 void ReadConnectorSections(Loader& loader, const Ref& connectors);

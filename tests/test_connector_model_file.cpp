@@ -2,6 +2,8 @@
 // and behaviours where the deck places them, and the refusals of the reader.
 #include <gtest/gtest.h>
 
+#include "modelfile/mfl_Connectors.h"
+#include "oif/impl/oif_NewConnectorSection.h"
 #include "test_support.h"
 
 namespace {
@@ -160,6 +162,28 @@ TEST(ConnectorModelFile, Refusals) {
                   "sections": [{"name": "H", "kind": "solid", "material": "M"}])"),
        "model.duplicate-name", "/connectors/sections/0/name", "already a section named \"H\""},
   });
+}
+
+TEST(ConnectorModelFile, ConditionsCiteWiresByTheirEntrysName) {
+  mfl::Document document = mfl::Document::Parse(
+      "{\"format\": \"oif-model\", \"version\": 1, " + Members(kTwoWires) + "}", "test.json");
+  mfl::Loader loader(document);
+  const ddb_Model model = loader.Load();
+  const auto cite = [&](const std::string& json) {
+    mfl::Document text = mfl::Document::Parse(json, "cite.json");
+    return mfl::ReadWireReference(loader, mfl::Ref(text, text.Root(), ""));
+  };
+  const rgnC_Region latches = cite("\"Latches\"");
+  EXPECT_TRUE(latches == model.rootAssembly().sectionAssignment()[1].region);
+  oif_ModelInfo info(model);
+  EXPECT_EQ(oif_WireSetName(latches, info), "Latches");
+  try {
+    cite("\"Nowhere\"");
+    ADD_FAILURE() << "accepted";
+  } catch (const mfl_ModelFileError& error) {
+    EXPECT_EQ(error.Id(), "model.unknown-reference");
+    EXPECT_EQ(error.Problem(), "the assembly has no wires named \"Nowhere\"");
+  }
 }
 
 }  // namespace

@@ -64,7 +64,8 @@ void oif_InstanceBuilder::BuildConnectors() {
     const ptoC_ConnectorOrientation orientation = match == orientations.end() ? ptoC_ConnectorOrientation() : *match;
     const int index = match == orientations.end() ? -1 : int(match - orientations.begin());
     AddAssemblyDefinition(
-        oif_NewConnectorSection(section->behaviorName, setName.Name(2), section, orientation, index, *info));
+        oif_NewConnectorSection(section->behaviorName, oif_WireSetName(assignment.region, *info), section, orientation,
+                                index, *info));
 
     if (!sectionsSeen.insert(assignment.sectionName).second) continue;
     if (kseC_Utils::IsConnectorSectionEmpty(*section) || !behaviorsWritten.insert(section->behaviorName).second)

@@ -1,6 +1,7 @@
 #include "oif/impl/oif_NewConnectorSection.h"
 
 #include "oif/impl/oif_KeywordLine.h"
+#include "oif/impl/oif_SetName.h"
 
 namespace {
 
@@ -28,6 +29,10 @@ std::string oif_ConnectionLine(const kseC_ConnectorSection& section) {
   else
     text += ",";
   return text;
+}
+
+cow_String oif_WireSetName(const rgnC_Region& region, zkw_ModelInfo& info) {
+  return oif_SetName(region, info).Name(2);
 }
 
 oif_NewConnectorSection::oif_NewConnectorSection(const cow_String& behaviorName, const cow_String& elset,

@@ -15,6 +15,11 @@
 /// and a "," after a single type, or ", " between the two types of a pair.
 std::string oif_ConnectionLine(const kseC_ConnectorSection& section);
 
+/// The printable element set name by which keywords cite the wires of a
+/// region (the region of a connector section assignment): "*Connector
+/// Section" and the data lines of connector motions and loads.
+cow_String oif_WireSetName(const rgnC_Region& region, zkw_ModelInfo& info);
+
 class oif_NewConnectorSection : public zkw_Keyword {
  public:
   /// `elset` arrives printable. `orientationIndex` is the position of
