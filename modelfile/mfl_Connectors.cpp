@@ -170,16 +170,29 @@ kbeC_Potential ReadPotential(const Ref& ref) {
 // ---------------------------------------------------------------------------
 // Options, one member table per kind
 
-/// Members every option has.
+enum Parts : unsigned { NoExtras = 0, WithTable = 1, WithRegularization = 2 };
+
+/// Members every option has, and its table and own regularization when the
+/// kind has them.
 template <class S>
-void Common(Members<S>& m, bool regularization) {
+void Common(Members<S>& m, unsigned parts) {
   m.Custom("kind", [](const Ref&, S&) {});
   m.Custom("components", [](const Ref& ref, S& o) { o.components = ReadComponents(ref); });
-  m.Custom("table", [](const Ref&, S&) {});  // read with the two below
-  m.Custom("temperatureDependency", [](const Ref&, S&) {});
-  m.Custom("dependencies", [](const Ref&, S&) {});
-  if (regularization)
+  if (parts & WithTable) {
+    m.Custom("table", [](const Ref&, S&) {});  // read with the two below, by ReadWith
+    m.Custom("temperatureDependency", [](const Ref&, S&) {});
+    m.Custom("dependencies", [](const Ref&, S&) {});
+  }
+  if (parts & WithRegularization)
     m.Custom("regularization", [](const Ref& ref, S& o) { o.regularization = ReadRegularization(ref); });
+}
+
+/// Independent components go with their kind, and a kind with its components.
+void CheckIndependent(const Ref& ref, int kind, const std::vector<int>& components) {
+  if (kind == kbeC_NoIndependent && ref.Has("independentComponents"))
+    ref.Get("independentComponents").Fail("model.conflict", "give \"independent\" with the independent components");
+  if (kind != kbeC_NoIndependent && components.empty())
+    ref.Fail("model.missing-member", "\"independent\" needs the \"independentComponents\"");
 }
 
 const EnumTable<int> kForm = {{"rigid", kbeC_ConnectorElasticity::Rigid},
@@ -189,7 +202,7 @@ const EnumTable<int> kForm = {{"rigid", kbeC_ConnectorElasticity::Rigid},
 template <class S>
 Members<S> SpringMembers() {
   Members<S> m;
-  Common(m, true);
+  Common(m, WithTable | WithRegularization);
   m.template Enum<int>("form", &S::form, kForm);
   m.Bool("coupled", &S::coupled);
   m.Bool("optionalColumn", &S::optionalColumn);
@@ -225,7 +238,7 @@ void CheckSpring(const Ref& ref, const kbeC_ConnectorElasticity& o, const char* 
 
 Members<kbeC_ConnectorStop> StopMembers() {
   Members<kbeC_ConnectorStop> m;
-  Common(m, false);
+  Common(m, NoExtras);
   m.Real("lower", &kbeC_ConnectorStop::lower);
   m.Real("upper", &kbeC_ConnectorStop::upper);
   return m;
@@ -234,7 +247,7 @@ Members<kbeC_ConnectorStop> StopMembers() {
 template <class S>
 Members<S> LimitMembers(const char* affects) {
   Members<S> m;
-  Common(m, false);
+  Common(m, NoExtras);
   m.Custom(affects, [](const Ref& ref, S& o) {
     if (ref.IsString()) {
       o.affects = ref.AsString();
@@ -263,7 +276,7 @@ const EnumTable<int> kSlip = {{"slipTolerance", kbeC_ConnectorFriction::SlipTole
 Members<kbeC_ConnectorFriction> FrictionMembers() {
   using S = kbeC_ConnectorFriction;
   Members<S> m;
-  Common(m, true);
+  Common(m, WithTable | WithRegularization);
   m.Bool("predefined", &S::predefined);
   m.Custom("component", [](const Ref& ref, S& o) { o.component = ReadComponent(ref); });
   m.Custom("contactForce", [](const Ref& ref, S& o) {
@@ -301,8 +314,7 @@ void CheckFriction(const Ref& ref, const kbeC_ConnectorFriction& o) {
                        ref.Has("potential")))
     ref.Fail("model.conflict", "predefined friction names no component, contact force, independent components "
                                "or potential");
-  if (ref.Has("independentComponents") && o.independentKind == kbeC_NoIndependent)
-    ref.Get("independentComponents").Fail("model.conflict", "give \"independent\" with the independent components");
+  CheckIndependent(ref, o.independentKind, o.independentComponents);
   const bool decay = o.law == kbeC_ConnectorFriction::ExponentialDecay;
   if (decay && (ref.Has("coefficients") || ref.Has("taumax")))
     ref.Fail("model.conflict", "exponential decay has no coefficient table and no taumax");
@@ -333,7 +345,7 @@ kmaC_TableData ReadHardening(const Ref& ref, const EnumTable<int>& definitions, 
 Members<kbeC_ConnectorPlasticity> PlasticityMembers() {
   using S = kbeC_ConnectorPlasticity;
   Members<S> m;
-  Common(m, false);
+  Common(m, WithTable);
   m.Custom("component", [](const Ref& ref, S& o) { o.component = ReadComponent(ref); });
   m.Custom("isotropic", [](const Ref& ref, S& o) {
     o.isotropic = true;
@@ -361,7 +373,7 @@ const EnumTable<int> kDegradation = {{"maximum", kbeC_ConnectorDamage::Maximum},
 Members<kbeC_ConnectorDamage> DamageMembers() {
   using S = kbeC_ConnectorDamage;
   Members<S> m;
-  Common(m, false);
+  Common(m, WithTable);
   m.Custom("component", [](const Ref& ref, S& o) { o.component = ReadComponent(ref); });
   m.Enum<int>("criterion", &S::criterion, kCriterion);
   m.Custom("potential", [](const Ref& ref, S& o) { o.potential = ReadPotential(ref); });
@@ -566,6 +578,7 @@ std::shared_ptr<const kbeC_ConnectorBehavior> ReadBehavior(const Ref& ref) {
       members.ReadInto(derivedRef, *derived);
       derived->data = ReadTableMembers(derivedRef);
       CheckUnique(derivedRef.Get("name"), derived->name, seen, "derived component");
+      CheckIndependent(derivedRef, derived->independentKind, derived->independentComponents);
       if (derived->components.empty())
         derivedRef.Get("components").Fail("model.size", "list at least one component");
       behavior->derivedComponents.push_back(std::move(derived));
