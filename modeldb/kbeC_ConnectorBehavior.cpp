@@ -9,16 +9,16 @@ using K = kbeC_OptionKind;
 // One row per kind, in kind order (checked below).
 constexpr kbeC_OptionInfo kInfos[] = {
     {K::Elasticity, "kbeC_ConnectorElasticity", "oif_ConnectorElasticity", "elasticity", "*Connector Elasticity",
-     true, false},
-    {K::Damping, "kbeC_ConnectorDamping", "oif_ConnectorDamping", "damping", "*Connector Damping", true, false},
+     true, true},
+    {K::Damping, "kbeC_ConnectorDamping", "oif_ConnectorDamping", "damping", "*Connector Damping", true, true},
     {K::Stop, "kbeC_ConnectorStop", "oif_ConnectorStop", "stop", "*Connector Stop", false, false},
     {K::Lock, "kbeC_ConnectorLock", "oif_ConnectorLock", "lock", "*Connector Lock", false, false},
     {K::Failure, "kbeC_ConnectorFailure", "oif_ConnectorFailure", "failure", "*Connector Failure", false, false},
     {K::Friction, "kbeC_ConnectorFriction", "oif_ConnectorFriction", "friction", "*Connector Friction", true, true},
     {K::Plasticity, "kbeC_ConnectorPlasticity", "oif_ConnectorPlasticity", "plasticity", "*Connector Plasticity",
-     false, true},
-    {K::Damage, "kbeC_ConnectorDamage", "oif_ConnectorDamage", "damage", "*Connector Damage Initiation", false,
-     true},
+     true, false},
+    {K::Damage, "kbeC_ConnectorDamage", "oif_ConnectorDamage", "damage", "*Connector Damage Initiation", true,
+     false},
 };
 
 constexpr bool InKindOrder() {

@@ -31,8 +31,8 @@ struct kbeC_OptionInfo {
   const char* keywordClass = nullptr;  ///< "oif_ConnectorElasticity"
   const char* fileName = nullptr;      ///< kind name in the model file ("elasticity")
   const char* keyword = nullptr;       ///< "*Connector Elasticity"
+  bool hasTable = false;                ///< the option has a table (with temperature and field columns)
   bool ownRegularization = false;      ///< the option may carry its own regularization settings
-  bool citesDerivedComponents = false; ///< the option may name derived components
 };
 
 /// The option table: one row per kind, in kind order.

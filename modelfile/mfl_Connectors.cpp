@@ -170,20 +170,19 @@ kbeC_Potential ReadPotential(const Ref& ref) {
 // ---------------------------------------------------------------------------
 // Options, one member table per kind
 
-enum Parts : unsigned { NoExtras = 0, WithTable = 1, WithRegularization = 2 };
-
-/// Members every option has, and its table and own regularization when the
-/// kind has them.
+/// Members every option has, and its table and own regularization when its
+/// kind has them (the option table says which).
 template <class S>
-void Common(Members<S>& m, unsigned parts) {
+void Common(Members<S>& m, kbeC_OptionKind kind) {
+  const kbeC_OptionInfo& info = kbeC_Info(kind);
   m.Custom("kind", [](const Ref&, S&) {});
   m.Custom("components", [](const Ref& ref, S& o) { o.components = ReadComponents(ref); });
-  if (parts & WithTable) {
+  if (info.hasTable) {
     m.Custom("table", [](const Ref&, S&) {});  // read with the two below, by ReadWith
     m.Custom("temperatureDependency", [](const Ref&, S&) {});
     m.Custom("dependencies", [](const Ref&, S&) {});
   }
-  if (parts & WithRegularization)
+  if (info.ownRegularization)
     m.Custom("regularization", [](const Ref& ref, S& o) { o.regularization = ReadRegularization(ref); });
 }
 
@@ -200,9 +199,9 @@ const EnumTable<int> kForm = {{"rigid", kbeC_ConnectorElasticity::Rigid},
                               {"nonlinear", kbeC_ConnectorElasticity::Nonlinear}};
 
 template <class S>
-Members<S> SpringMembers() {
+Members<S> SpringMembers(kbeC_OptionKind kind) {
   Members<S> m;
-  Common(m, WithTable | WithRegularization);
+  Common(m, kind);
   m.template Enum<int>("form", &S::form, kForm);
   m.Bool("coupled", &S::coupled);
   m.Bool("optionalColumn", &S::optionalColumn);
@@ -238,16 +237,16 @@ void CheckSpring(const Ref& ref, const kbeC_ConnectorElasticity& o, const char* 
 
 Members<kbeC_ConnectorStop> StopMembers() {
   Members<kbeC_ConnectorStop> m;
-  Common(m, NoExtras);
+  Common(m, kbeC_OptionKind::Stop);
   m.Real("lower", &kbeC_ConnectorStop::lower);
   m.Real("upper", &kbeC_ConnectorStop::upper);
   return m;
 }
 
 template <class S>
-Members<S> LimitMembers(const char* affects) {
+Members<S> LimitMembers(kbeC_OptionKind kind, const char* affects) {
   Members<S> m;
-  Common(m, NoExtras);
+  Common(m, kind);
   m.Custom(affects, [](const Ref& ref, S& o) {
     if (ref.IsString()) {
       o.affects = ref.AsString();
@@ -276,7 +275,7 @@ const EnumTable<int> kSlip = {{"slipTolerance", kbeC_ConnectorFriction::SlipTole
 Members<kbeC_ConnectorFriction> FrictionMembers() {
   using S = kbeC_ConnectorFriction;
   Members<S> m;
-  Common(m, WithTable | WithRegularization);
+  Common(m, kbeC_OptionKind::Friction);
   m.Bool("predefined", &S::predefined);
   m.Custom("component", [](const Ref& ref, S& o) { o.component = ReadComponent(ref); });
   m.Custom("contactForce", [](const Ref& ref, S& o) {
@@ -345,7 +344,7 @@ kmaC_TableData ReadHardening(const Ref& ref, const EnumTable<int>& definitions, 
 Members<kbeC_ConnectorPlasticity> PlasticityMembers() {
   using S = kbeC_ConnectorPlasticity;
   Members<S> m;
-  Common(m, WithTable);
+  Common(m, kbeC_OptionKind::Plasticity);
   m.Custom("component", [](const Ref& ref, S& o) { o.component = ReadComponent(ref); });
   m.Custom("isotropic", [](const Ref& ref, S& o) {
     o.isotropic = true;
@@ -373,7 +372,7 @@ const EnumTable<int> kDegradation = {{"maximum", kbeC_ConnectorDamage::Maximum},
 Members<kbeC_ConnectorDamage> DamageMembers() {
   using S = kbeC_ConnectorDamage;
   Members<S> m;
-  Common(m, WithTable);
+  Common(m, kbeC_OptionKind::Damage);
   m.Custom("component", [](const Ref& ref, S& o) { o.component = ReadComponent(ref); });
   m.Enum<int>("criterion", &S::criterion, kCriterion);
   m.Custom("potential", [](const Ref& ref, S& o) { o.potential = ReadPotential(ref); });
@@ -404,13 +403,13 @@ std::shared_ptr<S> ReadWith(const Ref& ref, const Members<S>& members) {
 using OptionReader = std::shared_ptr<const kbeC_ConnectorBehaviorOption> (*)(const Ref& ref);
 
 std::shared_ptr<const kbeC_ConnectorBehaviorOption> ReadElasticity(const Ref& ref) {
-  static const Members<kbeC_ConnectorElasticity> members = SpringMembers<kbeC_ConnectorElasticity>();
+  static const Members<kbeC_ConnectorElasticity> members = SpringMembers<kbeC_ConnectorElasticity>(kbeC_OptionKind::Elasticity);
   auto option = ReadWith(ref, members);
   CheckSpring(ref, *option, "elasticity");
   return option;
 }
 std::shared_ptr<const kbeC_ConnectorBehaviorOption> ReadDamping(const Ref& ref) {
-  static const Members<kbeC_ConnectorDamping> members = SpringMembers<kbeC_ConnectorDamping>();
+  static const Members<kbeC_ConnectorDamping> members = SpringMembers<kbeC_ConnectorDamping>(kbeC_OptionKind::Damping);
   auto option = ReadWith(ref, members);
   CheckSpring(ref, *option, "damping");
   return option;
@@ -428,13 +427,13 @@ std::shared_ptr<const kbeC_ConnectorBehaviorOption> ReadStop(const Ref& ref) {
   return option;
 }
 std::shared_ptr<const kbeC_ConnectorBehaviorOption> ReadLock(const Ref& ref) {
-  static const Members<kbeC_ConnectorLock> members = LimitMembers<kbeC_ConnectorLock>("lock");
+  static const Members<kbeC_ConnectorLock> members = LimitMembers<kbeC_ConnectorLock>(kbeC_OptionKind::Lock, "lock");
   auto option = ReadWith(ref, members);
   RequireComponents(ref, *option);
   return option;
 }
 std::shared_ptr<const kbeC_ConnectorBehaviorOption> ReadFailure(const Ref& ref) {
-  static const Members<kbeC_ConnectorFailure> members = LimitMembers<kbeC_ConnectorFailure>("release");
+  static const Members<kbeC_ConnectorFailure> members = LimitMembers<kbeC_ConnectorFailure>(kbeC_OptionKind::Failure, "release");
   auto option = ReadWith(ref, members);
   RequireComponents(ref, *option);
   return option;
