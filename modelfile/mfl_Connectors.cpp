@@ -400,19 +400,39 @@ std::shared_ptr<S> ReadWith(const Ref& ref, const Members<S>& members) {
   return option;
 }
 
-using OptionReader = std::shared_ptr<const kbeC_ConnectorBehaviorOption> (*)(const Ref& ref);
-
-std::shared_ptr<const kbeC_ConnectorBehaviorOption> ReadElasticity(const Ref& ref) {
-  static const Members<kbeC_ConnectorElasticity> members = SpringMembers<kbeC_ConnectorElasticity>(kbeC_OptionKind::Elasticity);
-  auto option = ReadWith(ref, members);
-  CheckSpring(ref, *option, "elasticity");
-  return option;
+// The member table of each kind, made once.
+const Members<kbeC_ConnectorElasticity>& ElasticityMembers() {
+  static const Members<kbeC_ConnectorElasticity> m = SpringMembers<kbeC_ConnectorElasticity>(kbeC_OptionKind::Elasticity);
+  return m;
 }
-std::shared_ptr<const kbeC_ConnectorBehaviorOption> ReadDamping(const Ref& ref) {
-  static const Members<kbeC_ConnectorDamping> members = SpringMembers<kbeC_ConnectorDamping>(kbeC_OptionKind::Damping);
-  auto option = ReadWith(ref, members);
-  CheckSpring(ref, *option, "damping");
-  return option;
+const Members<kbeC_ConnectorDamping>& DampingMembers() {
+  static const Members<kbeC_ConnectorDamping> m = SpringMembers<kbeC_ConnectorDamping>(kbeC_OptionKind::Damping);
+  return m;
+}
+const Members<kbeC_ConnectorStop>& TheStopMembers() {
+  static const Members<kbeC_ConnectorStop> m = StopMembers();
+  return m;
+}
+const Members<kbeC_ConnectorLock>& LockMembers() {
+  static const Members<kbeC_ConnectorLock> m = LimitMembers<kbeC_ConnectorLock>(kbeC_OptionKind::Lock, "lock");
+  return m;
+}
+const Members<kbeC_ConnectorFailure>& FailureMembers() {
+  static const Members<kbeC_ConnectorFailure> m =
+      LimitMembers<kbeC_ConnectorFailure>(kbeC_OptionKind::Failure, "release");
+  return m;
+}
+const Members<kbeC_ConnectorFriction>& TheFrictionMembers() {
+  static const Members<kbeC_ConnectorFriction> m = FrictionMembers();
+  return m;
+}
+const Members<kbeC_ConnectorPlasticity>& ThePlasticityMembers() {
+  static const Members<kbeC_ConnectorPlasticity> m = PlasticityMembers();
+  return m;
+}
+const Members<kbeC_ConnectorDamage>& TheDamageMembers() {
+  static const Members<kbeC_ConnectorDamage> m = DamageMembers();
+  return m;
 }
 
 template <class S>
@@ -420,50 +440,69 @@ void RequireComponents(const Ref& ref, const S& option) {
   if (option.components.empty()) ref.Get("components").Fail("model.size", "list at least one component");
 }
 
-std::shared_ptr<const kbeC_ConnectorBehaviorOption> ReadStop(const Ref& ref) {
-  static const Members<kbeC_ConnectorStop> members = StopMembers();
-  auto option = ReadWith(ref, members);
-  RequireComponents(ref, *option);
-  return option;
-}
-std::shared_ptr<const kbeC_ConnectorBehaviorOption> ReadLock(const Ref& ref) {
-  static const Members<kbeC_ConnectorLock> members = LimitMembers<kbeC_ConnectorLock>(kbeC_OptionKind::Lock, "lock");
-  auto option = ReadWith(ref, members);
-  RequireComponents(ref, *option);
-  return option;
-}
-std::shared_ptr<const kbeC_ConnectorBehaviorOption> ReadFailure(const Ref& ref) {
-  static const Members<kbeC_ConnectorFailure> members = LimitMembers<kbeC_ConnectorFailure>(kbeC_OptionKind::Failure, "release");
-  auto option = ReadWith(ref, members);
-  RequireComponents(ref, *option);
-  return option;
-}
-std::shared_ptr<const kbeC_ConnectorBehaviorOption> ReadFriction(const Ref& ref) {
-  static const Members<kbeC_ConnectorFriction> members = FrictionMembers();
-  auto option = ReadWith(ref, members);
-  CheckFriction(ref, *option);
-  return option;
-}
-std::shared_ptr<const kbeC_ConnectorBehaviorOption> ReadPlasticity(const Ref& ref) {
-  static const Members<kbeC_ConnectorPlasticity> members = PlasticityMembers();
-  return ReadWith(ref, members);
-}
-std::shared_ptr<const kbeC_ConnectorBehaviorOption> ReadDamage(const Ref& ref) {
-  static const Members<kbeC_ConnectorDamage> members = DamageMembers();
-  return ReadWith(ref, members);
-}
+using OptionReader = std::shared_ptr<const kbeC_ConnectorBehaviorOption> (*)(const Ref& ref);
+using MemberNames = std::vector<std::string_view> (*)();
 
 struct ReaderRow {
   kbeC_OptionKind kind;
   OptionReader read;
+  MemberNames names;
 };
 
 // One reader per option kind, in kind order.
 constexpr ReaderRow kReaders[] = {
-    {kbeC_OptionKind::Elasticity, ReadElasticity}, {kbeC_OptionKind::Damping, ReadDamping},
-    {kbeC_OptionKind::Stop, ReadStop},             {kbeC_OptionKind::Lock, ReadLock},
-    {kbeC_OptionKind::Failure, ReadFailure},       {kbeC_OptionKind::Friction, ReadFriction},
-    {kbeC_OptionKind::Plasticity, ReadPlasticity}, {kbeC_OptionKind::Damage, ReadDamage},
+    {kbeC_OptionKind::Elasticity,
+     [](const Ref& ref) -> std::shared_ptr<const kbeC_ConnectorBehaviorOption> {
+       auto option = ReadWith(ref, ElasticityMembers());
+       CheckSpring(ref, *option, "elasticity");
+       return option;
+     },
+     [] { return ElasticityMembers().Names(); }},
+    {kbeC_OptionKind::Damping,
+     [](const Ref& ref) -> std::shared_ptr<const kbeC_ConnectorBehaviorOption> {
+       auto option = ReadWith(ref, DampingMembers());
+       CheckSpring(ref, *option, "damping");
+       return option;
+     },
+     [] { return DampingMembers().Names(); }},
+    {kbeC_OptionKind::Stop,
+     [](const Ref& ref) -> std::shared_ptr<const kbeC_ConnectorBehaviorOption> {
+       auto option = ReadWith(ref, TheStopMembers());
+       RequireComponents(ref, *option);
+       return option;
+     },
+     [] { return TheStopMembers().Names(); }},
+    {kbeC_OptionKind::Lock,
+     [](const Ref& ref) -> std::shared_ptr<const kbeC_ConnectorBehaviorOption> {
+       auto option = ReadWith(ref, LockMembers());
+       RequireComponents(ref, *option);
+       return option;
+     },
+     [] { return LockMembers().Names(); }},
+    {kbeC_OptionKind::Failure,
+     [](const Ref& ref) -> std::shared_ptr<const kbeC_ConnectorBehaviorOption> {
+       auto option = ReadWith(ref, FailureMembers());
+       RequireComponents(ref, *option);
+       return option;
+     },
+     [] { return FailureMembers().Names(); }},
+    {kbeC_OptionKind::Friction,
+     [](const Ref& ref) -> std::shared_ptr<const kbeC_ConnectorBehaviorOption> {
+       auto option = ReadWith(ref, TheFrictionMembers());
+       CheckFriction(ref, *option);
+       return option;
+     },
+     [] { return TheFrictionMembers().Names(); }},
+    {kbeC_OptionKind::Plasticity,
+     [](const Ref& ref) -> std::shared_ptr<const kbeC_ConnectorBehaviorOption> {
+       return ReadWith(ref, ThePlasticityMembers());
+     },
+     [] { return ThePlasticityMembers().Names(); }},
+    {kbeC_OptionKind::Damage,
+     [](const Ref& ref) -> std::shared_ptr<const kbeC_ConnectorBehaviorOption> {
+       return ReadWith(ref, TheDamageMembers());
+     },
+     [] { return TheDamageMembers().Names(); }},
 };
 
 constexpr bool ReadersInKindOrder() {
@@ -825,6 +864,11 @@ void ReadConnectorWires(Loader& loader, const Ref& connectors) {
   mesh.contents->elements = ddb_ElementData(std::move(classes));
   assembly.ownMesh = ddb_Mesh(0, mesh.contents);
   contents.meshes[0] = assembly.ownMesh;
+}
+
+std::vector<std::string_view> ConnectorOptionMemberNames(kbeC_OptionKind kind) {
+  NEX_ASSERT(int(kind) >= 0 && int(kind) < kbeC_OptionKindCount);
+  return kReaders[int(kind)].names();
 }
 
 rgnC_Region ReadWireReference(const Loader& loader, const Ref& ref) {

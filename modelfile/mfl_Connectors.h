@@ -2,6 +2,10 @@
 // Reading of the "connectors" member: the connector wires of the assembly,
 // the connector sections with their connection types and the connector
 // behaviours with their options.
+#include <string_view>
+#include <vector>
+
+#include "modeldb/kbeC_ConnectorBehavior.h"
 #include "modelfile/mfl_Loader.h"
 
 namespace mfl {
@@ -22,5 +26,8 @@ rgnC_Region ReadWireReference(const Loader& loader, const Ref& ref);
 /// The behaviours and sections ("connectors"/"behaviors", "sections"), and
 /// the assignment of each wire entry's section. After the sections.
 void ReadConnectorSections(Loader& loader, const Ref& connectors);
+
+/// The members an option of a kind may have in the model file.
+std::vector<std::string_view> ConnectorOptionMemberNames(kbeC_OptionKind kind);
 
 }  // namespace mfl

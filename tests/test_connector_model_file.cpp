@@ -2,6 +2,8 @@
 // and behaviours where the deck places them, and the refusals of the reader.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "modelfile/mfl_Connectors.h"
 #include "oif/impl/oif_NewConnectorSection.h"
 #include "test_support.h"
@@ -168,6 +170,22 @@ TEST(ConnectorModelFile, Refusals) {
                   "sections": [{"name": "H", "kind": "solid", "material": "M"}])"),
        "model.duplicate-name", "/connectors/sections/0/name", "already a section named \"H\""},
   });
+}
+
+TEST(ConnectorModelFile, TheSchemaGivesEachOptionKindTheMembersTheReaderTakes) {
+  const mfl::Document schema =
+      mfl::Document::Load(std::string(OIF_SOURCE_DIR) + "/docs/schema/connectors.schema.json");
+  const mfl::Node* defs = schema.Root().Find("$defs");
+  ASSERT_NE(defs, nullptr);
+  for (const kbeC_OptionInfo& info : kbeC_OptionTable()) {
+    SCOPED_TRACE(info.fileName);
+    const mfl::Node* kind = defs->Find(info.fileName);
+    ASSERT_NE(kind, nullptr);
+    std::set<std::string> inSchema;
+    for (const mfl::NodeMember& member : kind->Find("properties")->members()) inSchema.insert(member.first);
+    const std::vector<std::string_view> names = mfl::ConnectorOptionMemberNames(info.kind);
+    EXPECT_EQ(inSchema, std::set<std::string>(names.begin(), names.end()));
+  }
 }
 
 TEST(ConnectorModelFile, ConditionsCiteWiresByTheirEntrysName) {
