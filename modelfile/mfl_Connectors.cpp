@@ -795,6 +795,69 @@ int ElementSetIndex(const ddb_Assembly& assembly, const std::string& name) {
 
 }  // namespace
 
+namespace {
+
+/// The wires of an entry with "name" and "points": a new element class of
+/// the assembly's mesh and an element set of the assembly; their region.
+rgnC_Region AddWires(const Loader& loader, WireMesh& mesh, std::vector<ddb_ElementClass>& classes,
+                     ddb_Assembly& assembly, const Ref& wire) {
+  const std::string name = ReadQualifiableName(wire.Get("name"));
+  if (HasElementSet(assembly, name))
+    wire.Get("name").Fail("model.duplicate-name", "the assembly already has an element set named " + Quoted(name));
+  const Ref points = wire.Get("points");
+  std::vector<int> connectivity;
+  points.ForEachElement([&](const Ref& pair) {
+    if (!pair.IsArray() || pair.Size() != 2) pair.Fail("model.size", "a wire joins two points: [first, second]");
+    if (pair.node().kind() == Node::Kind::Array) {
+      connectivity.push_back(ReadPoint(loader, mesh, pair.At(0)));
+      connectivity.push_back(ReadPoint(loader, mesh, pair.At(1)));
+      return;
+    }
+    const std::vector<int> both = pair.Ints();  // two reference point labels
+    for (std::size_t i = 0; i < 2; ++i) {
+      const auto found = mesh.referencePoints.find(both[i]);
+      if (found == mesh.referencePoints.end())
+        pair.FailAt(i, "model.unknown-reference",
+                    "the assembly has no reference point (node of its own mesh) " + std::to_string(both[i]));
+      connectivity.push_back(found->second);
+    }
+  });
+  const int count = int(connectivity.size() / 2);
+  if (count == 0) points.Fail("model.size", "a wire entry joins at least one pair of points");
+  std::vector<int> labels;
+  if (wire.Has("labels")) {
+    const Ref labelsRef = wire.Get("labels");
+    labels = labelsRef.Ints();
+    if (int(labels.size()) != count)
+      labelsRef.Fail("model.size", "expected one label per pair of points (" + std::to_string(count) + ")");
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+      if (labels[i] <= 0) labelsRef.FailAt(i, "model.range", "element labels are positive");
+      if (!mesh.elementLabels.insert(labels[i]).second)
+        labelsRef.FailAt(i, "model.duplicate-label",
+                         "element label " + std::to_string(labels[i]) + " is used twice in the assembly's mesh");
+    }
+    mesh.nextLabel = std::max(mesh.nextLabel, *mesh.elementLabels.rbegin() + 1);
+  } else {
+    for (int i = 0; i < count; ++i) {
+      labels.push_back(mesh.nextLabel);
+      mesh.elementLabels.insert(mesh.nextLabel++);
+    }
+  }
+  const int classIndex = int(classes.size());
+  classes.emplace_back(kWireType, 2, std::move(connectivity), std::move(labels), 1, 3);
+  std::vector<int> indices(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) indices[std::size_t(i)] = i;
+  auto set = std::make_shared<rgnC_SetData>(name, rgnC_SetData::ElementSet);
+  set->AddSubSet(rgnC_SubsetData(0, classIndex, std::make_shared<const std::vector<int>>(std::move(indices))));
+  assembly.sets.push_back(std::make_shared<ddb_Set>(std::move(set)));
+  return rgnC_Region::OfAssemblySet(assembly.numSets() - 1);
+}
+
+/// The set of a wire entry: its "name", or the existing element set "set".
+std::string WireSetName(const Ref& wire) { return (wire.Has("set") ? wire.Get("set") : wire.Get("name")).AsString(); }
+
+}  // namespace
+
 void ReadConnectorWires(Loader& loader, const Ref& connectors) {
   connectors.AllowOnly({"behaviors", "sections", "wires"});
   if (!connectors.Has("wires")) return;
@@ -805,59 +868,22 @@ void ReadConnectorWires(Loader& loader, const Ref& connectors) {
   for (int k = 0; k < mesh.contents->elements.numClasses(); ++k)
     classes.push_back(mesh.contents->elements.elementClass(k));
 
+  std::set<int> assigned;  // each set of wires takes one section
   connectors.Get("wires").ForEachElement([&](const Ref& wire) {
-    wire.AllowOnly({"name", "section", "points", "labels", "orientation"});
-    const std::string name = ReadQualifiableName(wire.Get("name"));
-    if (HasElementSet(assembly, name))
-      wire.Get("name").Fail("model.duplicate-name", "the assembly already has an element set named " + Quoted(name));
+    wire.AllowOnly({"name", "points", "labels", "set", "section", "orientation"});
     wire.Get("section").AsString();  // resolved with the sections
-    const Ref points = wire.Get("points");
-    std::vector<int> connectivity;
-    points.ForEachElement([&](const Ref& pair) {
-      if (!pair.IsArray() || pair.Size() != 2) pair.Fail("model.size", "a wire joins two points: [first, second]");
-      if (pair.node().kind() == Node::Kind::Array) {
-        connectivity.push_back(ReadPoint(loader, mesh, pair.At(0)));
-        connectivity.push_back(ReadPoint(loader, mesh, pair.At(1)));
-        return;
-      }
-      const std::vector<int> both = pair.Ints();  // two reference point labels
-      for (std::size_t i = 0; i < 2; ++i) {
-        const auto found = mesh.referencePoints.find(both[i]);
-        if (found == mesh.referencePoints.end())
-          pair.FailAt(i, "model.unknown-reference",
-                      "the assembly has no reference point (node of its own mesh) " + std::to_string(both[i]));
-        connectivity.push_back(found->second);
-      }
-    });
-    const int count = int(connectivity.size() / 2);
-    if (count == 0) points.Fail("model.size", "a wire entry joins at least one pair of points");
-    std::vector<int> labels;
-    if (wire.Has("labels")) {
-      const Ref labelsRef = wire.Get("labels");
-      labels = labelsRef.Ints();
-      if (int(labels.size()) != count)
-        labelsRef.Fail("model.size", "expected one label per pair of points (" + std::to_string(count) + ")");
-      for (std::size_t i = 0; i < labels.size(); ++i) {
-        if (labels[i] <= 0) labelsRef.FailAt(i, "model.range", "element labels are positive");
-        if (!mesh.elementLabels.insert(labels[i]).second)
-          labelsRef.FailAt(i, "model.duplicate-label",
-                           "element label " + std::to_string(labels[i]) + " is used twice in the assembly's mesh");
-      }
-      mesh.nextLabel = std::max(mesh.nextLabel, *mesh.elementLabels.rbegin() + 1);
+    rgnC_Region region;
+    if (wire.Has("set")) {
+      if (wire.Has("name") || wire.Has("points") || wire.Has("labels"))
+        wire.Fail("model.conflict", "a wire entry names either an element set of wires of the assembly (\"set\") or "
+                                    "its own wires (\"name\" and \"points\")");
+      region = ReadWireReference(loader, wire.Get("set"));
+      if (!assigned.insert(region.ConstSet()).second)
+        wire.Get("set").Fail("model.conflict", "another wire entry already gives these wires their section");
     } else {
-      for (int i = 0; i < count; ++i) {
-        labels.push_back(mesh.nextLabel);
-        mesh.elementLabels.insert(mesh.nextLabel++);
-      }
+      region = AddWires(loader, mesh, classes, assembly, wire);
+      assigned.insert(region.ConstSet());
     }
-    const int classIndex = int(classes.size());
-    classes.emplace_back(kWireType, 2, std::move(connectivity), std::move(labels), 1, 3);
-    std::vector<int> indices(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) indices[std::size_t(i)] = i;
-    auto set = std::make_shared<rgnC_SetData>(name, rgnC_SetData::ElementSet);
-    set->AddSubSet(rgnC_SubsetData(0, classIndex, std::make_shared<const std::vector<int>>(std::move(indices))));
-    assembly.sets.push_back(std::make_shared<ddb_Set>(std::move(set)));
-    const rgnC_Region region = rgnC_Region::OfAssemblySet(assembly.numSets() - 1);
     if (wire.Has("orientation"))
       assembly.connectorOrientations.push_back(ReadOrientation(contents, wire.Get("orientation"), region));
   });
@@ -926,7 +952,7 @@ void ReadConnectorSections(Loader& loader, const Ref& connectors) {
     if (dynamic_cast<const kseC_ConnectorSection*>(section.get()) == nullptr)
       sectionRef.Fail("model.type", "section " + Quoted(sectionName) + " is not a connector section");
     ptoC_SectionAssignment assignment;
-    assignment.region = rgnC_Region::OfAssemblySet(ElementSetIndex(assembly, wire.Get("name").AsString()));
+    assignment.region = rgnC_Region::OfAssemblySet(ElementSetIndex(assembly, WireSetName(wire)));
     assignment.sectionName = sectionName;
     assembly.sectionAssignments.push_back(assignment);
   });

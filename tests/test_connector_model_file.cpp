@@ -109,6 +109,29 @@ Weld,
 )");
 }
 
+/// Wires of the assembly's mesh, in an element set of the assembly, and a
+/// set of an instance's elements.
+std::string SetMembers(const std::string& wires) {
+  return R"("parts": [{"name": "P", "mesh": {"nodes": {"coordinates": [0,0,0, 1,0,0]},
+                        "elements": [{"type": "T3D2", "nodesPerElement": 2, "connectivity": [1, 2]}]}}],
+      "assembly": {"instances": [{"name": "A", "part": "P"}],
+        "mesh": {"nodes": {"labels": [100], "coordinates": [2, 1, 0]},
+                 "elements": [{"type": "CONN3D2", "nodesPerElement": 2, "labels": [5], "connectivity": [100, "A.1"]}]},
+        "sets": [{"name": "Spot", "kind": "element", "subsets": [{"elements": [5]}]},
+                 {"name": "Bar", "kind": "element", "subsets": [{"instance": "A", "elements": [1]}]}]},
+      "connectors": {"sections": [{"name": "J", "connection": {"translational": "join"}}], "wires": )" +
+         wires + "}";
+}
+
+TEST(ConnectorDeck, AnElementSetOfTheAssemblysWiresTakesASection) {
+  const std::string deck = test::Deck(test::Model(SetMembers(R"([{"set": "Spot", "section": "J"}])")));
+  EXPECT_EQ(Between(deck, "*Element, type=CONN3D2", "*Elset"), R"(*Element, type=CONN3D2
+5, 100, A.1
+*Connector Section, elset=Spot
+Join,
+)");
+}
+
 TEST(ConnectorModelFile, Refusals) {
   const std::string hinge = R"("sections": [{"name": "H", "connection": "hinge"}])";
   const auto wire = [&](const std::string& points) {
@@ -135,6 +158,12 @@ TEST(ConnectorModelFile, Refusals) {
       {Members("{" + hinge + R"(, "wires": [{"name": "W", "section": "H", "points": [["A.1", "B.1"]],
           "orientation": {"first": {"datum": "Nowhere"}}}]})"),
        "model.unknown-reference", "/connectors/wires/0/orientation/first/datum", "no datum coordinate system"},
+      {SetMembers(R"([{"set": "Bar", "section": "J"}])"), "model.type", "/connectors/wires/0/set",
+       "holds other elements than wires"},
+      {SetMembers(R"([{"set": "Spot", "section": "J"}, {"set": "Spot", "section": "J"}])"), "model.conflict",
+       "/connectors/wires/1/set", "already gives these wires their section"},
+      {SetMembers(R"([{"set": "Spot", "name": "W", "section": "J"}])"), "model.conflict", "/connectors/wires/0",
+       "either an element set"},
       {Members(R"({"sections": [{"name": "H", "connection": "hinge", "behavior": "Nope"}]})"),
        "model.unknown-reference", "/connectors/sections/0/behavior", "no connector behaviour named \"Nope\""},
       {Members(R"({"sections": [{"name": "H", "connection": "door"}]})"), "model.enum",
