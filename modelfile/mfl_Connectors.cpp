@@ -7,8 +7,9 @@
 // (kbeC_OptionTable()), each from a member table. A section names its
 // connection type and a behaviour. A wire entry joins pairs of points
 // (reference points of the assembly's own mesh, or nodes of part instances
-// "INSTANCE.LABEL") by connector elements, names the element set they form,
-// its section and its orientation.
+// "INSTANCE.LABEL") by connector elements and names the element set they
+// form, or names an element set of wires the assembly's mesh has already;
+// with the section of the set and its orientation.
 #include "modelfile/mfl_Connectors.h"
 
 #include <algorithm>

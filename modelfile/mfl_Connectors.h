@@ -11,8 +11,9 @@
 namespace mfl {
 
 /// The wires ("connectors"/"wires"): their elements join the assembly's own
-/// mesh, each wire entry becomes an element set of the assembly named after
-/// it, and its orientation is kept. After the assembly, before the steps (so
+/// mesh and each wire entry with points becomes an element set of the
+/// assembly named after it (an entry may name such a set instead); the
+/// orientations are kept. After the assembly, before the steps (so
 /// that conditions can cite the wires' element sets).
 void ReadConnectorWires(Loader& loader, const Ref& connectors);
 
