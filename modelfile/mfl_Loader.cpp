@@ -1,5 +1,6 @@
 #include "modelfile/mfl_Loader.h"
 
+#include "modelfile/mfl_Connectors.h"
 #include "modelfile/mfl_ModelFile.h"
 
 namespace mfl {
@@ -68,7 +69,7 @@ ddb_Model Loader::Load() {
   if (!root.IsObject()) root.Fail("model.type", "a model file holds one JSON object");
   root.AllowOnly({"format", "version", "description", "headKeywords", "keywords", "parts", "assembly",
                   "datums", "steps", "controls", "solverControls", "materials", "beamProfiles", "sections",
-                  "constraints", "cyclicSymmetry"});
+                  "constraints", "cyclicSymmetry", "connectors"});
   if (root.Get("format").AsString() != "oif-model")
     root.Get("format").Fail("model.format", "not an oif model file: \"format\" must be \"oif-model\"");
   const Ref version = root.Get("version");
@@ -83,12 +84,14 @@ ddb_Model Loader::Load() {
   if (root.Has("datums")) LoadDatums(root.Get("datums"));
   if (root.Has("parts")) LoadParts(root.Get("parts"));
   if (root.Has("assembly")) LoadAssembly(root.Get("assembly"));
+  if (root.Has("connectors")) ReadConnectorWires(*this, root.Get("connectors"));
   LoadSteps(root);
   if (root.Has("materials")) ReadMaterials(root.Get("materials"), *contents_);
   if (root.Has("beamProfiles")) ReadBeamProfiles(root.Get("beamProfiles"), *contents_);
   if (root.Has("sections")) ReadSections(root.Get("sections"), *contents_);
   if (root.Has("parts")) ReadPartAttributes(root.Get("parts"), *contents_);
   ReadConstraints(*this, root);
+  if (root.Has("connectors")) ReadConnectorSections(*this, root.Get("connectors"));
   return ddb_Model(contents_);
 }
 
