@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "modeldb/kprC_StepKind.h"
 #include "modeldb/rgnC_SetData.h"
 #include "modelfile/mfl_History.h"
 
@@ -591,17 +592,17 @@ Members<kprC_SteadyStateSubspaceStep> SteadyStateSubspaceMembers() {
 /// Members every analysis step has; the loader reads them itself.
 constexpr std::string_view kAnalysisMembers[] = {"name", "kind", "description", "keywords", "loadCases"};
 
-template <class S>
-StepFactory Kind(Members<S> (*members)()) {
-  return [members](const std::string& name, const Ref& ref) -> std::shared_ptr<kprC_AnalysisStep> {
-    static const Members<S> kMembers = members();
-    std::vector<std::string_view> allowed(std::begin(kAnalysisMembers), std::end(kAnalysisMembers));
-    for (std::string_view member : kMembers.Names()) allowed.push_back(member);
-    ref.AllowOnly(allowed);
-    auto step = std::make_shared<S>(name);
-    kMembers.ReadInto(ref, *step);
-    return step;
-  };
+/// Reads a step of class S: the members every analysis step has and those
+/// of `members`, refusing any other.
+template <class S, Members<S> (*members)()>
+std::shared_ptr<kprC_AnalysisStep> ReadKind(const std::string& name, const Ref& ref) {
+  static const Members<S> kMembers = members();
+  std::vector<std::string_view> allowed(std::begin(kAnalysisMembers), std::end(kAnalysisMembers));
+  for (std::string_view member : kMembers.Names()) allowed.push_back(member);
+  ref.AllowOnly(allowed);
+  auto step = std::make_shared<S>(name);
+  kMembers.ReadInto(ref, *step);
+  return step;
 }
 
 Members<kprC_HeatTransferStep> HeatTransferMembers() { return HeatMembers<kprC_HeatTransferStep>(false); }
@@ -622,33 +623,53 @@ void CheckStep(const Ref& ref, const kprC_AnalysisStep& step) {
 
 }  // namespace
 
+namespace {
+
+using K = kprC_StepKind;
+
+/// The reader of every step kind, in kind order; the kind's name in the file
+/// is its model database row's.
+struct StepReaderRow {
+  kprC_StepKind kind;
+  std::shared_ptr<kprC_AnalysisStep> (*read)(const std::string& name, const Ref& ref);
+};
+
+constexpr StepReaderRow kStepReaders[] = {
+    {K::Static, &ReadKind<kprC_StaticStep, &StaticMembers>},
+    {K::StaticRiks, &ReadKind<kprC_StaticRiksStep, &RiksMembers>},
+    {K::StaticLinearPerturbation, &ReadKind<kprC_StaticLinearPerturbationStep, &PerturbationMembers>},
+    {K::Geostatic, &ReadKind<kprC_GeostaticStep, &GeostaticMembers>},
+    {K::HeatTransfer, &ReadKind<kprC_HeatTransferStep, &HeatTransferMembers>},
+    {K::CoupledThermalElectric, &ReadKind<kprC_CoupledThermalElectricStep, &CoupledThermalElectricMembers>},
+    {K::MassDiffusion, &ReadKind<kprC_MassDiffusionStep, &MassDiffusionMembers>},
+    {K::Soils, &ReadKind<kprC_SoilsStep, &SoilsMembers>},
+    {K::CoupledTempDisplacement, &ReadKind<kprC_CoupledTempDisplacementStep, &CoupledTempDisplacementMembers>},
+    {K::Visco, &ReadKind<kprC_ViscoStep, &ViscoMembers>},
+    {K::ImplicitDynamics, &ReadKind<kprC_ImplicitDynamicsStep, &ImplicitDynamicsMembers>},
+    {K::Anneal, &ReadKind<kprC_AnnealStep, &AnnealMembers>},
+    {K::ExplicitDynamics, &ReadKind<kprC_ExplicitDynamicsStep, &ExplicitDynamicsMembers>},
+    {K::TempDisplacementDynamics, &ReadKind<kprC_TempDisplacementDynamicsStep, &TempDisplacementDynamicsMembers>},
+    {K::Frequency, &ReadKind<kprC_FrequencyStep, &FrequencyMembers>},
+    {K::Buckle, &ReadKind<kprC_BuckleStep, &BuckleMembers>},
+    {K::ComplexFrequency, &ReadKind<kprC_ComplexFrequencyStep, &ComplexFrequencyMembers>},
+    {K::ModalDynamics, &ReadKind<kprC_ModalDynamicsStep, &ModalDynamicsMembers>},
+    {K::SubspaceDynamics, &ReadKind<kprC_SubspaceDynamicsStep, &SubspaceDynamicsMembers>},
+    {K::RandomResponse, &ReadKind<kprC_RandomResponseStep, &RandomResponseMembers>},
+    {K::ResponseSpectrum, &ReadKind<kprC_ResponseSpectrumStep, &ResponseSpectrumMembers>},
+    {K::SteadyStateModal, &ReadKind<kprC_SteadyStateModalStep, &SteadyStateModalMembers>},
+    {K::SteadyStateDirect, &ReadKind<kprC_SteadyStateDirectStep, &SteadyStateDirectMembers>},
+    {K::SteadyStateSubspace, &ReadKind<kprC_SteadyStateSubspaceStep, &SteadyStateSubspaceMembers>},
+};
+static_assert(mdl_OneRowPerKindInOrder<kprC_StepKind>(kStepReaders));
+
+}  // namespace
+
 const std::map<std::string, StepFactory, std::less<>>& StepKinds() {
-  static const std::map<std::string, StepFactory, std::less<>> kinds = {
-      {"static", Kind(&StaticMembers)},
-      {"static riks", Kind(&RiksMembers)},
-      {"static linear perturbation", Kind(&PerturbationMembers)},
-      {"geostatic", Kind(&GeostaticMembers)},
-      {"heat transfer", Kind(&HeatTransferMembers)},
-      {"coupled thermal-electrical", Kind(&CoupledThermalElectricMembers)},
-      {"mass diffusion", Kind(&MassDiffusionMembers)},
-      {"soils", Kind(&SoilsMembers)},
-      {"coupled temperature-displacement", Kind(&CoupledTempDisplacementMembers)},
-      {"visco", Kind(&ViscoMembers)},
-      {"implicit dynamics", Kind(&ImplicitDynamicsMembers)},
-      {"anneal", Kind(&AnnealMembers)},
-      {"explicit dynamics", Kind(&ExplicitDynamicsMembers)},
-      {"explicit temperature-displacement", Kind(&TempDisplacementDynamicsMembers)},
-      {"frequency", Kind(&FrequencyMembers)},
-      {"buckle", Kind(&BuckleMembers)},
-      {"complex frequency", Kind(&ComplexFrequencyMembers)},
-      {"modal dynamics", Kind(&ModalDynamicsMembers)},
-      {"subspace dynamics", Kind(&SubspaceDynamicsMembers)},
-      {"random response", Kind(&RandomResponseMembers)},
-      {"response spectrum", Kind(&ResponseSpectrumMembers)},
-      {"steady-state modal", Kind(&SteadyStateModalMembers)},
-      {"steady-state direct", Kind(&SteadyStateDirectMembers)},
-      {"steady-state subspace", Kind(&SteadyStateSubspaceMembers)},
-  };
+  static const std::map<std::string, StepFactory, std::less<>> kinds = [] {
+    std::map<std::string, StepFactory, std::less<>> byName;
+    for (const StepReaderRow& row : kStepReaders) byName.emplace(kprC_Info(row.kind).fileName, row.read);
+    return byName;
+  }();
   return kinds;
 }
 
