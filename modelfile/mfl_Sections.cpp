@@ -3,7 +3,7 @@
 #include <array>
 
 #include "modeldb/kbpC_BeamProfile.h"
-#include "modeldb/kseC_Sections.h"
+#include "modeldb/kseC_SectionKind.h"
 #include "modelfile/mfl_Loader.h"
 
 namespace mfl {
@@ -437,26 +437,49 @@ void ReadKinds(const Ref& array, const Kinds& kinds, const char* what, Read&& re
 
 }  // namespace
 
+namespace {
+
+std::shared_ptr<kseC_Section> ReadShell(const std::string& name, const Ref& ref, const ddb_ModelContents& contents) {
+  return ReadShellOf<kseC_HomogenousShellSection>(name, ref, contents, {"material"});
+}
+
+std::shared_ptr<kseC_Section> ReadCompositeShell(const std::string& name, const Ref& ref,
+                                                 const ddb_ModelContents& contents) {
+  return ReadShellOf<kseC_CompositeShellSection>(name, ref, contents, {"layers"});
+}
+
+using K = kseC_SectionKind;
+
+/// The reader of every section kind, in kind order; the kind's name in the
+/// file is its model database row's.
+struct SectionReaderRow {
+  kseC_SectionKind kind;
+  std::shared_ptr<kseC_Section> (*read)(const std::string& name, const Ref& ref, const ddb_ModelContents& contents);
+};
+
+constexpr SectionReaderRow kSectionReaders[] = {
+    {K::Solid, &ReadSolid},
+    {K::CompositeSolid, &ReadCompositeSolid},
+    {K::Truss, &ReadTruss},
+    {K::Shell, &ReadShell},
+    {K::CompositeShell, &ReadCompositeShell},
+    {K::GeometryShell, &ReadUnsupportedShell<kseC_GeometryShellSection>},
+    {K::UserShell, &ReadUnsupportedShell<kseC_UserShellSection>},
+    {K::Membrane, &ReadMembrane},
+    {K::Beam, &ReadBeam},
+    {K::Point, &ReadPoint},
+    {K::Gasket, &ReadGasketSection},
+};
+static_assert(mdl_OneRowPerKindInOrder<kseC_SectionKind>(kSectionReaders));
+
+}  // namespace
+
 const std::map<std::string, SectionFactory, std::less<>>& SectionKinds() {
-  static const std::map<std::string, SectionFactory, std::less<>> kinds = {
-      {"solid", ReadSolid},
-      {"compositeSolid", ReadCompositeSolid},
-      {"truss", ReadTruss},
-      {"shell",
-       [](const std::string& name, const Ref& ref, const ddb_ModelContents& contents) {
-         return ReadShellOf<kseC_HomogenousShellSection>(name, ref, contents, {"material"});
-       }},
-      {"compositeShell",
-       [](const std::string& name, const Ref& ref, const ddb_ModelContents& contents) {
-         return ReadShellOf<kseC_CompositeShellSection>(name, ref, contents, {"layers"});
-       }},
-      {"geometryShell", ReadUnsupportedShell<kseC_GeometryShellSection>},
-      {"userShell", ReadUnsupportedShell<kseC_UserShellSection>},
-      {"membrane", ReadMembrane},
-      {"beam", ReadBeam},
-      {"point", ReadPoint},
-      {"gasket", ReadGasketSection},
-  };
+  static const std::map<std::string, SectionFactory, std::less<>> kinds = [] {
+    std::map<std::string, SectionFactory, std::less<>> byName;
+    for (const SectionReaderRow& row : kSectionReaders) byName.emplace(kseC_Info(row.kind).fileName, row.read);
+    return byName;
+  }();
   return kinds;
 }
 

@@ -8,8 +8,12 @@
 #include <set>
 
 #include "kind_table_support.h"
+#include "modeldb/kprC_ControlsKind.h"
 #include "modeldb/kprC_StepKind.h"
+#include "modeldb/kseC_SectionKind.h"
 #include "modelfile/mfl_Loader.h"
+#include "oif/impl/oif_Controls.h"
+#include "oif/impl/oif_SectionKinds.h"
 #include "oif/impl/oif_StepKinds.h"
 #include "test_steps_support.h"
 
@@ -99,6 +103,156 @@ TEST(StepKindTable, SchemaAndDocsListEveryKind) {
     }
     EXPECT_NE(docs.find(std::string("`") + row.fileName + "`"), std::string::npos);
   }
+}
+
+// ---- section kinds -----------------------------------------------------------
+
+/// A part with one shell element in set "All" assigned the section "Sec" of
+/// `kind`, with what the kind needs besides.
+odb_Odb OneSection(const kseC_SectionKindInfo& row) {
+  using K = kseC_SectionKind;
+  std::string members;
+  switch (row.kind) {
+    case K::Solid: case K::Truss: case K::Shell: case K::Membrane: case K::Gasket:
+      members = R"(, "material": "Steel")";
+      break;
+    case K::CompositeSolid: case K::CompositeShell:
+      members = R"(, "layers": [{"thickness": 1, "material": "Steel"}])";
+      break;
+    case K::Beam:
+      members = R"(, "profile": "Bar", "material": "Steel")";
+      break;
+    case K::Point:
+      members = R"(, "mass": {"value": 2})";
+      break;
+    default:
+      break;
+  }
+  return test::Model(std::string(R"("parts": [{"name": "P", "mesh": {
+      "nodes": {"coordinates": [0, 0, 0, 1, 0, 0, 1, 1, 0, 0, 1, 0]},
+      "elements": [{"type": "S4R", "nodesPerElement": 4, "connectivity": [1, 2, 3, 4]}],
+      "sets": [{"name": "All", "kind": "element", "elements": [1]}]},
+      "sectionAssignments": [{"region": "All", "section": "Sec"}]}],
+    "assembly": {"instances": [{"name": "P-1", "part": "P"}]},
+    "materials": [{"name": "Steel", "elastic": {"table": [[210000, 0.3]]}}],
+    "beamProfiles": [{"name": "Bar", "kind": "rectangular", "dimensions": [1, 2]}],
+    "sections": [{"name": "Sec", "kind": ")") + row.fileName + "\"" + members + "}]");
+}
+
+TEST(SectionKindTable, OneRowPerKindInKindOrderInEveryLayer) {
+  ASSERT_EQ(std::size(kseC_SectionKindTable), std::size_t(kseC_SectionKind::Count));
+  ASSERT_EQ(oif_SectionRows().size(), std::size_t(kseC_SectionKind::Count));
+  std::set<std::string> names;
+  for (int k = 0; k < int(kseC_SectionKind::Count); ++k) {
+    EXPECT_EQ(int(kseC_SectionKindTable[k].kind), k);
+    EXPECT_EQ(int(oif_SectionRows()[std::size_t(k)].kind), k);
+    EXPECT_TRUE(names.insert(kseC_SectionKindTable[k].fileName).second);
+  }
+  EXPECT_EQ(mfl::SectionKinds().size(), names.size());
+}
+
+TEST(SectionKindTable, EveryKindLoadsAsItsClassAndIsWrittenOrStopsWithItsReason) {
+  for (const kseC_SectionKindInfo& row : kseC_SectionKindTable) {
+    SCOPED_TRACE(row.fileName);
+    const odb_Odb odb = OneSection(row);
+    const auto section = odb.ddb().model("Default Model").contents().sections.GetShared("Sec");
+    ASSERT_NE(section, nullptr);
+    EXPECT_TRUE(section->DynTypeId() == std::type_index(*row.type)) << row.className;
+    ASSERT_NE(kseC_FindSectionKind(*section), nullptr);
+    EXPECT_EQ(kseC_FindSectionKind(*section)->kind, row.kind);
+    if (row.unwritable != nullptr) {
+      EXPECT_EQ(test::Thrown<nex_TextException>([&] { test::Deck(odb); }).rfind(row.unwritable, 0), 0u);
+    } else {
+      const std::string deck = test::Deck(odb);
+      EXPECT_NE(deck.find("** Section: Sec"), std::string::npos) << deck;
+    }
+  }
+}
+
+class ForeignSection : public kseC_Section {
+ public:
+  using kseC_Section::kseC_Section;
+};
+
+TEST(SectionKindTable, AClassOutsideTheTableIsUnimplemented) {
+  EXPECT_EQ(kseC_FindSectionKind(ForeignSection("X")), nullptr);
+  // The solid section's model with the section replaced by one of a foreign class.
+  const odb_Odb solid = OneSection(kseC_Info(kseC_SectionKind::Solid));
+  auto contents = std::make_shared<ddb_ModelContents>(solid.ddb().model("Default Model").contents());
+  contents->sections = {};
+  contents->sections.Add("Sec", std::make_shared<ForeignSection>("Sec"));
+  ddb_Ddb ddb;
+  ddb.addModel(ddb_Model(contents));
+  const odb_Odb odb(ddb);
+  EXPECT_EQ(test::Thrown<nex_TextException>([&] { test::Deck(odb); }).rfind("Unimplemented section type Sec", 0), 0u);
+}
+
+TEST(SectionKindTable, SchemaAndDocsListEveryKind) {
+  const mfl::Document schema = test::Schema("sections.schema.json");
+  std::vector<std::string> expected;
+  for (const kseC_SectionKindInfo& row : kseC_SectionKindTable) expected.push_back(row.fileName);
+  EXPECT_EQ(test::Texts(test::At(schema.Root(), {"$defs", "section", "properties", "kind", "enum"})), expected);
+  const std::string docs = test::DocSection("Sections");
+  for (const kseC_SectionKindInfo& row : kseC_SectionKindTable) {
+    SCOPED_TRACE(row.fileName);
+    const std::string def = std::string(row.fileName) + "Section";
+    const mfl::Node* kind = test::At(schema.Root(), {"$defs", def.c_str(), "properties", "kind", "const"});
+    if (kind != nullptr) {
+      EXPECT_EQ(kind->string(), row.fileName);
+    }
+    EXPECT_NE(docs.find(std::string("`") + row.fileName + "`"), std::string::npos);
+  }
+}
+
+// ---- controls kinds ------------------------------------------------------------
+
+TEST(ControlsKindTable, OneRowPerKindInKindOrderInEveryLayer) {
+  ASSERT_EQ(std::size(kprC_ControlsKindTable), std::size_t(kprC_ControlsKind::Count));
+  ASSERT_EQ(oif_ControlsRows().size(), std::size_t(kprC_ControlsKind::Count));
+  for (int k = 0; k < int(kprC_ControlsKind::Count); ++k) {
+    EXPECT_EQ(int(kprC_ControlsKindTable[k].kind), k);
+    EXPECT_EQ(int(oif_ControlsRows()[std::size_t(k)].kind), k);
+  }
+}
+
+// Controls of every kind, created in a step of their own, load as their
+// class and write "*Controls, reset".
+TEST(ControlsKindTable, EveryKindLoadsAsItsClassAndIsWritten) {
+  for (const kprC_ControlsKindInfo& row : kprC_ControlsKindTable) {
+    SCOPED_TRACE(row.fileName);
+    const odb_Odb odb = test::Model(std::string(R"("steps": [{"name": "S", "kind": "static"}],
+        "controls": [{"kind": ")") + row.fileName + R"(", "createdIn": "S", "constraints": [1e-4]}])");
+    const auto& step = nex_canDynamicCastRef<kprC_AnalysisStep>(
+        odb.ddb().model("Default Model").step().ConstGet("S"), "test", __LINE__);
+    ASSERT_NE(step.controls(), nullptr);
+    EXPECT_TRUE(step.controls()->DynTypeId() == std::type_index(*row.type)) << row.className;
+    ASSERT_NE(kprC_FindControlsKind(*step.controls()), nullptr);
+    EXPECT_EQ(kprC_FindControlsKind(*step.controls())->kind, row.kind);
+    EXPECT_NE(test::Steps(odb).find("*Controls, reset\n*Controls, parameters=constraints\n"), std::string::npos);
+  }
+}
+
+class ForeignControls : public kprC_PrimaryControls {};
+
+TEST(ControlsKindTable, AClassOutsideTheTableIsUnimplemented) {
+  auto step = std::make_shared<kprC_StaticStep>("S");
+  step->controls_ = std::make_shared<ForeignControls>();
+  const odb_Odb odb = test::ModelOf({step});
+  EXPECT_EQ(test::Thrown<nex_TextException>([&] { test::Deck(odb); }).rfind("Unimplemented controls type", 0), 0u);
+}
+
+TEST(ControlsKindTable, SchemaAndDocsListEveryKind) {
+  const mfl::Document schema = test::Schema("steps.schema.json");
+  std::vector<std::string> listed;
+  if (const mfl::Node* all = test::At(schema.Root(), {"$defs", "controls", "allOf"}))
+    for (const mfl::Node& entry : all->elements())
+      if (const mfl::Node* kind = entry.Find("if")) listed.push_back(test::At(*kind, {"properties", "kind", "const"})->string());
+  std::vector<std::string> expected;
+  for (const kprC_ControlsKindInfo& row : kprC_ControlsKindTable) expected.push_back(row.fileName);
+  EXPECT_EQ(listed, expected);
+  const std::string docs = test::DocSection("Controls");
+  for (const kprC_ControlsKindInfo& row : kprC_ControlsKindTable)
+    EXPECT_NE(docs.find(std::string("`") + row.fileName + "`"), std::string::npos) << row.fileName;
 }
 
 }  // namespace

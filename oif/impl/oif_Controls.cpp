@@ -1,5 +1,7 @@
 #include "oif/impl/oif_Controls.h"
 
+#include "exceptions/nex_Exception.h"
+
 namespace {
 
 /// Values `from` to `to` of a list against the same values of its default
@@ -154,4 +156,33 @@ void oif_SolverControls::Write(utl_Stream& stream) const {
   stream << ", ";
   if (restart_ != 0) stream << restart_;
   stream << endl;
+}
+
+namespace {
+
+template <class Keyword, class Controls>
+void AddControls(const kprC_Controls& controls, bool lineSearch, const std::function<void(const zkw_Keyword&)>& add) {
+  add(Keyword(nex_canDynamicCastRef<Controls>(controls, "oif_Controls", __LINE__), lineSearch));
+}
+
+using K = kprC_ControlsKind;
+
+constexpr oif_ControlsRow kRows[] = {
+    {K::Typical, &AddControls<oif_TypicalControls, kprC_TypicalControls>},
+    {K::HeatTransfer, &AddControls<oif_HeatTransferControls, kprC_HeatTransferControls>},
+    {K::MassDiffusion, &AddControls<oif_MassDiffusionControls, kprC_MassDiffusionControls>},
+    {K::CoupledThermalElectric, &AddControls<oif_CTEControls, kprC_CTEControls>},
+    {K::CoupledTempDisplacement, &AddControls<oif_CTDControls, kprC_CTDControls>},
+    {K::PoreFluid, &AddControls<oif_PoreControls, kprC_PoreControls>},
+    {K::Electrical, &AddControls<oif_ElectricalControls, kprC_ElectricalControls>},
+};
+static_assert(mdl_OneRowPerKindInOrder<kprC_ControlsKind>(kRows));
+
+}  // namespace
+
+std::span<const oif_ControlsRow> oif_ControlsRows() { return kRows; }
+
+const oif_ControlsRow* oif_FindControlsRow(const kprC_Controls& controls) {
+  const kprC_ControlsKindInfo* info = kprC_FindControlsKind(controls);
+  return info == nullptr ? nullptr : &kRows[int(info->kind)];
 }
