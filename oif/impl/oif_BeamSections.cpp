@@ -2,6 +2,7 @@
 
 #include "exceptions/nex_Exception.h"
 #include "oif/impl/oif_DataTable.h"
+#include "oif/impl/oif_KeywordLine.h"
 #include "zkw/zkw_VelornName.h"
 
 namespace {
@@ -45,8 +46,8 @@ oif_BeamSectionCommon::oif_BeamSectionCommon(const cow_String& elset, std::share
 void oif_BeamSectionCommon::Write(utl_Stream& stream) const {
   const auto* beam = dynamic_cast<const kseC_BeamSection*>(section_.get());
   if (!beam) return;
-  stream << KeywordText() << ", elset=" << elset_ << ", ";
-  stream.OptionalLineBreak();
+  // The rest of this line is in the beam keywords' own layout.
+  oif_KeywordLine(stream, KeywordText()).ParamNoBreak("elset", elset_).Literal(", ").Break();
   MaterialOrPropertyLines(stream, *beam, Phase::KeywordLine);
   if (mdl_IsSet(beam->poisson) && beam->poisson != 0.0) stream << "poisson = " << beam->poisson << ", ";
   TemperatureOrZero(stream, *beam);
@@ -59,9 +60,9 @@ void oif_BeamSectionCommon::Write(utl_Stream& stream) const {
   if (beam->fluidInertia) {
     using F = kseC_FluidInertia;
     const auto& v = beam->fluidInertia->values;
-    stream << "*Beam Fluid Inertia";
-    if (beam->fluidInertia->half) stream << ", half";
-    stream.LineBreak();
+    oif_KeywordLine line(stream, "*Beam Fluid Inertia");
+    if (beam->fluidInertia->half) line.FlagNoBreak("half");
+    line.End();
     stream << v[F::Density] << ", ";
     if (v[F::CenterY] != 0.0) stream << v[F::CenterY];
     stream << ", ";
@@ -172,22 +173,22 @@ void oif_BeamGeneralSection::MaterialOrPropertyLines(utl_Stream& stream, const k
 
 void oif_BeamGeneralSection::TrailingKeywords(utl_Stream& stream, const kseC_BeamSection& section) const {
   if (section.dampingAlpha != 0.0 || section.dampingBeta != 0.0 || section.dampingComposite != 0.0) {
-    stream << "*Damping";
-    if (section.dampingAlpha != 0.0) stream << ", alpha=" << section.dampingAlpha;
-    if (section.dampingBeta != 0.0) stream << ", beta=" << section.dampingBeta;
-    if (section.dampingComposite != 0.0) stream << ", composite=" << section.dampingComposite;
-    stream << endl;
+    oif_KeywordLine line(stream, "*Damping");
+    if (section.dampingAlpha != 0.0) line.ParamNoBreak("alpha", section.dampingAlpha);
+    if (section.dampingBeta != 0.0) line.ParamNoBreak("beta", section.dampingBeta);
+    if (section.dampingComposite != 0.0) line.ParamNoBreak("composite", section.dampingComposite);
+    line.End();
   }
   if (section.shearCenter && !AtOrigin(*section.shearCenter)) {
-    stream << "*Shear Center" << endl;
+    oif_KeywordLine(stream, "*Shear Center").End();
     ValueLine(stream, {(*section.shearCenter)[0], (*section.shearCenter)[1]});
   }
   if (section.centroid && !AtOrigin(*section.centroid)) {
-    stream << "*Centroid" << endl;
+    oif_KeywordLine(stream, "*Centroid").End();
     ValueLine(stream, {(*section.centroid)[0], (*section.centroid)[1]});
   }
   if (!section.sectionPoints.empty()) {
-    stream << "*Section Points" << endl;
+    oif_KeywordLine(stream, "*Section Points").End();
     const auto& points = section.sectionPoints;
     for (std::size_t i = 0; i < points.size(); ++i) {
       stream << points[i][0] << ", " << points[i][1];

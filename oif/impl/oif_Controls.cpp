@@ -1,6 +1,7 @@
 #include "oif/impl/oif_Controls.h"
 
 #include "exceptions/nex_Exception.h"
+#include "oif/impl/oif_KeywordLine.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ bool DiffersFrom(const std::vector<double>& values, const std::vector<double>& d
 
 void TimeIncrementation(utl_Stream& stream, const std::vector<double>& values, const std::vector<double>& defaults) {
   if (values == defaults) return;
-  stream << "*Controls, parameters=time incrementation" << endl;
+  oif_KeywordLine(stream, "*Controls").ParamNoBreak("parameters", "time incrementation").End();
   Range(stream, values, defaults, 0, 10, true);
   if (DiffersFrom(values, defaults, 11)) {
     stream.LineBreak();
@@ -51,7 +52,7 @@ void TimeIncrementation(utl_Stream& stream, const std::vector<double>& values, c
 void Constraints(utl_Stream& stream, const std::vector<double>& values) {
   const std::vector<double>& defaults = kprC_PrimaryControls::constraintsDef();
   if (values == defaults) return;
-  stream << "*Controls, parameters=constraints" << endl;
+  oif_KeywordLine(stream, "*Controls").ParamNoBreak("parameters", "constraints").End();
   if (!values.empty()) Range(stream, values, defaults, 0, values.size() - 1, false);
   stream << endl;
 }
@@ -64,7 +65,7 @@ void LineSearch(utl_Stream& stream, const std::vector<double>& values, bool quas
   const int iterations = quasiNewton ? kprC_PrimaryControls::QuasiNewtonLineSearches : int(defaults[0]);
   const bool sameLength = values.size() == defaults.size();
   if (sameLength && int(values[0]) == iterations && !DiffersFrom(values, defaults, 1)) return;
-  stream << "*Controls, parameters=line search" << endl;
+  oif_KeywordLine(stream, "*Controls").ParamNoBreak("parameters", "line search").End();
   if (sameLength) {
     if (int(values[0]) != iterations) stream << int(values[0]);
     stream << ", ";
@@ -77,9 +78,9 @@ void LineSearch(utl_Stream& stream, const std::vector<double>& values, bool quas
 
 bool oif_Controls::WriteGeneral(utl_Stream& stream, const kprC_PrimaryControls& controls) const {
   if (controls.propagated) return false;
-  stream << "*Controls, reset" << endl;
+  oif_KeywordLine(stream, "*Controls").FlagNoBreak("reset").End();
   if (controls.defaults) return false;
-  if (controls.discontinuous) stream << "*Controls, analysis=discontinuous" << endl;
+  if (controls.discontinuous) oif_KeywordLine(stream, "*Controls").ParamNoBreak("analysis", "discontinuous").End();
   TimeIncrementation(stream, controls.timeIncrementation,
                      kprC_PrimaryControls::timeIncrementationDef(controls.discontinuous));
   Constraints(stream, controls.constraints);
@@ -91,7 +92,7 @@ void oif_Controls::WriteField(utl_Stream& stream, const char* field, const std::
                               bool displacement) {
   const std::vector<double>& defaults = kprC_PrimaryControls::fieldDef(displacement);
   if (values == defaults) return;
-  stream << "*Controls, parameters=field, field=" << field << endl;
+  oif_KeywordLine(stream, "*Controls").ParamNoBreak("parameters", "field").ParamNoBreak("field", field).End();
   Range(stream, values, defaults, 0, 7, false);
   if (values.size() >= 9 && DiffersFrom(values, defaults, 8)) {
     stream.LineBreak();
@@ -147,9 +148,9 @@ void oif_ElectricalControls::Write(utl_Stream& stream) const {
 
 void oif_SolverControls::Write(utl_Stream& stream) const {
   if (propagated_) return;
-  stream << "*Solver Controls, reset" << endl;
+  oif_KeywordLine(stream, "*Solver Controls").FlagNoBreak("reset").End();
   if (defaults_) return;
-  stream << "*Solver Controls" << endl;
+  oif_KeywordLine(stream, "*Solver Controls").End();
   if (tolerance_ != 0.0) stream << tolerance_;
   stream << ", ";
   if (maxIterations_ != 0) stream << maxIterations_;

@@ -57,6 +57,57 @@ oif_KeywordLine& oif_KeywordLine::Flag(const char* word) {
 
 void oif_KeywordLine::End() { stream_.LineBreak(); }
 
+oif_KeywordLine& oif_KeywordLine::ParamNoBreak(const char* name, const char* value) {
+  stream_ << ", " << name << '=' << value;
+  return *this;
+}
+
+oif_KeywordLine& oif_KeywordLine::ParamNoBreak(const char* name, const cow_String& value) {
+  return ParamNoBreak(name, value.c_str());
+}
+
+oif_KeywordLine& oif_KeywordLine::ParamNoBreak(const char* name, int value) {
+  if (mdl_IsSet(value)) stream_ << ", " << name << '=' << value;
+  return *this;
+}
+
+oif_KeywordLine& oif_KeywordLine::ParamNoBreak(const char* name, double value) {
+  if (mdl_IsSet(value)) stream_ << ", " << name << '=' << value;
+  return *this;
+}
+
+oif_KeywordLine& oif_KeywordLine::NameNoBreak(const char* name, const cow_String& value) {
+  stream_ << ", " << name << '=' << zkw_VelornName(value);
+  return *this;
+}
+
+oif_KeywordLine& oif_KeywordLine::FlagNoBreak(const char* word) {
+  stream_ << ", " << word;
+  return *this;
+}
+
+oif_KeywordLine& oif_KeywordLine::Literal(const char* text) {
+  stream_ << text;
+  return *this;
+}
+
+oif_KeywordLine& oif_KeywordLine::Literal(const cow_String& text) { return Literal(text.c_str()); }
+
+oif_KeywordLine& oif_KeywordLine::Literal(int value) {
+  stream_ << value;
+  return *this;
+}
+
+oif_KeywordLine& oif_KeywordLine::Literal(double value) {
+  stream_ << value;
+  return *this;
+}
+
+oif_KeywordLine& oif_KeywordLine::Break() {
+  stream_.OptionalLineBreak();
+  return *this;
+}
+
 oif_DataLine::oif_DataLine(utl_Stream& stream, const char* separator)
     : stream_(stream), separator_(separator) {}
 

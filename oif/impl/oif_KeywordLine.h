@@ -25,6 +25,28 @@ class oif_KeywordLine {
   oif_KeywordLine& Flag(const char* word);
   void End();
 
+  // Forms without a break candidate: ", name=value" where the line must not
+  // continue before the parameter (the first parameters of many keywords,
+  // whose lines the solver reads as one). Unset values are left out as above.
+  oif_KeywordLine& ParamNoBreak(const char* name, const char* value);
+  oif_KeywordLine& ParamNoBreak(const char* name, const cow_String& value);
+  oif_KeywordLine& ParamNoBreak(const char* name, int value);
+  oif_KeywordLine& ParamNoBreak(const char* name, double value);
+  oif_KeywordLine& NameNoBreak(const char* name, const cow_String& value);
+  oif_KeywordLine& FlagNoBreak(const char* word);
+  /// Text written as it is, for the few keywords whose parameters are not
+  /// separated by ", " ("*Dynamic,alpha=..."); numbers as the stream writes
+  /// them, unset markers included.
+  oif_KeywordLine& Literal(const char* text);
+  oif_KeywordLine& Literal(const cow_String& text);
+  oif_KeywordLine& Literal(int value);
+  oif_KeywordLine& Literal(double value);
+  /// A break candidate right here (after a "," or ", " written literally).
+  oif_KeywordLine& Break();
+  /// The stream, for a value with a format of its own; the line still ends
+  /// with End().
+  utl_Stream& Stream() noexcept { return stream_; }
+
  private:
   void Separate();
   utl_Stream& stream_;
