@@ -189,13 +189,10 @@ void oif_BeamGeneralSection::TrailingKeywords(utl_Stream& stream, const kseC_Bea
   }
   if (!section.sectionPoints.empty()) {
     oif_KeywordLine(stream, "*Section Points").End();
-    const auto& points = section.sectionPoints;
-    for (std::size_t i = 0; i < points.size(); ++i) {
-      stream << points[i][0] << ", " << points[i][1];
-      if (i % 4 == 3 || i + 1 == points.size())
-        stream << endl;
-      else
-        stream << ", ";
-    }
+    // Four points a line.
+    oif_DataLine data(stream);
+    data.PerLine(8);
+    for (const auto& point : section.sectionPoints) data << point[0] << point[1];
+    data.End();
   }
 }

@@ -111,9 +111,16 @@ oif_KeywordLine& oif_KeywordLine::Break() {
 oif_DataLine::oif_DataLine(utl_Stream& stream, const char* separator)
     : stream_(stream), separator_(separator) {}
 
+void oif_DataLine::Boundary(int index) {
+  if (perLine_ > 0 && index % perLine_ == 0)
+    stream_ << endl;
+  else
+    stream_ << separator_;
+}
+
 void oif_DataLine::Next() {
-  for (; pendingEmpty_ > 0; --pendingEmpty_) stream_ << separator_;
-  if (fields_ > 0) stream_ << separator_;
+  for (int index = fields_ - pendingEmpty_; pendingEmpty_ > 0; --pendingEmpty_, ++index) Boundary(index);
+  if (fields_ > 0) Boundary(fields_);
   ++fields_;
 }
 
@@ -154,7 +161,7 @@ oif_DataLine& oif_DataLine::Empty() {
 
 void oif_DataLine::End(bool keepTrailingEmpty) {
   if (keepTrailingEmpty)
-    for (; pendingEmpty_ > 0; --pendingEmpty_) stream_ << separator_;
+    for (int index = fields_ - pendingEmpty_; pendingEmpty_ > 0; --pendingEmpty_, ++index) Boundary(index);
   pendingEmpty_ = 0;
   stream_ << endl;
 }

@@ -54,7 +54,8 @@ class oif_KeywordLine {
 
 /// Writes one data line of values separated by `separator`. An unset value
 /// leaves its field empty; empty fields at the end of the line are left out
-/// unless End(true).
+/// unless End(true). With PerLine(n), the values continue on a new line after
+/// every n fields (no separator at the end of a full line).
 class oif_DataLine {
  public:
   explicit oif_DataLine(utl_Stream& stream, const char* separator = ", ");
@@ -68,12 +69,20 @@ class oif_DataLine {
   oif_DataLine& Empty();
   /// Number of fields so far, empty ones included.
   int Fields() const noexcept { return fields_; }
+  /// At most `count` fields a line (0: one line).
+  oif_DataLine& PerLine(int count) noexcept {
+    perLine_ = count;
+    return *this;
+  }
   void End(bool keepTrailingEmpty = false);
 
  private:
   void Next();
+  /// What comes before field `index` (> 0): the separator or a new line.
+  void Boundary(int index);
   utl_Stream& stream_;
   const char* separator_;
   int fields_ = 0;
   int pendingEmpty_ = 0;
+  int perLine_ = 0;
 };
