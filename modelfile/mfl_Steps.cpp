@@ -245,7 +245,7 @@ void Sweep(Members<S>& m) {
   m.template Enum<kprC_FrequencySweep::FrequencyScaleEnm>("frequencyScale", &S::frequencyScale, kScale);
 }
 
-kprC_MassScaling ReadMassScaling(const Ref& ref) {
+kprC_MassScaling ReadMassScaling(const Loader& loader, const Ref& ref) {
   kprC_MassScaling d;
   d.objective = ReadEnum(ref.Get("objective"), kObjective);
   switch (d.objective) {
@@ -261,7 +261,7 @@ kprC_MassScaling ReadMassScaling(const Ref& ref) {
       ref.AllowOnly({"objective", "region"});
       break;
   }
-  if (ref.Has("region")) d.region = Loader::Current().SetRegion(ref.Get("region"), {rgnC_SetData::ElementSet});
+  if (ref.Has("region")) d.region = loader.SetRegion(ref.Get("region"), {rgnC_SetData::ElementSet});
   if (ref.Has("type")) d.type = ReadEnum(ref.Get("type"), kScalingType);
   if (ref.Has("targetTimeIncrement")) d.targetTimeInc = ref.Get("targetTimeIncrement").AsDouble();
   if (ref.Has("factor")) d.factor = ref.Get("factor").AsDouble();
@@ -296,8 +296,9 @@ void Explicit(Members<S>& m) {
       .Real("maxTimeIncrement", &S::maxTimeInc)
       .Real("linearBulkViscosity", &S::linearBulkViscosity)
       .Real("quadraticBulkViscosity", &S::quadraticBulkViscosity)
-      .Custom("massScaling", [](const Ref& ref, S& step) {
-        ref.ForEachElement([&](const Ref& definition) { step.massScaling.push_back(ReadMassScaling(definition)); });
+      .Custom("massScaling", [](const Loader& loader, const Ref& ref, S& step) {
+        ref.ForEachElement(
+            [&](const Ref& definition) { step.massScaling.push_back(ReadMassScaling(loader, definition)); });
       });
 }
 
@@ -305,8 +306,8 @@ void Explicit(Members<S>& m) {
 /// collapse ends the step; kept as the set's instance-qualified name.
 template <class S>
 void FullyPlastic(Members<S>& m) {
-  m.Custom("fullyPlastic", [](const Ref& ref, S& step) {
-    Loader::Current().SetRegion(ref, {rgnC_SetData::ElementSet});
+  m.Custom("fullyPlastic", [](const Loader& loader, const Ref& ref, S& step) {
+    loader.SetRegion(ref, {rgnC_SetData::ElementSet});
     const std::string set = ref.Get("set").AsString();
     step.fullyPlastic = ref.Has("instance") ? ref.Get("instance").AsString() + "." + set : set;
   });
@@ -345,10 +346,10 @@ Members<kprC_StaticRiksStep> RiksMembers() {
       .Bool("noStop", &S::noStop)
       .Bool("longTerm", &S::longTerm);
   FullyPlastic(m);
-  m.Custom("endNode", [](const Ref& ref, S& step) {
+  m.Custom("endNode", [](const Loader& loader, const Ref& ref, S& step) {
         // The step ends when this node's degree of freedom reaches the displacement.
         ref.AllowOnly({"region", "dof", "displacement"});
-        step.nodeRegion = Loader::Current().SetRegion(ref.Get("region"), {rgnC_SetData::NodeSet});
+        step.nodeRegion = loader.SetRegion(ref.Get("region"), {rgnC_SetData::NodeSet});
         const Ref dof = ref.Get("dof");
         step.dof = dof.AsInt();
         if (step.dof < 1 || step.dof > 6) dof.Fail("model.range", "a degree of freedom is 1 to 6");
@@ -595,13 +596,13 @@ constexpr std::string_view kAnalysisMembers[] = {"name", "kind", "description", 
 /// Reads a step of class S: the members every analysis step has and those
 /// of `members`, refusing any other.
 template <class S, Members<S> (*members)()>
-std::shared_ptr<kprC_AnalysisStep> ReadKind(const std::string& name, const Ref& ref) {
+std::shared_ptr<kprC_AnalysisStep> ReadKind(const Loader& loader, const std::string& name, const Ref& ref) {
   static const Members<S> kMembers = members();
   std::vector<std::string_view> allowed(std::begin(kAnalysisMembers), std::end(kAnalysisMembers));
   for (std::string_view member : kMembers.Names()) allowed.push_back(member);
   ref.AllowOnly(allowed);
   auto step = std::make_shared<S>(name);
-  kMembers.ReadInto(ref, *step);
+  kMembers.ReadInto(loader, ref, *step);
   return step;
 }
 
@@ -631,7 +632,7 @@ using K = kprC_StepKind;
 /// is its model database row's.
 struct StepReaderRow {
   kprC_StepKind kind;
-  std::shared_ptr<kprC_AnalysisStep> (*read)(const std::string& name, const Ref& ref);
+  std::shared_ptr<kprC_AnalysisStep> (*read)(const Loader& loader, const std::string& name, const Ref& ref);
 };
 
 constexpr StepReaderRow kStepReaders[] = {
@@ -667,7 +668,10 @@ static_assert(mdl_OneRowPerKindInOrder<kprC_StepKind>(kStepReaders));
 const std::map<std::string, StepFactory, std::less<>>& StepKinds() {
   static const std::map<std::string, StepFactory, std::less<>> kinds = [] {
     std::map<std::string, StepFactory, std::less<>> byName;
-    for (const StepReaderRow& row : kStepReaders) byName.emplace(kprC_Info(row.kind).fileName, row.read);
+    for (const StepReaderRow& row : kStepReaders)
+      byName.emplace(kprC_Info(row.kind).fileName, [read = row.read](const std::string& name, const Ref& ref) {
+        return read(Loader::Current(), name, ref);
+      });
     return byName;
   }();
   return kinds;
@@ -701,13 +705,15 @@ void Loader::LoadSteps(const Ref& root) {
       ref.AllowOnly({"name", "kind", "keywords"});
       step = std::make_shared<kprC_InitialStep>(name);
     } else {
-      auto factory = StepKinds().find(kind);
-      if (factory == StepKinds().end()) {
+      const StepReaderRow* reader = nullptr;
+      for (const StepReaderRow& row : kStepReaders)
+        if (kind == kprC_Info(row.kind).fileName) reader = &row;
+      if (reader == nullptr) {
         std::string known;
         for (auto& [kindName, make] : StepKinds()) known += (known.empty() ? "" : ", ") + kindName;
         kindRef.Fail("model.enum", "unknown step kind \"" + kind + "\"; expected initial, " + known);
       }
-      auto analysis = factory->second(name, ref);
+      auto analysis = reader->read(*this, name, ref);
       CheckStep(ref, *analysis);
       if (ref.Has("description")) {
         const Ref description = ref.Get("description");

@@ -33,13 +33,22 @@ double ReadReal(const Ref& ref);
 /// An integer, or the unset marker for null; refuses values below `min`.
 int ReadInt(const Ref& ref, int min);
 
-/// The members of one kind of object and how each is read into it.
+/// The members of one kind of object and how each is read into it. A member
+/// that refers to other parts of the model (sets, steps, ...) is read with the
+/// loader that reads the file: its callback takes the loader first.
 template <class S>
 class Members {
  public:
   using Read = std::function<void(const Ref& value, S& object)>;
+  using ReadWithLoader = std::function<void(const Loader& loader, const Ref& value, S& object)>;
 
   Members& Custom(std::string_view name, Read read) {
+    members_.emplace_back(name, [read = std::move(read)](const Loader&, const Ref& value, S& object) {
+      read(value, object);
+    });
+    return *this;
+  }
+  Members& Custom(std::string_view name, ReadWithLoader read) {
     members_.emplace_back(name, std::move(read));
     return *this;
   }
@@ -63,13 +72,16 @@ class Members {
     return names;
   }
   /// Reads every member that `ref` has, in this list's order.
-  void ReadInto(const Ref& ref, S& object) const {
+  void ReadInto(const Loader& loader, const Ref& ref, S& object) const {
     for (auto& [name, read] : members_)
-      if (ref.Has(name)) read(ref.Get(name), object);
+      if (ref.Has(name)) read(loader, ref.Get(name), object);
   }
+  /// The same with the loader reading the model on this thread (for readers
+  /// called without one; prefer the form above).
+  void ReadInto(const Ref& ref, S& object) const { ReadInto(Loader::Current(), ref, object); }
 
  private:
-  std::vector<std::pair<std::string_view, Read>> members_;
+  std::vector<std::pair<std::string_view, ReadWithLoader>> members_;
 };
 
 /// Reads the controls and solver controls of the model (top-level members
