@@ -42,8 +42,10 @@ class Loader {
   /// that part instance, or of the assembly when no instance is given. The
   /// set must be of one of `kinds` (rgnC_SetData::Kind); refuses anything else.
   rgnC_Region SetRegion(const Ref& ref, std::initializer_list<int> kinds) const;
-  /// The loader reading the model right now on this thread, for readers that
-  /// are called without one (the step member tables).
+  /// The loader reading the model right now on this thread. Kept for readers
+  /// written before member callbacks received the loader (Members<S>::Custom
+  /// with a (loader, value, object) callback); new readers take the loader
+  /// they are given.
   static const Loader& Current();
 
  private:
