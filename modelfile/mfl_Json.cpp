@@ -1,7 +1,5 @@
 #include "modelfile/mfl_Json.h"
 
-#include "modelfile/mfl_JsonDetail.h"
-
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
@@ -13,7 +11,7 @@
 #include <mutex>
 #include <system_error>
 
-namespace ondemand = simdjson::ondemand;
+#include "modelfile/mfl_JsonDetail.h"
 
 // ---------------------------------------------------------------------------
 // mfl_ModelFileError
