@@ -2,7 +2,11 @@
 // "sectionAssignments", "elementControls", "beamOrientations" and
 // "materialOrientations" of every part. They are read after the sections,
 // and every part instance gets them with its regions on its own mesh.
+#include <algorithm>
+#include <array>
+
 #include "modelfile/mfl_Loader.h"
+#include "modelfile/mfl_Members.h"
 
 namespace mfl {
 
@@ -29,34 +33,39 @@ gsl_Vector Direction(const Ref& ref) {
   return direction;
 }
 
-bme_ElemCtrlParams ReadControls(const Ref& ref) {
+/// Exactly N numbers.
+template <std::size_t N>
+std::array<double, N> Fixed(const Ref& ref) {
+  const std::vector<double> v = ref.Reals();
+  if (v.size() != N) ref.Fail("model.size", "expected " + std::to_string(N) + " numbers, found " + std::to_string(v.size()));
+  std::array<double, N> values{};
+  std::copy(v.begin(), v.end(), values.begin());
+  return values;
+}
+
+/// The members of an element controls entry (besides its "elementType").
+const Members<bme_ElemCtrlParams>& ControlsMembers() {
   using P = bme_ElemCtrlParams;
-  P params;
-  if (ref.Has("hourglass")) params.hourglass = ReadEnum(ref.Get("hourglass"), P::HourglassEnm());
-  if (ref.Has("distortionControl")) params.distortion = ReadEnum(ref.Get("distortionControl"), P::DistortionEnm());
-  if (ref.Has("lengthRatio")) {
-    params.lengthRatio = ref.Get("lengthRatio").AsDouble();
-    if (params.lengthRatio <= 0 || params.lengthRatio > 1)
-      ref.Get("lengthRatio").Fail("model.range", "expected a number greater than 0 and at most 1");
-  }
-  if (ref.Has("kinematicSplit")) params.kinematicSplit = ReadEnum(ref.Get("kinematicSplit"), P::KinematicSplitEnm());
-  if (ref.Has("secondOrderAccuracy"))
-    params.secondOrder = ReadEnum(ref.Get("secondOrderAccuracy"), P::SecondOrderEnm());
-  if (ref.Has("stressRate")) params.stressRate = ReadEnum(ref.Get("stressRate"), P::StressRateEnm());
-  params.weightFactor = NumberOr(ref, "weightFactor", P::kDefaultWeightFactor);
-  if (ref.Has("hourglassScaling")) {
-    const Ref scaling = ref.Get("hourglassScaling");
-    const std::vector<double> v = scaling.Reals();
-    if (v.size() != 3) scaling.Fail("model.size", "expected 3 numbers, found " + std::to_string(v.size()));
-    params.hourglassScale = {v[0], v[1], v[2]};
-  }
-  if (ref.Has("bulkViscosityScaling")) {
-    const Ref scaling = ref.Get("bulkViscosityScaling");
-    const std::vector<double> v = scaling.Reals();
-    if (v.size() != 2) scaling.Fail("model.size", "expected 2 numbers, found " + std::to_string(v.size()));
-    params.bulkViscosityScale = {v[0], v[1]};
-  }
-  return params;
+  static const Members<P> members = [] {
+    Members<P> m;
+    m.Enum("hourglass", &P::hourglass, P::HourglassEnm())
+        .Enum("distortionControl", &P::distortion, P::DistortionEnm())
+        .Custom("lengthRatio",
+                [](const Ref& ref, P& params) {
+                  params.lengthRatio = ref.AsDouble();
+                  if (params.lengthRatio <= 0 || params.lengthRatio > 1)
+                    ref.Fail("model.range", "expected a number greater than 0 and at most 1");
+                })
+        .Enum("kinematicSplit", &P::kinematicSplit, P::KinematicSplitEnm())
+        .Enum("secondOrderAccuracy", &P::secondOrder, P::SecondOrderEnm())
+        .Enum("stressRate", &P::stressRate, P::StressRateEnm())
+        .Number("weightFactor", &P::weightFactor)
+        .Custom("hourglassScaling", [](const Ref& ref, P& params) { params.hourglassScale = Fixed<3>(ref); })
+        .Custom("bulkViscosityScaling",
+                [](const Ref& ref, P& params) { params.bulkViscosityScale = Fixed<2>(ref); });
+    return m;
+  }();
+  return members;
 }
 
 /// The attributes of one part, regions given as set indices of the part.
@@ -110,13 +119,12 @@ PartAttributes ReadPart(const Ref& partRef, const ddb_Part& part, const ddb_Mode
     result.attributes.elementControls.assign(std::size_t(elements.numClasses()), bme_ElemCtrlParams());
     std::map<std::string, std::size_t> seen;
     partRef.Get("elementControls").ForEachElement([&](const Ref& ref) {
-      ref.AllowOnly({"elementType", "hourglass", "distortionControl", "lengthRatio", "kinematicSplit",
-                     "secondOrderAccuracy", "stressRate", "weightFactor", "hourglassScaling",
-                     "bulkViscosityScaling"});
+      ControlsMembers().AllowOnly(ref, {"elementType"});
       const Ref typeRef = ref.Get("elementType");
       const std::string type = typeRef.AsString();
       CheckUnique(typeRef, type, seen, "element controls entry for the element type");
-      const bme_ElemCtrlParams params = ReadControls(ref);
+      bme_ElemCtrlParams params;
+      ControlsMembers().ReadInto(ref, params);
       bool found = false;
       for (int c = 0; c < elements.numClasses(); ++c)
         if (elements.elementClass(c).elementTypeLabel() == type) {
