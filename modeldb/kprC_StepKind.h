@@ -3,7 +3,9 @@
 // file. The model file reader and the writer each keep one row per kind in
 // the same order (mfl_Steps.cpp, oif_StepKinds.cpp); a kind added here fails
 // to build until both have its row.
+#include <memory>
 #include <span>
+#include <string>
 
 #include "modeldb/kprC_Step.h"
 #include "modeldb/mdl_KindTable.h"
@@ -16,6 +18,12 @@ enum class kprC_StepKind : int {
   Count
 };
 
+/// A new step of class T, with its defaults.
+template <class T>
+std::shared_ptr<kprC_AnalysisStep> kprC_MakeStep(std::string name) {
+  return std::make_shared<T>(std::move(name));
+}
+
 struct kprC_StepKindInfo {
   kprC_StepKind kind;
   const char* className;           ///< "kprC_StaticStep"
@@ -24,51 +32,56 @@ struct kprC_StepKindInfo {
   /// Why the writer cannot write a step of this kind (it stops with this
   /// "Unimplemented ..." text); nullptr when it can.
   const char* unwritable;
+  /// A new step of the class.
+  std::shared_ptr<kprC_AnalysisStep> (*make)(std::string name);
 };
 
 inline constexpr const char* kprC_NoStepLine = "Unimplemented function to write out *Step card";
 
+template <class T>
+constexpr kprC_StepKindInfo kprC_StepRow(kprC_StepKind kind, const char* className, const char* fileName,
+                                         const char* unwritable = nullptr) {
+  return {kind, className, fileName, &typeid(T), unwritable, &kprC_MakeStep<T>};
+}
+
 // clang-format off
 inline constexpr kprC_StepKindInfo kprC_StepKindTable[] = {
-    {kprC_StepKind::Static, "kprC_StaticStep", "static", &typeid(kprC_StaticStep), nullptr},
-    {kprC_StepKind::StaticRiks, "kprC_StaticRiksStep", "static riks", &typeid(kprC_StaticRiksStep), nullptr},
-    {kprC_StepKind::StaticLinearPerturbation, "kprC_StaticLinearPerturbationStep", "static linear perturbation",
-     &typeid(kprC_StaticLinearPerturbationStep), nullptr},
-    {kprC_StepKind::Geostatic, "kprC_GeostaticStep", "geostatic", &typeid(kprC_GeostaticStep), nullptr},
-    {kprC_StepKind::HeatTransfer, "kprC_HeatTransferStep", "heat transfer", &typeid(kprC_HeatTransferStep), nullptr},
-    {kprC_StepKind::CoupledThermalElectric, "kprC_CoupledThermalElectricStep", "coupled thermal-electrical",
-     &typeid(kprC_CoupledThermalElectricStep), nullptr},
-    {kprC_StepKind::MassDiffusion, "kprC_MassDiffusionStep", "mass diffusion", &typeid(kprC_MassDiffusionStep),
-     nullptr},
-    {kprC_StepKind::Soils, "kprC_SoilsStep", "soils", &typeid(kprC_SoilsStep), nullptr},
-    {kprC_StepKind::CoupledTempDisplacement, "kprC_CoupledTempDisplacementStep", "coupled temperature-displacement",
-     &typeid(kprC_CoupledTempDisplacementStep), nullptr},
-    {kprC_StepKind::Visco, "kprC_ViscoStep", "visco", &typeid(kprC_ViscoStep), nullptr},
-    {kprC_StepKind::ImplicitDynamics, "kprC_ImplicitDynamicsStep", "implicit dynamics",
-     &typeid(kprC_ImplicitDynamicsStep), nullptr},
-    {kprC_StepKind::Anneal, "kprC_AnnealStep", "anneal", &typeid(kprC_AnnealStep), nullptr},
-    {kprC_StepKind::ExplicitDynamics, "kprC_ExplicitDynamicsStep", "explicit dynamics",
-     &typeid(kprC_ExplicitDynamicsStep), nullptr},
-    {kprC_StepKind::TempDisplacementDynamics, "kprC_TempDisplacementDynamicsStep",
-     "explicit temperature-displacement", &typeid(kprC_TempDisplacementDynamicsStep), nullptr},
-    {kprC_StepKind::Frequency, "kprC_FrequencyStep", "frequency", &typeid(kprC_FrequencyStep), nullptr},
-    {kprC_StepKind::Buckle, "kprC_BuckleStep", "buckle", &typeid(kprC_BuckleStep), nullptr},
-    {kprC_StepKind::ComplexFrequency, "kprC_ComplexFrequencyStep", "complex frequency",
-     &typeid(kprC_ComplexFrequencyStep), kprC_NoStepLine},
-    {kprC_StepKind::ModalDynamics, "kprC_ModalDynamicsStep", "modal dynamics", &typeid(kprC_ModalDynamicsStep),
-     nullptr},
-    {kprC_StepKind::SubspaceDynamics, "kprC_SubspaceDynamicsStep", "subspace dynamics",
-     &typeid(kprC_SubspaceDynamicsStep), nullptr},
-    {kprC_StepKind::RandomResponse, "kprC_RandomResponseStep", "random response", &typeid(kprC_RandomResponseStep),
-     nullptr},
-    {kprC_StepKind::ResponseSpectrum, "kprC_ResponseSpectrumStep", "response spectrum",
-     &typeid(kprC_ResponseSpectrumStep), nullptr},
-    {kprC_StepKind::SteadyStateModal, "kprC_SteadyStateModalStep", "steady-state modal",
-     &typeid(kprC_SteadyStateModalStep), nullptr},
-    {kprC_StepKind::SteadyStateDirect, "kprC_SteadyStateDirectStep", "steady-state direct",
-     &typeid(kprC_SteadyStateDirectStep), nullptr},
-    {kprC_StepKind::SteadyStateSubspace, "kprC_SteadyStateSubspaceStep", "steady-state subspace",
-     &typeid(kprC_SteadyStateSubspaceStep), kprC_NoStepLine},
+    kprC_StepRow<kprC_StaticStep>(kprC_StepKind::Static, "kprC_StaticStep", "static"),
+    kprC_StepRow<kprC_StaticRiksStep>(kprC_StepKind::StaticRiks, "kprC_StaticRiksStep", "static riks"),
+    kprC_StepRow<kprC_StaticLinearPerturbationStep>(kprC_StepKind::StaticLinearPerturbation,
+        "kprC_StaticLinearPerturbationStep", "static linear perturbation"),
+    kprC_StepRow<kprC_GeostaticStep>(kprC_StepKind::Geostatic, "kprC_GeostaticStep", "geostatic"),
+    kprC_StepRow<kprC_HeatTransferStep>(kprC_StepKind::HeatTransfer, "kprC_HeatTransferStep", "heat transfer"),
+    kprC_StepRow<kprC_CoupledThermalElectricStep>(kprC_StepKind::CoupledThermalElectric,
+        "kprC_CoupledThermalElectricStep", "coupled thermal-electrical"),
+    kprC_StepRow<kprC_MassDiffusionStep>(kprC_StepKind::MassDiffusion, "kprC_MassDiffusionStep", "mass diffusion"),
+    kprC_StepRow<kprC_SoilsStep>(kprC_StepKind::Soils, "kprC_SoilsStep", "soils"),
+    kprC_StepRow<kprC_CoupledTempDisplacementStep>(kprC_StepKind::CoupledTempDisplacement,
+        "kprC_CoupledTempDisplacementStep", "coupled temperature-displacement"),
+    kprC_StepRow<kprC_ViscoStep>(kprC_StepKind::Visco, "kprC_ViscoStep", "visco"),
+    kprC_StepRow<kprC_ImplicitDynamicsStep>(kprC_StepKind::ImplicitDynamics,
+        "kprC_ImplicitDynamicsStep", "implicit dynamics"),
+    kprC_StepRow<kprC_AnnealStep>(kprC_StepKind::Anneal, "kprC_AnnealStep", "anneal"),
+    kprC_StepRow<kprC_ExplicitDynamicsStep>(kprC_StepKind::ExplicitDynamics,
+        "kprC_ExplicitDynamicsStep", "explicit dynamics"),
+    kprC_StepRow<kprC_TempDisplacementDynamicsStep>(kprC_StepKind::TempDisplacementDynamics,
+        "kprC_TempDisplacementDynamicsStep", "explicit temperature-displacement"),
+    kprC_StepRow<kprC_FrequencyStep>(kprC_StepKind::Frequency, "kprC_FrequencyStep", "frequency"),
+    kprC_StepRow<kprC_BuckleStep>(kprC_StepKind::Buckle, "kprC_BuckleStep", "buckle"),
+    kprC_StepRow<kprC_ComplexFrequencyStep>(kprC_StepKind::ComplexFrequency,
+        "kprC_ComplexFrequencyStep", "complex frequency", kprC_NoStepLine),
+    kprC_StepRow<kprC_ModalDynamicsStep>(kprC_StepKind::ModalDynamics, "kprC_ModalDynamicsStep", "modal dynamics"),
+    kprC_StepRow<kprC_SubspaceDynamicsStep>(kprC_StepKind::SubspaceDynamics,
+        "kprC_SubspaceDynamicsStep", "subspace dynamics"),
+    kprC_StepRow<kprC_RandomResponseStep>(kprC_StepKind::RandomResponse, "kprC_RandomResponseStep", "random response"),
+    kprC_StepRow<kprC_ResponseSpectrumStep>(kprC_StepKind::ResponseSpectrum,
+        "kprC_ResponseSpectrumStep", "response spectrum"),
+    kprC_StepRow<kprC_SteadyStateModalStep>(kprC_StepKind::SteadyStateModal,
+        "kprC_SteadyStateModalStep", "steady-state modal"),
+    kprC_StepRow<kprC_SteadyStateDirectStep>(kprC_StepKind::SteadyStateDirect,
+        "kprC_SteadyStateDirectStep", "steady-state direct"),
+    kprC_StepRow<kprC_SteadyStateSubspaceStep>(kprC_StepKind::SteadyStateSubspace,
+        "kprC_SteadyStateSubspaceStep", "steady-state subspace", kprC_NoStepLine),
 };
 // clang-format on
 static_assert(mdl_OneRowPerKindInOrder<kprC_StepKind>(kprC_StepKindTable));

@@ -3,6 +3,10 @@
 // The model file reader and the writer each keep one row per kind in the same
 // order (mfl_Sections.cpp, oif_SectionKinds.cpp); a kind added here fails to
 // build until both have its row.
+#include <memory>
+#include <string>
+#include <type_traits>
+
 #include "modeldb/kseC_GasketSection.h"
 #include "modeldb/kseC_Sections.h"
 #include "modeldb/mdl_KindTable.h"
@@ -12,6 +16,15 @@ enum class kseC_SectionKind : int {
   Count
 };
 
+/// A new section of class T, with its defaults.
+template <class T>
+std::shared_ptr<kseC_Section> kseC_MakeSection(std::string name) {
+  if constexpr (std::is_same_v<T, kseC_GasketSection>)
+    return std::make_shared<T>(std::move(name), std::string());
+  else
+    return std::make_shared<T>(std::move(name));
+}
+
 struct kseC_SectionKindInfo {
   kseC_SectionKind kind;
   const char* className;       ///< "kseC_HomogenousSolidSection"
@@ -20,27 +33,35 @@ struct kseC_SectionKindInfo {
   /// Why the writer cannot write a section of this kind (it stops with this
   /// "Unimplemented ..." text); nullptr when it can.
   const char* unwritable;
+  /// A new section of the class.
+  std::shared_ptr<kseC_Section> (*make)(std::string name);
 };
 
 inline constexpr const char* kseC_NoShellGeneralForm = "Shell general section unimplemented";
 
+template <class T>
+constexpr kseC_SectionKindInfo kseC_SectionRow(kseC_SectionKind kind, const char* className, const char* fileName,
+                                               const char* unwritable = nullptr) {
+  return {kind, className, fileName, &typeid(T), unwritable, &kseC_MakeSection<T>};
+}
+
 // clang-format off
 inline constexpr kseC_SectionKindInfo kseC_SectionKindTable[] = {
-    {kseC_SectionKind::Solid, "kseC_HomogenousSolidSection", "solid", &typeid(kseC_HomogenousSolidSection), nullptr},
-    {kseC_SectionKind::CompositeSolid, "kseC_CompositeSolidSection", "compositeSolid",
-     &typeid(kseC_CompositeSolidSection), nullptr},
-    {kseC_SectionKind::Truss, "kseC_TrussSection", "truss", &typeid(kseC_TrussSection), nullptr},
-    {kseC_SectionKind::Shell, "kseC_HomogenousShellSection", "shell", &typeid(kseC_HomogenousShellSection), nullptr},
-    {kseC_SectionKind::CompositeShell, "kseC_CompositeShellSection", "compositeShell",
-     &typeid(kseC_CompositeShellSection), nullptr},
-    {kseC_SectionKind::GeometryShell, "kseC_GeometryShellSection", "geometryShell", &typeid(kseC_GeometryShellSection),
-     kseC_NoShellGeneralForm},
-    {kseC_SectionKind::UserShell, "kseC_UserShellSection", "userShell", &typeid(kseC_UserShellSection),
-     kseC_NoShellGeneralForm},
-    {kseC_SectionKind::Membrane, "kseC_MembraneSection", "membrane", &typeid(kseC_MembraneSection), nullptr},
-    {kseC_SectionKind::Beam, "kseC_BeamSection", "beam", &typeid(kseC_BeamSection), nullptr},
-    {kseC_SectionKind::Point, "kseC_PointSection", "point", &typeid(kseC_PointSection), nullptr},
-    {kseC_SectionKind::Gasket, "kseC_GasketSection", "gasket", &typeid(kseC_GasketSection), nullptr},
+    kseC_SectionRow<kseC_HomogenousSolidSection>(kseC_SectionKind::Solid, "kseC_HomogenousSolidSection", "solid"),
+    kseC_SectionRow<kseC_CompositeSolidSection>(kseC_SectionKind::CompositeSolid, "kseC_CompositeSolidSection",
+        "compositeSolid"),
+    kseC_SectionRow<kseC_TrussSection>(kseC_SectionKind::Truss, "kseC_TrussSection", "truss"),
+    kseC_SectionRow<kseC_HomogenousShellSection>(kseC_SectionKind::Shell, "kseC_HomogenousShellSection", "shell"),
+    kseC_SectionRow<kseC_CompositeShellSection>(kseC_SectionKind::CompositeShell, "kseC_CompositeShellSection",
+        "compositeShell"),
+    kseC_SectionRow<kseC_GeometryShellSection>(kseC_SectionKind::GeometryShell, "kseC_GeometryShellSection",
+        "geometryShell", kseC_NoShellGeneralForm),
+    kseC_SectionRow<kseC_UserShellSection>(kseC_SectionKind::UserShell, "kseC_UserShellSection", "userShell",
+        kseC_NoShellGeneralForm),
+    kseC_SectionRow<kseC_MembraneSection>(kseC_SectionKind::Membrane, "kseC_MembraneSection", "membrane"),
+    kseC_SectionRow<kseC_BeamSection>(kseC_SectionKind::Beam, "kseC_BeamSection", "beam"),
+    kseC_SectionRow<kseC_PointSection>(kseC_SectionKind::Point, "kseC_PointSection", "point"),
+    kseC_SectionRow<kseC_GasketSection>(kseC_SectionKind::Gasket, "kseC_GasketSection", "gasket"),
 };
 // clang-format on
 static_assert(mdl_OneRowPerKindInOrder<kseC_SectionKind>(kseC_SectionKindTable));

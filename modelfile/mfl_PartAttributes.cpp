@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 
+#include "modeldb/kseC_SectionKind.h"
 #include "modelfile/mfl_Loader.h"
 #include "modelfile/mfl_Members.h"
 
@@ -90,8 +91,12 @@ PartAttributes ReadPart(const Ref& partRef, const ddb_Part& part, const ddb_Mode
       const int set = ElementSetIndex(ref.Get("region"), mesh, part.name());
       const Ref sectionRef = ref.Get("section");
       assignment.sectionName = sectionRef.AsString();
-      if (!contents.sections.IsMember(assignment.sectionName))
-        sectionRef.Fail("model.unknown-reference", "no section named \"" + assignment.sectionName + "\"");
+      const auto section = contents.sections.GetShared(assignment.sectionName);
+      if (!section) sectionRef.Fail("model.unknown-reference", "no section named \"" + assignment.sectionName + "\"");
+      // A section the writer has no form for is refused where it is used.
+      if (const kseC_SectionKindInfo* kind = kseC_FindSectionKind(*section); kind && kind->unwritable)
+        sectionRef.Fail("model.unsupported", "the writer cannot write section \"" + assignment.sectionName +
+                                                 "\" of kind \"" + kind->fileName + "\" (" + kind->unwritable + ")");
       assignment.offset = NumberOr(ref, "offset", 0.0);
       if (ref.Has("controlsMode")) {
         assignment.controlsMode = ref.Get("controlsMode").AsInt();

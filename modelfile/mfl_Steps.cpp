@@ -713,6 +713,10 @@ void Loader::LoadSteps(const Ref& root) {
         for (auto& [kindName, make] : StepKinds()) known += (known.empty() ? "" : ", ") + kindName;
         kindRef.Fail("model.enum", "unknown step kind \"" + kind + "\"; expected initial, " + known);
       }
+      // A kind the writer has no form for is refused here, before any deck is written.
+      if (const char* reason = kprC_Info(reader->kind).unwritable)
+        kindRef.Fail("model.unsupported",
+                     "the writer cannot write a step of kind \"" + kind + "\" (" + std::string(reason) + ")");
       auto analysis = reader->read(*this, name, ref);
       CheckStep(ref, *analysis);
       if (ref.Has("description")) {

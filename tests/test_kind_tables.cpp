@@ -24,10 +24,11 @@ std::string StepMembers(kprC_StepKind kind) {
   return kind == kprC_StepKind::Visco ? R"(, "creepTolerance": 1e-4)" : "";
 }
 
-odb_Odb OneStep(const kprC_StepKindInfo& row) {
-  return test::Model(std::string(R"("steps": [{"name": "S", "kind": ")") + row.fileName + "\"" +
-                     StepMembers(row.kind) + "}]");
+std::string OneStepMembers(const kprC_StepKindInfo& row) {
+  return std::string(R"("steps": [{"name": "S", "kind": ")") + row.fileName + "\"" + StepMembers(row.kind) + "}]";
 }
+
+odb_Odb OneStep(const kprC_StepKindInfo& row) { return test::Model(OneStepMembers(row)); }
 
 TEST(StepKindTable, OneRowPerKindInKindOrderInEveryLayer) {
   ASSERT_EQ(std::size(kprC_StepKindTable), std::size_t(kprC_StepKind::Count));
@@ -41,9 +42,16 @@ TEST(StepKindTable, OneRowPerKindInKindOrderInEveryLayer) {
   EXPECT_EQ(mfl::StepKinds().size(), names.size());
 }
 
-TEST(StepKindTable, EveryKindLoadsAsItsClass) {
+// Every kind the writer can write loads as its class; the others are refused
+// with the writer's reason.
+TEST(StepKindTable, EveryKindLoadsAsItsClassOrIsRefused) {
   for (const kprC_StepKindInfo& row : kprC_StepKindTable) {
     SCOPED_TRACE(row.fileName);
+    EXPECT_TRUE(row.make("X")->DynTypeId() == std::type_index(*row.type));
+    if (row.unwritable != nullptr) {
+      test::ExpectRefusals({{OneStepMembers(row), "model.unsupported", "/steps/0/kind", row.unwritable}});
+      continue;
+    }
     const odb_Odb odb = OneStep(row);
     const kprC_Step& step = odb.ddb().model("Default Model").step().ConstGet("S");
     EXPECT_TRUE(step.DynTypeId() == std::type_index(*row.type)) << row.className;
@@ -52,17 +60,17 @@ TEST(StepKindTable, EveryKindLoadsAsItsClass) {
   }
 }
 
-// A kind flagged unwritable stops the writer with exactly its reason; every
-// other kind writes its step line and procedure.
+// A kind flagged unwritable stops the writer with exactly its reason (given
+// a model built in code); every other kind writes its step line and procedure.
 TEST(StepKindTable, EveryKindIsWrittenOrStopsWithItsReason) {
   for (const kprC_StepKindInfo& row : kprC_StepKindTable) {
     SCOPED_TRACE(row.fileName);
-    const odb_Odb odb = OneStep(row);
     if (row.unwritable != nullptr) {
+      const odb_Odb odb = test::ModelOf({row.make("S")});
       EXPECT_EQ(test::Thrown<nex_TextException>([&] { test::Deck(odb); }).rfind(row.unwritable, 0), 0u);
       EXPECT_FALSE(oif_StepRows()[std::size_t(row.kind)].card.exists);
     } else {
-      const std::string steps = test::Steps(odb);
+      const std::string steps = test::Steps(OneStep(row));
       const std::size_t at = steps.find("*Step, name=S");
       ASSERT_NE(at, std::string::npos) << steps;
       // The procedure keyword follows the step line.
@@ -109,7 +117,7 @@ TEST(StepKindTable, SchemaAndDocsListEveryKind) {
 
 /// A part with one shell element in set "All" assigned the section "Sec" of
 /// `kind`, with what the kind needs besides.
-odb_Odb OneSection(const kseC_SectionKindInfo& row) {
+std::string OneSectionMembers(const kseC_SectionKindInfo& row) {
   using K = kseC_SectionKind;
   std::string members;
   switch (row.kind) {
@@ -128,7 +136,7 @@ odb_Odb OneSection(const kseC_SectionKindInfo& row) {
     default:
       break;
   }
-  return test::Model(std::string(R"("parts": [{"name": "P", "mesh": {
+  return std::string(R"("parts": [{"name": "P", "mesh": {
       "nodes": {"coordinates": [0, 0, 0, 1, 0, 0, 1, 1, 0, 0, 1, 0]},
       "elements": [{"type": "S4R", "nodesPerElement": 4, "connectivity": [1, 2, 3, 4]}],
       "sets": [{"name": "All", "kind": "element", "elements": [1]}]},
@@ -136,7 +144,20 @@ odb_Odb OneSection(const kseC_SectionKindInfo& row) {
     "assembly": {"instances": [{"name": "P-1", "part": "P"}]},
     "materials": [{"name": "Steel", "elastic": {"table": [[210000, 0.3]]}}],
     "beamProfiles": [{"name": "Bar", "kind": "rectangular", "dimensions": [1, 2]}],
-    "sections": [{"name": "Sec", "kind": ")") + row.fileName + "\"" + members + "}]");
+    "sections": [{"name": "Sec", "kind": ")") + row.fileName + "\"" + members + "}]";
+}
+
+odb_Odb OneSection(const kseC_SectionKindInfo& row) { return test::Model(OneSectionMembers(row)); }
+
+/// The solid section's model with section "Sec" replaced by `section`.
+odb_Odb WithSection(std::shared_ptr<kseC_Section> section) {
+  const odb_Odb solid = OneSection(kseC_Info(kseC_SectionKind::Solid));
+  auto contents = std::make_shared<ddb_ModelContents>(solid.ddb().model("Default Model").contents());
+  contents->sections = {};
+  contents->sections.Add("Sec", std::move(section));
+  ddb_Ddb ddb;
+  ddb.addModel(ddb_Model(contents));
+  return odb_Odb(ddb);
 }
 
 TEST(SectionKindTable, OneRowPerKindInKindOrderInEveryLayer) {
@@ -151,21 +172,28 @@ TEST(SectionKindTable, OneRowPerKindInKindOrderInEveryLayer) {
   EXPECT_EQ(mfl::SectionKinds().size(), names.size());
 }
 
-TEST(SectionKindTable, EveryKindLoadsAsItsClassAndIsWrittenOrStopsWithItsReason) {
+// Every kind the writer can write loads as its class and is written; an
+// assignment of any other kind is refused with the writer's reason, and the
+// writer (given the model built in code) stops with it.
+TEST(SectionKindTable, EveryKindLoadsAsItsClassAndIsWrittenOrRefused) {
   for (const kseC_SectionKindInfo& row : kseC_SectionKindTable) {
     SCOPED_TRACE(row.fileName);
+    EXPECT_TRUE(row.make("X")->DynTypeId() == std::type_index(*row.type));
+    if (row.unwritable != nullptr) {
+      test::ExpectRefusals(
+          {{OneSectionMembers(row), "model.unsupported", "/parts/0/sectionAssignments/0/section", row.unwritable}});
+      const odb_Odb odb = WithSection(row.make("Sec"));
+      EXPECT_EQ(test::Thrown<nex_TextException>([&] { test::Deck(odb); }).rfind(row.unwritable, 0), 0u);
+      continue;
+    }
     const odb_Odb odb = OneSection(row);
     const auto section = odb.ddb().model("Default Model").contents().sections.GetShared("Sec");
     ASSERT_NE(section, nullptr);
     EXPECT_TRUE(section->DynTypeId() == std::type_index(*row.type)) << row.className;
     ASSERT_NE(kseC_FindSectionKind(*section), nullptr);
     EXPECT_EQ(kseC_FindSectionKind(*section)->kind, row.kind);
-    if (row.unwritable != nullptr) {
-      EXPECT_EQ(test::Thrown<nex_TextException>([&] { test::Deck(odb); }).rfind(row.unwritable, 0), 0u);
-    } else {
-      const std::string deck = test::Deck(odb);
-      EXPECT_NE(deck.find("** Section: Sec"), std::string::npos) << deck;
-    }
+    const std::string deck = test::Deck(odb);
+    EXPECT_NE(deck.find("** Section: Sec"), std::string::npos) << deck;
   }
 }
 
@@ -176,14 +204,7 @@ class ForeignSection : public kseC_Section {
 
 TEST(SectionKindTable, AClassOutsideTheTableIsUnimplemented) {
   EXPECT_EQ(kseC_FindSectionKind(ForeignSection("X")), nullptr);
-  // The solid section's model with the section replaced by one of a foreign class.
-  const odb_Odb solid = OneSection(kseC_Info(kseC_SectionKind::Solid));
-  auto contents = std::make_shared<ddb_ModelContents>(solid.ddb().model("Default Model").contents());
-  contents->sections = {};
-  contents->sections.Add("Sec", std::make_shared<ForeignSection>("Sec"));
-  ddb_Ddb ddb;
-  ddb.addModel(ddb_Model(contents));
-  const odb_Odb odb(ddb);
+  const odb_Odb odb = WithSection(std::make_shared<ForeignSection>("Sec"));
   EXPECT_EQ(test::Thrown<nex_TextException>([&] { test::Deck(odb); }).rfind("Unimplemented section type Sec", 0), 0u);
 }
 
