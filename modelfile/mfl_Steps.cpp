@@ -596,10 +596,17 @@ constexpr std::string_view kAnalysisMembers[] = {"name", "kind", "description", 
 /// Reads a step of class S: the members every analysis step has and those
 /// of `members`, refusing any other.
 template <class S, Members<S> (*members)()>
-std::shared_ptr<kprC_AnalysisStep> ReadKind(const Loader& loader, const std::string& name, const Ref& ref) {
+std::vector<std::string_view> KindMembers() {
   static const Members<S> kMembers = members();
   std::vector<std::string_view> allowed(std::begin(kAnalysisMembers), std::end(kAnalysisMembers));
   for (std::string_view member : kMembers.Names()) allowed.push_back(member);
+  return allowed;
+}
+
+template <class S, Members<S> (*members)()>
+std::shared_ptr<kprC_AnalysisStep> ReadKind(const Loader& loader, const std::string& name, const Ref& ref) {
+  static const Members<S> kMembers = members();
+  static const std::vector<std::string_view> allowed = KindMembers<S, members>();
   ref.AllowOnly(allowed);
   auto step = std::make_shared<S>(name);
   kMembers.ReadInto(loader, ref, *step);
@@ -633,37 +640,45 @@ using K = kprC_StepKind;
 struct StepReaderRow {
   kprC_StepKind kind;
   std::shared_ptr<kprC_AnalysisStep> (*read)(const Loader& loader, const std::string& name, const Ref& ref);
+  std::vector<std::string_view> (*members)();
 };
 
+template <class S, Members<S> (*members)()>
+constexpr StepReaderRow Row(kprC_StepKind kind) {
+  return {kind, &ReadKind<S, members>, &KindMembers<S, members>};
+}
+
 constexpr StepReaderRow kStepReaders[] = {
-    {K::Static, &ReadKind<kprC_StaticStep, &StaticMembers>},
-    {K::StaticRiks, &ReadKind<kprC_StaticRiksStep, &RiksMembers>},
-    {K::StaticLinearPerturbation, &ReadKind<kprC_StaticLinearPerturbationStep, &PerturbationMembers>},
-    {K::Geostatic, &ReadKind<kprC_GeostaticStep, &GeostaticMembers>},
-    {K::HeatTransfer, &ReadKind<kprC_HeatTransferStep, &HeatTransferMembers>},
-    {K::CoupledThermalElectric, &ReadKind<kprC_CoupledThermalElectricStep, &CoupledThermalElectricMembers>},
-    {K::MassDiffusion, &ReadKind<kprC_MassDiffusionStep, &MassDiffusionMembers>},
-    {K::Soils, &ReadKind<kprC_SoilsStep, &SoilsMembers>},
-    {K::CoupledTempDisplacement, &ReadKind<kprC_CoupledTempDisplacementStep, &CoupledTempDisplacementMembers>},
-    {K::Visco, &ReadKind<kprC_ViscoStep, &ViscoMembers>},
-    {K::ImplicitDynamics, &ReadKind<kprC_ImplicitDynamicsStep, &ImplicitDynamicsMembers>},
-    {K::Anneal, &ReadKind<kprC_AnnealStep, &AnnealMembers>},
-    {K::ExplicitDynamics, &ReadKind<kprC_ExplicitDynamicsStep, &ExplicitDynamicsMembers>},
-    {K::TempDisplacementDynamics, &ReadKind<kprC_TempDisplacementDynamicsStep, &TempDisplacementDynamicsMembers>},
-    {K::Frequency, &ReadKind<kprC_FrequencyStep, &FrequencyMembers>},
-    {K::Buckle, &ReadKind<kprC_BuckleStep, &BuckleMembers>},
-    {K::ComplexFrequency, &ReadKind<kprC_ComplexFrequencyStep, &ComplexFrequencyMembers>},
-    {K::ModalDynamics, &ReadKind<kprC_ModalDynamicsStep, &ModalDynamicsMembers>},
-    {K::SubspaceDynamics, &ReadKind<kprC_SubspaceDynamicsStep, &SubspaceDynamicsMembers>},
-    {K::RandomResponse, &ReadKind<kprC_RandomResponseStep, &RandomResponseMembers>},
-    {K::ResponseSpectrum, &ReadKind<kprC_ResponseSpectrumStep, &ResponseSpectrumMembers>},
-    {K::SteadyStateModal, &ReadKind<kprC_SteadyStateModalStep, &SteadyStateModalMembers>},
-    {K::SteadyStateDirect, &ReadKind<kprC_SteadyStateDirectStep, &SteadyStateDirectMembers>},
-    {K::SteadyStateSubspace, &ReadKind<kprC_SteadyStateSubspaceStep, &SteadyStateSubspaceMembers>},
+    Row<kprC_StaticStep, &StaticMembers>(K::Static),
+    Row<kprC_StaticRiksStep, &RiksMembers>(K::StaticRiks),
+    Row<kprC_StaticLinearPerturbationStep, &PerturbationMembers>(K::StaticLinearPerturbation),
+    Row<kprC_GeostaticStep, &GeostaticMembers>(K::Geostatic),
+    Row<kprC_HeatTransferStep, &HeatTransferMembers>(K::HeatTransfer),
+    Row<kprC_CoupledThermalElectricStep, &CoupledThermalElectricMembers>(K::CoupledThermalElectric),
+    Row<kprC_MassDiffusionStep, &MassDiffusionMembers>(K::MassDiffusion),
+    Row<kprC_SoilsStep, &SoilsMembers>(K::Soils),
+    Row<kprC_CoupledTempDisplacementStep, &CoupledTempDisplacementMembers>(K::CoupledTempDisplacement),
+    Row<kprC_ViscoStep, &ViscoMembers>(K::Visco),
+    Row<kprC_ImplicitDynamicsStep, &ImplicitDynamicsMembers>(K::ImplicitDynamics),
+    Row<kprC_AnnealStep, &AnnealMembers>(K::Anneal),
+    Row<kprC_ExplicitDynamicsStep, &ExplicitDynamicsMembers>(K::ExplicitDynamics),
+    Row<kprC_TempDisplacementDynamicsStep, &TempDisplacementDynamicsMembers>(K::TempDisplacementDynamics),
+    Row<kprC_FrequencyStep, &FrequencyMembers>(K::Frequency),
+    Row<kprC_BuckleStep, &BuckleMembers>(K::Buckle),
+    Row<kprC_ComplexFrequencyStep, &ComplexFrequencyMembers>(K::ComplexFrequency),
+    Row<kprC_ModalDynamicsStep, &ModalDynamicsMembers>(K::ModalDynamics),
+    Row<kprC_SubspaceDynamicsStep, &SubspaceDynamicsMembers>(K::SubspaceDynamics),
+    Row<kprC_RandomResponseStep, &RandomResponseMembers>(K::RandomResponse),
+    Row<kprC_ResponseSpectrumStep, &ResponseSpectrumMembers>(K::ResponseSpectrum),
+    Row<kprC_SteadyStateModalStep, &SteadyStateModalMembers>(K::SteadyStateModal),
+    Row<kprC_SteadyStateDirectStep, &SteadyStateDirectMembers>(K::SteadyStateDirect),
+    Row<kprC_SteadyStateSubspaceStep, &SteadyStateSubspaceMembers>(K::SteadyStateSubspace),
 };
 static_assert(mdl_OneRowPerKindInOrder<kprC_StepKind>(kStepReaders));
 
 }  // namespace
+
+std::vector<std::string_view> StepKindMembers(kprC_StepKind kind) { return kStepReaders[int(kind)].members(); }
 
 const std::map<std::string, StepFactory, std::less<>>& StepKinds() {
   static const std::map<std::string, StepFactory, std::less<>> kinds = [] {

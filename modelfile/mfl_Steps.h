@@ -3,11 +3,17 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
+#include "modeldb/kprC_StepKind.h"
 #include "modelfile/mfl_Loader.h"
 #include "modelfile/mfl_Members.h"
 
 namespace mfl {
+
+/// The members a step of `kind` may have in the model file, in reading order.
+std::vector<std::string_view> StepKindMembers(kprC_StepKind kind);
 
 /// Reads the controls and solver controls of the model (top-level members
 /// "controls" and "solverControls" of `root`) and gives each analysis step

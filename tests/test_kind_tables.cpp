@@ -12,6 +12,7 @@
 #include "modeldb/kprC_StepKind.h"
 #include "modeldb/kseC_SectionKind.h"
 #include "modelfile/mfl_Loader.h"
+#include "modelfile/mfl_Steps.h"
 #include "oif/impl/oif_Controls.h"
 #include "oif/impl/oif_SectionKinds.h"
 #include "oif/impl/oif_StepKinds.h"
@@ -110,6 +111,13 @@ TEST(StepKindTable, SchemaAndDocsListEveryKind) {
       EXPECT_EQ(kind->string(), row.fileName);
     }
     EXPECT_NE(docs.find(std::string("`") + row.fileName + "`"), std::string::npos);
+    // The schema allows exactly the members the reader reads.
+    std::set<std::string> inSchema, read;
+    for (const char* owner : {"analysisStep", def.c_str()})
+      if (const mfl::Node* properties = test::At(schema.Root(), {"$defs", owner, "properties"}))
+        for (const auto& member : properties->members()) inSchema.insert(member.first);
+    for (std::string_view member : mfl::StepKindMembers(row.kind)) read.emplace(member);
+    EXPECT_EQ(inSchema, read);
   }
 }
 
