@@ -7,20 +7,17 @@
 
 namespace {
 
-/// Values separated by ", ", then a line break.
+/// One data line of values.
 void ValueLine(utl_Stream& stream, std::initializer_list<double> values) {
-  bool first = true;
-  for (double value : values) {
-    if (!first) stream << ", ";
-    stream << value;
-    first = false;
-  }
-  stream.LineBreak();
+  oif_DataLine data(stream);
+  for (double value : values) data << value;
+  data.End();
 }
 
 void ValueLine(utl_Stream& stream, const std::vector<double>& values) {
-  for (std::size_t i = 0; i < values.size(); ++i) stream << (i ? ", " : "") << values[i];
-  stream.LineBreak();
+  oif_DataLine data(stream);
+  for (double value : values) data << value;
+  data.End();
 }
 
 void SectionLine(utl_Stream& stream, const char* text) {
@@ -53,8 +50,7 @@ void oif_BeamSectionCommon::Write(utl_Stream& stream) const {
   TemperatureOrZero(stream, *beam);
   DensityParameter(stream, *beam);
   Profile(stream);
-  stream << direction_.x() << "," << direction_.y() << "," << direction_.z();
-  stream.LineBreak();
+  (oif_DataLine(stream, ",") << direction_.x() << direction_.y() << direction_.z()).End();
   MaterialOrPropertyLines(stream, *beam, Phase::DataLines);
 
   if (beam->fluidInertia) {
@@ -63,17 +59,15 @@ void oif_BeamSectionCommon::Write(utl_Stream& stream) const {
     oif_KeywordLine line(stream, "*Beam Fluid Inertia");
     if (beam->fluidInertia->half) line.FlagNoBreak("half");
     line.End();
-    stream << v[F::Density] << ", ";
-    if (v[F::CenterY] != 0.0) stream << v[F::CenterY];
-    stream << ", ";
-    if (v[F::CenterZ] != 0.0) stream << v[F::CenterZ];
-    stream << ", " << v[F::Diameter];
-    if (v[F::NormalCoefficient] != 1.0 || v[F::AxialCoefficient] != 0.0) {
-      stream << ", ";
-      if (v[F::NormalCoefficient] != 1.0) stream << v[F::NormalCoefficient];
-      if (v[F::AxialCoefficient] != 0.0) stream << ", " << v[F::AxialCoefficient];
-    }
-    stream.LineBreak();
+    // A value at its default leaves its field empty; trailing defaults are left out.
+    oif_DataLine data(stream);
+    data << v[F::Density];
+    v[F::CenterY] != 0.0 ? data << v[F::CenterY] : data.Empty();
+    v[F::CenterZ] != 0.0 ? data << v[F::CenterZ] : data.Empty();
+    data << v[F::Diameter];
+    v[F::NormalCoefficient] != 1.0 ? data << v[F::NormalCoefficient] : data.Empty();
+    if (v[F::AxialCoefficient] != 0.0) data << v[F::AxialCoefficient];
+    data.End();
   }
   TrailingKeywords(stream, *beam);
 }
@@ -112,9 +106,9 @@ void oif_BeamSectionCommon::Profile(utl_Stream& stream) const {
     SectionLine(stream, "section=ARBITRARY");
     const auto& points = arbitrary->points;
     NEX_ASSERT(points.size() >= 2);
-    stream << int(points.size() - 1) << ", " << points[0].x << ", " << points[0].y << ", " << points[1].x << ", "
-           << points[1].y << ", " << points[1].thickness;
-    stream.LineBreak();
+    (oif_DataLine(stream) << int(points.size() - 1) << points[0].x << points[0].y << points[1].x << points[1].y
+                          << points[1].thickness)
+        .End();
     for (std::size_t i = 2; i < points.size(); ++i)
       ValueLine(stream, {points[i].x, points[i].y, points[i].thickness});
   } else if (const auto* generalized = dynamic_cast<const kbpC_GeneralizedProfile*>(p)) {

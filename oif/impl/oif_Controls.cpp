@@ -6,20 +6,27 @@
 namespace {
 
 /// Values `from` to `to` of a list against the same values of its default
-/// list: a value equal to its default leaves its field empty, ", " follows
-/// every field but the last. A list whose length differs from the default
-/// list's writes nothing.
-void Range(utl_Stream& stream, const std::vector<double>& values, const std::vector<double>& defaults,
+/// list, as fields of `data`: a value equal to its default leaves its field
+/// empty. A list whose length differs from the default list's adds nothing.
+void Range(oif_DataLine& data, const std::vector<double>& values, const std::vector<double>& defaults,
            std::size_t from, std::size_t to, bool asInt) {
   if (values.size() != defaults.size() || to >= values.size()) return;
   for (std::size_t i = from; i <= to; ++i) {
-    if (asInt) {
-      if (int(values[i]) != int(defaults[i])) stream << int(values[i]);
-    } else {
-      if (values[i] != defaults[i]) stream << values[i];
-    }
-    if (i != to) stream << ", ";
+    if (asInt ? int(values[i]) == int(defaults[i]) : values[i] == defaults[i])
+      data.Empty();
+    else if (asInt)
+      data << int(values[i]);
+    else
+      data << values[i];
   }
+}
+
+/// One data line of a range; its empty fields keep their separators.
+void RangeLine(utl_Stream& stream, const std::vector<double>& values, const std::vector<double>& defaults,
+               std::size_t from, std::size_t to, bool asInt) {
+  oif_DataLine data(stream);
+  Range(data, values, defaults, from, to, asInt);
+  data.End(true);
 }
 
 /// Lists of the same length that differ in a value from `from` on.
@@ -33,28 +40,19 @@ bool DiffersFrom(const std::vector<double>& values, const std::vector<double>& d
 void TimeIncrementation(utl_Stream& stream, const std::vector<double>& values, const std::vector<double>& defaults) {
   if (values == defaults) return;
   oif_KeywordLine(stream, "*Controls").ParamNoBreak("parameters", "time incrementation").End();
-  Range(stream, values, defaults, 0, 10, true);
-  if (DiffersFrom(values, defaults, 11)) {
-    stream.LineBreak();
-    Range(stream, values, defaults, 11, 18, false);
-  }
-  if (DiffersFrom(values, defaults, 19)) {
-    stream.LineBreak();
-    Range(stream, values, defaults, 19, 26, false);
-  }
-  if (DiffersFrom(values, defaults, 27)) {
-    stream.LineBreak();
-    Range(stream, values, defaults, 27, 27, false);
-  }
-  stream << endl;
+  RangeLine(stream, values, defaults, 0, 10, true);
+  if (DiffersFrom(values, defaults, 11)) RangeLine(stream, values, defaults, 11, 18, false);
+  if (DiffersFrom(values, defaults, 19)) RangeLine(stream, values, defaults, 19, 26, false);
+  if (DiffersFrom(values, defaults, 27)) RangeLine(stream, values, defaults, 27, 27, false);
 }
 
 void Constraints(utl_Stream& stream, const std::vector<double>& values) {
   const std::vector<double>& defaults = kprC_PrimaryControls::constraintsDef();
   if (values == defaults) return;
   oif_KeywordLine(stream, "*Controls").ParamNoBreak("parameters", "constraints").End();
-  if (!values.empty()) Range(stream, values, defaults, 0, values.size() - 1, false);
-  stream << endl;
+  oif_DataLine data(stream);
+  if (!values.empty()) Range(data, values, defaults, 0, values.size() - 1, false);
+  data.End(true);
 }
 
 /// The number of line search iterations is compared with the quasi-Newton
@@ -66,12 +64,15 @@ void LineSearch(utl_Stream& stream, const std::vector<double>& values, bool quas
   const bool sameLength = values.size() == defaults.size();
   if (sameLength && int(values[0]) == iterations && !DiffersFrom(values, defaults, 1)) return;
   oif_KeywordLine(stream, "*Controls").ParamNoBreak("parameters", "line search").End();
+  oif_DataLine data(stream);
   if (sameLength) {
-    if (int(values[0]) != iterations) stream << int(values[0]);
-    stream << ", ";
-    Range(stream, values, defaults, 1, defaults.size() - 1, false);
+    if (int(values[0]) != iterations)
+      data << int(values[0]);
+    else
+      data.Empty();
+    Range(data, values, defaults, 1, defaults.size() - 1, false);
   }
-  stream << endl;
+  data.End(true);
 }
 
 }  // namespace
@@ -93,12 +94,9 @@ void oif_Controls::WriteField(utl_Stream& stream, const char* field, const std::
   const std::vector<double>& defaults = kprC_PrimaryControls::fieldDef(displacement);
   if (values == defaults) return;
   oif_KeywordLine(stream, "*Controls").ParamNoBreak("parameters", "field").ParamNoBreak("field", field).End();
-  Range(stream, values, defaults, 0, 7, false);
-  if (values.size() >= 9 && DiffersFrom(values, defaults, 8)) {
-    stream.LineBreak();
-    Range(stream, values, defaults, 8, values.size() - 1, false);
-  }
-  stream << endl;
+  RangeLine(stream, values, defaults, 0, 7, false);
+  if (values.size() >= 9 && DiffersFrom(values, defaults, 8))
+    RangeLine(stream, values, defaults, 8, values.size() - 1, false);
 }
 
 void oif_TypicalControls::WriteTypicalFields(utl_Stream& stream, const kprC_TypicalControls& controls) {
@@ -151,12 +149,12 @@ void oif_SolverControls::Write(utl_Stream& stream) const {
   oif_KeywordLine(stream, "*Solver Controls").FlagNoBreak("reset").End();
   if (defaults_) return;
   oif_KeywordLine(stream, "*Solver Controls").End();
-  if (tolerance_ != 0.0) stream << tolerance_;
-  stream << ", ";
-  if (maxIterations_ != 0) stream << maxIterations_;
-  stream << ", ";
-  if (restart_ != 0) stream << restart_;
-  stream << endl;
+  // 0 stands for a value not given.
+  oif_DataLine data(stream);
+  tolerance_ != 0.0 ? data << tolerance_ : data.Empty();
+  maxIterations_ != 0 ? data << maxIterations_ : data.Empty();
+  restart_ != 0 ? data << restart_ : data.Empty();
+  data.End(true);
 }
 
 namespace {

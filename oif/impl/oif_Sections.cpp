@@ -64,20 +64,23 @@ void oif_ShellSection::Write(utl_Stream& stream) const {
   line.End();
 
   if (composite) {
+    // A general section is integrated before the analysis: no integration points.
     for (const kseC_Layer& layer : composite->layers) {
-      stream << layer.thickness << ", ";
-      if (!shell.general) stream << layer.integrationPoints;
-      stream << ", " << zkw_VelornName(layer.material) << ", ";
+      oif_DataLine data(stream);
+      data << layer.thickness;
+      shell.general ? data.Empty() : data << layer.integrationPoints;
+      data << zkw_VelornName(layer.material).Printable();
       if (!layer.orientation.empty())
-        stream << zkw_VelornName(layer.orientation);
+        data << zkw_VelornName(layer.orientation).Printable();
       else
-        stream << layer.orientationAngle;
-      stream << endl;
+        data << layer.orientationAngle;
+      data.End();
     }
   } else {
-    stream << shell.thickness << ", ";
-    if (!shell.general) stream << shell.integrationPoints;
-    stream << endl;
+    oif_DataLine data(stream);
+    data << shell.thickness;
+    shell.general ? data.Empty() : data << shell.integrationPoints;
+    data.End(true);
   }
   if (shell.rebarLayers) oif_RebarLayer(*shell.rebarLayers, cow_String()).Write(stream);
 }
@@ -129,8 +132,9 @@ void oif_SolidSection::Write(utl_Stream& stream) const {
   OrientationAndControls(line, names_);
   line.End();
   auto layerLine = [&stream](const kseC_Layer& layer) {
-    stream << oif_RealText(layer.thickness) << ", " << layer.integrationPoints << ", " << layer.material << ", "
-           << oif_RealText(layer.orientationAngle) << endl;
+    (oif_DataLine(stream) << oif_RealText(layer.thickness) << layer.integrationPoints << layer.material
+                          << oif_RealText(layer.orientationAngle))
+        .End();
   };
   for (const kseC_Layer& layer : composite->layers) layerLine(layer);
   if (composite->symmetric && composite->layers.size() >= 2)
@@ -275,10 +279,12 @@ void oif_RebarLayer::WriteKeyword(utl_Stream& stream, const cow_String& orientat
 }
 
 void oif_RebarLayer::WriteLayer(utl_Stream& stream, const kseC_RebarLayer& layer) const {
-  stream << zkw_VelornName(layer.name) << ", " << layer.area << ", "
-         << (set_.spacing == kseC_RebarLayerSet::Angular ? layer.angularSpacing : layer.spacing) << ", ";
-  if (!omitPosition_) stream << layer.position;
-  stream << ", " << zkw_VelornName(layer.material) << ", " << layer.angle << ", " << "1" << endl;
+  oif_DataLine data(stream);
+  data << zkw_VelornName(layer.name).Printable() << layer.area
+       << (set_.spacing == kseC_RebarLayerSet::Angular ? layer.angularSpacing : layer.spacing);
+  omitPosition_ ? data.Empty() : data << layer.position;
+  data << zkw_VelornName(layer.material).Printable() << layer.angle << 1;
+  data.End();
 }
 
 void oif_RebarLayer::Write(utl_Stream& stream) const {
