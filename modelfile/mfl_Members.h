@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "exceptions/nex_Exception.h"
 #include "modelfile/mfl_Loader.h"
 
 namespace mfl {
@@ -35,25 +36,33 @@ double ReadReal(const Ref& ref);
 int ReadInt(const Ref& ref, int min);
 
 /// The members of one kind of object and how each is read into it. A member
-/// that refers to other parts of the model (sets, steps, ...) is read with the
-/// loader that reads the file: its callback takes the loader first.
-template <class S>
+/// that refers to other parts of the model (sets, steps, materials, ...) is
+/// read with a context: the loader that reads the file (the default), or what
+/// a reader is given instead (the model contents read so far); its callback
+/// takes the context first.
+template <class S, class Context = Loader>
 class Members {
  public:
   using Read = std::function<void(const Ref& value, S& object)>;
-  using ReadWithLoader = std::function<void(const Loader& loader, const Ref& value, S& object)>;
+  using ReadWithContext = std::function<void(const Context& context, const Ref& value, S& object)>;
+  using ReadWithLoader = ReadWithContext;
 
   Members& Custom(std::string_view name, Read read) {
-    members_.emplace_back(name, [read = std::move(read)](const Loader*, const Ref& value, S& object) {
-      read(value, object);
-    });
+    members_.push_back({name, [read = std::move(read)](const Context*, const Ref& value, S& object) {
+                          read(value, object);
+                        }});
     return *this;
   }
-  Members& Custom(std::string_view name, ReadWithLoader read) {
-    needsLoader_ = true;
-    members_.emplace_back(name, [read = std::move(read)](const Loader* loader, const Ref& value, S& object) {
-      read(*loader, value, object);
-    });
+  Members& Custom(std::string_view name, ReadWithContext read) {
+    needsContext_ = true;
+    members_.push_back({name, [read = std::move(read)](const Context* context, const Ref& value, S& object) {
+                          read(*context, value, object);
+                        }});
+    return *this;
+  }
+  /// The member added last must be given (model.missing-member).
+  Members& Required() {
+    members_.back().required = true;
     return *this;
   }
   Members& Real(std::string_view name, std::type_identity_t<double S::*> member) {
@@ -75,38 +84,56 @@ class Members {
     return Custom(name,
                   [member, &enumeration](const Ref& ref, S& object) { object.*member = ReadEnum(ref, enumeration); });
   }
-  /// A number that must be given (null is refused).
+  /// A number that must not be null.
   Members& Number(std::string_view name, std::type_identity_t<double S::*> member) {
     return Custom(name, [member](const Ref& ref, S& object) { object.*member = ref.AsDouble(); });
   }
 
   std::vector<std::string_view> Names() const {
     std::vector<std::string_view> names;
-    for (auto& member : members_) names.push_back(member.first);
+    for (const Member& member : members_) names.push_back(member.name);
     return names;
   }
   /// Refuses members of `ref` other than these and `others`.
   void AllowOnly(const Ref& ref, std::initializer_list<std::string_view> others = {}) const {
     std::vector<std::string_view> allowed(others);
-    for (auto& member : members_) allowed.push_back(member.first);
+    for (const Member& member : members_) allowed.push_back(member.name);
     ref.AllowOnly(allowed);
   }
-  /// Reads every member that `ref` has, in this list's order.
-  void ReadInto(const Loader& loader, const Ref& ref, S& object) const {
-    for (auto& [name, read] : members_)
-      if (ref.Has(name)) read(&loader, ref.Get(name), object);
-  }
-  /// The same for readers called without the loader: members that need it
-  /// get the loader reading the model on this thread (prefer the form above).
+  /// Reads every member that `ref` has, in this list's order; refuses a
+  /// missing required member at its place in the list.
+  void ReadInto(const Context& context, const Ref& ref, S& object) const { ReadAll(&context, ref, object); }
+  /// The same for readers called without a context: members that need the
+  /// loader get the one reading the model on this thread (prefer the form
+  /// above).
   void ReadInto(const Ref& ref, S& object) const {
-    const Loader* loader = needsLoader_ ? &Loader::Current() : nullptr;
-    for (auto& [name, read] : members_)
-      if (ref.Has(name)) read(loader, ref.Get(name), object);
+    const Context* context = nullptr;
+    if constexpr (std::is_same_v<Context, Loader>) {
+      if (needsContext_) context = &Loader::Current();
+    } else {
+      NEX_ASSERT(!needsContext_);
+    }
+    ReadAll(context, ref, object);
   }
 
  private:
-  std::vector<std::pair<std::string_view, std::function<void(const Loader*, const Ref&, S&)>>> members_;
-  bool needsLoader_ = false;
+  struct Member {
+    std::string_view name;
+    std::function<void(const Context*, const Ref&, S&)> read;
+    bool required = false;
+  };
+
+  void ReadAll(const Context* context, const Ref& ref, S& object) const {
+    for (const Member& member : members_) {
+      if (ref.Has(member.name))
+        member.read(context, ref.Get(member.name), object);
+      else if (member.required)
+        ref.Get(member.name);  // refused: the member is missing
+    }
+  }
+
+  std::vector<Member> members_;
+  bool needsContext_ = false;
 };
 
 }  // namespace mfl

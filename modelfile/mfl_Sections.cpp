@@ -5,6 +5,7 @@
 #include "modeldb/kbpC_BeamProfile.h"
 #include "modeldb/kseC_SectionKind.h"
 #include "modelfile/mfl_Loader.h"
+#include "modelfile/mfl_Members.h"
 
 namespace mfl {
 
@@ -68,13 +69,61 @@ std::shared_ptr<Section> Make(const std::string& name) {
 
 // ---- solids and trusses -----------------------------------------------------
 
-std::shared_ptr<kseC_Section> ReadSolid(const std::string& name, const Ref& ref, const ddb_ModelContents& contents) {
-  ref.AllowOnly({"name", "kind", "material", "thickness", "hourglassStiffness"});
-  auto section = Make<kseC_HomogenousSolidSection>(name);
-  section->material = MaterialName(ref.Get("material"), contents);
-  section->thickness = Positive(ref, "thickness", mdl_UnsetDouble);
-  section->hourglass = ReadHourglass(ref);
+/// Member tables of sections: their context is the model read so far (the
+/// materials and the beam profiles).
+template <class S>
+using SectionMembers = Members<S, ddb_ModelContents>;
+
+/// Reads a section of class S: "name", "kind" and the members of `members`,
+/// refusing any other.
+template <class S, SectionMembers<S> (*members)()>
+std::shared_ptr<kseC_Section> ReadSectionOf(const std::string& name, const Ref& ref,
+                                            const ddb_ModelContents& contents) {
+  static const SectionMembers<S> kMembers = members();
+  kMembers.AllowOnly(ref, {"name", "kind"});
+  auto section = Make<S>(name);
+  kMembers.ReadInto(contents, ref, *section);
   return section;
+}
+
+// Member groups of several kinds.
+
+template <class S>
+void Material(SectionMembers<S>& m) {
+  m.Custom("material", [](const ddb_ModelContents& contents, const Ref& ref, S& section) {
+     section.material = MaterialName(ref, contents);
+   }).Required();
+}
+
+/// A number greater than 0.
+template <class S>
+void PositiveMember(SectionMembers<S>& m, std::string_view name, std::type_identity_t<double S::*> member) {
+  m.Custom(name, [member](const Ref& ref, S& section) {
+    section.*member = ref.AsDouble();
+    if (section.*member <= 0) ref.Fail("model.range", "expected a number greater than 0");
+  });
+}
+
+template <class S>
+void PositiveIntMember(SectionMembers<S>& m, std::string_view name, std::type_identity_t<int S::*> member) {
+  m.Custom(name, [member](const Ref& ref, S& section) {
+    section.*member = ref.AsInt();
+    if (section.*member < 1) ref.Fail("model.range", "expected an integer of at least 1");
+  });
+}
+
+template <class S>
+void Hourglass(SectionMembers<S>& m) {
+  m.Custom("hourglassStiffness", [](const Ref& ref, S& section) { section.hourglass.values = Fixed<3>(ref); });
+}
+
+SectionMembers<kseC_HomogenousSolidSection> SolidMembers() {
+  using S = kseC_HomogenousSolidSection;
+  SectionMembers<S> m;
+  Material(m);
+  PositiveMember(m, "thickness", &S::thickness);
+  Hourglass(m);
+  return m;
 }
 
 /// The layers of a composite section; shell layers may name an orientation.
@@ -100,22 +149,30 @@ std::vector<kseC_Layer> ReadLayers(const Ref& layers, const ddb_ModelContents& c
   return result;
 }
 
-std::shared_ptr<kseC_Section> ReadCompositeSolid(const std::string& name, const Ref& ref,
-                                                 const ddb_ModelContents& contents) {
-  ref.AllowOnly({"name", "kind", "layers", "symmetric", "hourglassStiffness"});
-  auto section = Make<kseC_CompositeSolidSection>(name);
-  section->layers = ReadLayers(ref.Get("layers"), contents, false);
-  section->symmetric = Flag(ref, "symmetric");
-  section->hourglass = ReadHourglass(ref);
-  return section;
+/// The layers of a composite section (required); shell layers may name an
+/// orientation.
+template <class S>
+void Layers(SectionMembers<S>& m, bool shell) {
+  m.Custom("layers", [shell](const ddb_ModelContents& contents, const Ref& ref, S& section) {
+     section.layers = ReadLayers(ref, contents, shell);
+   }).Required();
 }
 
-std::shared_ptr<kseC_Section> ReadTruss(const std::string& name, const Ref& ref, const ddb_ModelContents& contents) {
-  ref.AllowOnly({"name", "kind", "material", "area"});
-  auto section = Make<kseC_TrussSection>(name);
-  section->material = MaterialName(ref.Get("material"), contents);
-  section->area = Positive(ref, "area", 1.0);
-  return section;
+SectionMembers<kseC_CompositeSolidSection> CompositeSolidMembers() {
+  using S = kseC_CompositeSolidSection;
+  SectionMembers<S> m;
+  Layers(m, false);
+  m.Bool("symmetric", &S::symmetric);
+  Hourglass(m);
+  return m;
+}
+
+SectionMembers<kseC_TrussSection> TrussMembers() {
+  using S = kseC_TrussSection;
+  SectionMembers<S> m;
+  Material(m);
+  PositiveMember(m, "area", &S::area);
+  return m;
 }
 
 // ---- shells and membranes ---------------------------------------------------
@@ -142,62 +199,68 @@ kseC_RebarLayerSet ReadRebarLayers(const Ref& ref, const ddb_ModelContents& cont
   return set;
 }
 
-const std::vector<std::string_view>& ShellMembers() {
-  static const std::vector<std::string_view> members = {
-      "name", "kind", "general", "poisson", "integrationRule", "temperaturePoints", "thicknessModulus",
-      "transverseShear", "hourglassStiffness", "rebarLayers", "thickness", "integrationPoints"};
-  return members;
-}
-
-void ReadShellCommon(const Ref& ref, kseC_ShellSection& shell, const ddb_ModelContents& contents) {
-  shell.general = Flag(ref, "general");
-  if (ref.Has("poisson")) {
-    shell.poissonDefined = true;
-    shell.poisson = ref.Get("poisson").AsDouble();
-  }
-  if (ref.Has("integrationRule"))
-    shell.integrationRule = ReadEnum(ref.Get("integrationRule"), kseC_ShellSection::IntegrationRuleEnm());
-  if (ref.Has("temperaturePoints")) {
-    shell.temperatureMode = kseC_ShellSection::Points;
-    shell.temperaturePoints = PositiveInt(ref, "temperaturePoints", 1);
-  }
-  shell.thicknessModulus = Positive(ref, "thicknessModulus", mdl_UnsetDouble);
-  if (ref.Has("transverseShear")) {
-    const std::vector<double> k = Numbers(ref.Get("transverseShear"), {2, 3});
+/// The members every shell has, in reading order.
+template <class S>
+void ShellCommon(SectionMembers<S>& m) {
+  m.Bool("general", &S::general)
+      .Custom("poisson",
+              [](const Ref& ref, S& shell) {
+                shell.poissonDefined = true;
+                shell.poisson = ref.AsDouble();
+              })
+      .Enum("integrationRule", &S::integrationRule, kseC_ShellSection::IntegrationRuleEnm())
+      .Custom("temperaturePoints", [](const Ref& ref, S& shell) {
+        shell.temperatureMode = kseC_ShellSection::Points;
+        shell.temperaturePoints = ref.AsInt();
+        if (shell.temperaturePoints < 1) ref.Fail("model.range", "expected an integer of at least 1");
+      });
+  PositiveMember(m, "thicknessModulus", &S::thicknessModulus);
+  m.Custom("transverseShear", [](const Ref& ref, S& shell) {
+    const std::vector<double> k = Numbers(ref, {2, 3});
     shell.transverseShear = kseC_TransverseShear{k[0], k[1], k.size() == 3 ? k[2] : mdl_UnsetDouble};
-  }
-  shell.hourglass = ReadHourglass(ref);
-  if (ref.Has("rebarLayers")) shell.rebarLayers = ReadRebarLayers(ref.Get("rebarLayers"), contents);
-  shell.thickness = Positive(ref, "thickness", 0.0);
-  shell.integrationPoints = PositiveInt(ref, "integrationPoints", 5);
+  });
+  Hourglass(m);
+  m.Custom("rebarLayers", [](const ddb_ModelContents& contents, const Ref& ref, S& shell) {
+    shell.rebarLayers = ReadRebarLayers(ref, contents);
+  });
+  PositiveMember(m, "thickness", &S::thickness);
+  PositiveIntMember(m, "integrationPoints", &S::integrationPoints);
 }
 
-template <class Shell>
-std::shared_ptr<kseC_Section> ReadShellOf(const std::string& name, const Ref& ref, const ddb_ModelContents& contents,
-                                          std::initializer_list<std::string_view> own) {
-  std::vector<std::string_view> members = ShellMembers();
-  members.insert(members.end(), own);
-  ref.AllowOnly(members);
-  auto shell = Make<Shell>(name);
-  ReadShellCommon(ref, *shell, contents);
-  if constexpr (std::is_same_v<Shell, kseC_CompositeShellSection>)
-    shell->layers = ReadLayers(ref.Get("layers"), contents, true);
-  else
-    shell->material = MaterialName(ref.Get("material"), contents);
-  return shell;
+SectionMembers<kseC_HomogenousShellSection> ShellMembers() {
+  SectionMembers<kseC_HomogenousShellSection> m;
+  ShellCommon(m);
+  Material(m);
+  return m;
 }
 
-std::shared_ptr<kseC_Section> ReadMembrane(const std::string& name, const Ref& ref, const ddb_ModelContents& contents) {
-  ref.AllowOnly({"name", "kind", "material", "thickness", "poisson", "hourglassStiffness"});
-  auto section = Make<kseC_MembraneSection>(name);
-  section->material = MaterialName(ref.Get("material"), contents);
-  section->thickness = Positive(ref, "thickness", 1.0);
-  if (ref.Has("poisson")) {
-    section->poissonDefined = true;
-    section->poisson = ref.Get("poisson").AsDouble();
-  }
-  section->hourglass = ReadHourglass(ref);
-  return section;
+SectionMembers<kseC_CompositeShellSection> CompositeShellMembers() {
+  SectionMembers<kseC_CompositeShellSection> m;
+  ShellCommon(m);
+  Layers(m, true);
+  return m;
+}
+
+/// Shells the writer has no form for: they load, and an assignment of one is
+/// refused.
+template <class S>
+SectionMembers<S> UnsupportedShellMembers() {
+  SectionMembers<S> m;
+  m.Bool("general", &S::general);
+  return m;
+}
+
+SectionMembers<kseC_MembraneSection> MembraneMembers() {
+  using S = kseC_MembraneSection;
+  SectionMembers<S> m;
+  Material(m);
+  PositiveMember(m, "thickness", &S::thickness);
+  m.Custom("poisson", [](const Ref& ref, S& section) {
+    section.poissonDefined = true;
+    section.poisson = ref.AsDouble();
+  });
+  Hourglass(m);
+  return m;
 }
 
 // ---- beams ------------------------------------------------------------------
@@ -342,16 +405,6 @@ std::shared_ptr<kseC_Section> ReadGasketSection(const std::string& name, const R
   return gasket;
 }
 
-/// Sections the writer has no form for; they load, and writing them fails.
-template <class Shell>
-std::shared_ptr<kseC_Section> ReadUnsupportedShell(const std::string& name, const Ref& ref,
-                                                   const ddb_ModelContents&) {
-  ref.AllowOnly({"name", "kind", "general"});
-  auto shell = Make<Shell>(name);
-  shell->general = Flag(ref, "general");
-  return shell;
-}
-
 // ---- beam profiles ----------------------------------------------------------
 
 using ProfileFactory = std::shared_ptr<kbpC_BeamProfile> (*)(const std::string& name, const Ref& ref);
@@ -439,15 +492,6 @@ void ReadKinds(const Ref& array, const Kinds& kinds, const char* what, Read&& re
 
 namespace {
 
-std::shared_ptr<kseC_Section> ReadShell(const std::string& name, const Ref& ref, const ddb_ModelContents& contents) {
-  return ReadShellOf<kseC_HomogenousShellSection>(name, ref, contents, {"material"});
-}
-
-std::shared_ptr<kseC_Section> ReadCompositeShell(const std::string& name, const Ref& ref,
-                                                 const ddb_ModelContents& contents) {
-  return ReadShellOf<kseC_CompositeShellSection>(name, ref, contents, {"layers"});
-}
-
 using K = kseC_SectionKind;
 
 /// The reader of every section kind, in kind order; the kind's name in the
@@ -458,14 +502,15 @@ struct SectionReaderRow {
 };
 
 constexpr SectionReaderRow kSectionReaders[] = {
-    {K::Solid, &ReadSolid},
-    {K::CompositeSolid, &ReadCompositeSolid},
-    {K::Truss, &ReadTruss},
-    {K::Shell, &ReadShell},
-    {K::CompositeShell, &ReadCompositeShell},
-    {K::GeometryShell, &ReadUnsupportedShell<kseC_GeometryShellSection>},
-    {K::UserShell, &ReadUnsupportedShell<kseC_UserShellSection>},
-    {K::Membrane, &ReadMembrane},
+    {K::Solid, &ReadSectionOf<kseC_HomogenousSolidSection, &SolidMembers>},
+    {K::CompositeSolid, &ReadSectionOf<kseC_CompositeSolidSection, &CompositeSolidMembers>},
+    {K::Truss, &ReadSectionOf<kseC_TrussSection, &TrussMembers>},
+    {K::Shell, &ReadSectionOf<kseC_HomogenousShellSection, &ShellMembers>},
+    {K::CompositeShell, &ReadSectionOf<kseC_CompositeShellSection, &CompositeShellMembers>},
+    {K::GeometryShell,
+     &ReadSectionOf<kseC_GeometryShellSection, &UnsupportedShellMembers<kseC_GeometryShellSection>>},
+    {K::UserShell, &ReadSectionOf<kseC_UserShellSection, &UnsupportedShellMembers<kseC_UserShellSection>>},
+    {K::Membrane, &ReadSectionOf<kseC_MembraneSection, &MembraneMembers>},
     {K::Beam, &ReadBeam},
     {K::Point, &ReadPoint},
     {K::Gasket, &ReadGasketSection},
