@@ -3,6 +3,7 @@
 #include <array>
 
 #include "modelfile/mfl_Loader.h"
+#include "modelfile/mfl_Members.h"
 
 namespace mfl {
 
@@ -138,17 +139,10 @@ void Loader::LoadDatums(const Ref& datums) {
     datum.id = int(contents_->datums.size()) + 1;
     datum.datumName = ReadName(ref.Get("name"));
     CheckUnique(ref.Get("name"), datum.datumName, seen, "datum");
-    const Ref kind = ref.Get("kind");
-    const std::string kindText = kind.AsString();
-    if (kindText == "rectangular")
-      datum.kind = ddb_Datum::Rectangular;
-    else if (kindText == "cylindrical")
-      datum.kind = ddb_Datum::Cylindrical;
-    else if (kindText == "spherical")
-      datum.kind = ddb_Datum::Spherical;
-    else
-      kind.Fail("model.enum", "unknown coordinate system kind \"" + kindText +
-                                  "\"; expected rectangular, cylindrical or spherical");
+    static const EnumTable<decltype(datum.kind)> kKinds = {{"rectangular", ddb_Datum::Rectangular},
+                                                            {"cylindrical", ddb_Datum::Cylindrical},
+                                                            {"spherical", ddb_Datum::Spherical}};
+    datum.kind = ReadEnum(ref.Get("kind"), kKinds, "coordinate system kind");
     if (ref.Has("origin")) {
       gsl_Vector o = ReadVector(ref.Get("origin"));
       datum.origin = gsl_Point(o.x(), o.y(), o.z());

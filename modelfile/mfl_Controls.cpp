@@ -180,12 +180,12 @@ static_assert(mdl_OneRowPerKindInOrder<kprC_ControlsKind>(kControlsKinds));
 
 const ControlsKind& ReadControlsKind(const Ref& ref) {
   const std::string text = ref.AsString();
-  std::string known;
+  std::vector<std::string_view> known;
   for (const ControlsKind& kind : kControlsKinds) {
     if (text == kind.Name()) return kind;
-    known += (known.empty() ? "\"" : ", \"") + std::string(kind.Name()) + "\"";
+    known.push_back(kind.Name());
   }
-  ref.Fail("model.enum", "unknown controls kind \"" + text + "\"; expected one of " + known);
+  FailUnknown(ref, "controls kind", text, QuotedList(known));
 }
 
 struct SolverControlsState {

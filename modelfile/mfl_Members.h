@@ -15,19 +15,28 @@
 
 namespace mfl {
 
+// Enumerated texts of the model file all read and refuse alike: a text
+// outside the list is refused (model.enum) with
+// `unknown <what> "<text>"; expected one of: "a", "b", ...`.
+
+/// "a", "b", ...
+std::string QuotedList(const std::vector<std::string_view>& texts);
+/// Refuses `text`, an unknown <what>; `known` lists the texts (QuotedList).
+[[noreturn]] void FailUnknown(const Ref& ref, std::string_view what, const std::string& text, const std::string& known);
+
 /// An enumeration of the model file: each value by its text.
 template <class E>
 using EnumTable = std::vector<std::pair<std::string_view, E>>;
 
-/// Reads a text of `table` (model.enum, listing the texts, for any other).
+/// Reads a text of `table`; `what` names the value in the refusal.
 template <class E>
-E ReadEnum(const Ref& ref, const EnumTable<E>& table) {
+E ReadEnum(const Ref& ref, const EnumTable<E>& table, std::string_view what = "value") {
   const std::string text = ref.AsString();
   for (auto& [name, value] : table)
     if (text == name) return value;
-  std::string known;
-  for (auto& entry : table) known += (known.empty() ? "\"" : ", \"") + std::string(entry.first) + "\"";
-  ref.Fail("model.enum", "unknown value \"" + text + "\"; expected one of " + known);
+  std::vector<std::string_view> known;
+  for (auto& entry : table) known.push_back(entry.first);
+  FailUnknown(ref, what, text, QuotedList(known));
 }
 
 /// A number, or the unset marker for null.

@@ -306,14 +306,9 @@ std::shared_ptr<kseC_Section> ReadBeam(const std::string& name, const Ref& ref, 
   }
   beam->poisson = Number(ref, "poisson", mdl_UnsetDouble);
   if (ref.Has("temperature")) {
-    const Ref t = ref.Get("temperature");
-    const std::string text = t.AsString();
-    if (text == "GRADIENTS")
-      beam->temperatureMode = kseC_BeamSection::Gradients;
-    else if (text == "VALUES")
-      beam->temperatureMode = kseC_BeamSection::Values;
-    else
-      t.Fail("model.enum", "unknown value \"" + text + "\"; expected one of: \"GRADIENTS\", \"VALUES\"");
+    static const EnumTable<int> kTemperature = {{"GRADIENTS", kseC_BeamSection::Gradients},
+                                                {"VALUES", kseC_BeamSection::Values}};
+    beam->temperatureMode = ReadEnum(ref.Get("temperature"), kTemperature);
   }
   if (ref.Has("dependencies")) {
     beam->dependencies = ref.Get("dependencies").AsInt();
@@ -480,9 +475,9 @@ void ReadKinds(const Ref& array, const Kinds& kinds, const char* what, Read&& re
     const std::string kind = kindRef.AsString();
     const auto factory = kinds.find(kind);
     if (factory == kinds.end()) {
-      std::string known;
-      for (const auto& entry : kinds) known += (known.empty() ? "" : ", ") + entry.first;
-      kindRef.Fail("model.enum", "unknown " + std::string(what) + " kind \"" + kind + "\"; expected " + known);
+      std::vector<std::string_view> known;
+      for (const auto& entry : kinds) known.push_back(entry.first);
+      FailUnknown(kindRef, std::string(what) + " kind", kind, QuotedList(known));
     }
     read(name, ref, factory->second);
   });

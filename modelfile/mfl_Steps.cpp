@@ -724,9 +724,9 @@ void Loader::LoadSteps(const Ref& root) {
       for (const StepReaderRow& row : kStepReaders)
         if (kind == kprC_Info(row.kind).fileName) reader = &row;
       if (reader == nullptr) {
-        std::string known;
-        for (auto& [kindName, make] : StepKinds()) known += (known.empty() ? "" : ", ") + kindName;
-        kindRef.Fail("model.enum", "unknown step kind \"" + kind + "\"; expected initial, " + known);
+        std::vector<std::string_view> known = {"initial"};
+        for (const StepReaderRow& row : kStepReaders) known.push_back(kprC_Info(row.kind).fileName);
+        FailUnknown(kindRef, "step kind", kind, QuotedList(known));
       }
       // A kind the writer has no form for is refused here, before any deck is written.
       if (const char* reason = kprC_Info(reader->kind).unwritable)

@@ -285,3 +285,25 @@ TEST(ControlsKindTable, SchemaAndDocsListEveryKind) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every enumerated text of the model file is refused in one form, listing the
+// texts it may be, whichever table it comes from.
+TEST(EnumerationTexts, OneFormOfRefusal) {
+  test::ExpectRefusals({
+      {R"("steps": [{"name": "S", "kind": "quasi-static"}])", "model.enum", "/steps/0/kind",
+       R"(unknown step kind "quasi-static"; expected one of: "initial", "static", "static riks",)"},
+      {R"("steps": [{"name": "S", "kind": "static"}], "controls": [{"kind": "thermal", "createdIn": "S"}])",
+       "model.enum", "/controls/0/kind",
+       R"(unknown controls kind "thermal"; expected one of: "typical", "heat transfer", "mass diffusion",)"},
+      {R"("datums": [{"name": "D", "kind": "polar"}])", "model.enum", "/datums/0/kind",
+       R"(unknown coordinate system kind "polar"; expected one of: "rectangular", "cylindrical", "spherical")"},
+      {R"("steps": [{"name": "S", "kind": "static", "amplitude": "smooth"}])", "model.enum", "/steps/0/amplitude",
+       R"(unknown value "smooth"; expected one of: "step", "ramp")"},
+      {R"("materials": [{"name": "M", "elastic": {"type": "ISO", "table": [[1, 0.3]]}}])", "model.enum",
+       "/materials/0/elastic/type", R"(unknown value "ISO"; expected one of: "ISOTROPIC",)"},
+  });
+}
+
+}  // namespace
