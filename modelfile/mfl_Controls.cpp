@@ -230,6 +230,13 @@ void ReadEach(const Loader& loader, const Ref& list, const char* what,
 
 }  // namespace
 
+std::vector<std::string_view> ControlsKindMembers(kprC_ControlsKind kind) {
+  std::vector<std::string_view> members = {"discontinuous"};
+  for (const ListSlot& slot : kGeneralLists) members.push_back(slot.name);
+  for (const Field* field : kControlsKinds[int(kind)].Fields()) members.push_back(field->name);
+  return members;
+}
+
 void ReadControls(const Loader& loader, const Ref& root,
                   const std::map<std::string, std::shared_ptr<kprC_AnalysisStep>>& steps) {
   if (root.Has("controls")) {
@@ -238,9 +245,7 @@ void ReadControls(const Loader& loader, const Ref& root,
         loader, root.Get("controls"), "controls",
         [&](const Ref& object) {
           kind = &ReadControlsKind(object.Get("kind"));
-          std::vector<std::string_view> valueKeys = {"discontinuous"};
-          for (const ListSlot& slot : kGeneralLists) valueKeys.push_back(slot.name);
-          for (const Field* field : kind->Fields()) valueKeys.push_back(field->name);
+          const std::vector<std::string_view> valueKeys = ControlsKindMembers(kind->kind);
           return ReadHistory<ControlsState>(
               loader, object, {"kind"}, valueKeys, [kind](const Ref& values, ControlsState& state) {
                 if (values.Has("discontinuous")) state.discontinuous.Set(values.Get("discontinuous").AsBool());

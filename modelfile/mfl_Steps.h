@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "modeldb/kprC_ControlsKind.h"
 #include "modeldb/kprC_StepKind.h"
 #include "modelfile/mfl_Loader.h"
 #include "modelfile/mfl_Members.h"
@@ -14,6 +15,10 @@ namespace mfl {
 
 /// The members a step of `kind` may have in the model file, in reading order.
 std::vector<std::string_view> StepKindMembers(kprC_StepKind kind);
+
+/// The value members of controls of `kind` in the model file (besides the
+/// history members), in reading order.
+std::vector<std::string_view> ControlsKindMembers(kprC_ControlsKind kind);
 
 /// Reads the controls and solver controls of the model (top-level members
 /// "controls" and "solverControls" of `root`) and gives each analysis step

@@ -274,8 +274,19 @@ TEST(ControlsKindTable, SchemaAndDocsListEveryKind) {
   const mfl::Document schema = test::Schema("steps.schema.json");
   std::vector<std::string> listed;
   if (const mfl::Node* all = test::At(schema.Root(), {"$defs", "controls", "allOf"}))
-    for (const mfl::Node& entry : all->elements())
-      if (const mfl::Node* kind = entry.Find("if")) listed.push_back(test::At(*kind, {"properties", "kind", "const"})->string());
+    for (const mfl::Node& entry : all->elements()) {
+      const mfl::Node* kind = entry.Find("if");
+      if (kind == nullptr) continue;
+      listed.push_back(test::At(*kind, {"properties", "kind", "const"})->string());
+      // The kind allows exactly the history members and the values the reader reads.
+      std::set<std::string> inSchema, read = {"kind", "createdIn", "deactivatedIn", "changes", "history"};
+      for (const std::string& member : test::Texts(test::At(entry, {"then", "propertyNames", "enum"})))
+        inSchema.insert(member);
+      for (const kprC_ControlsKindInfo& row : kprC_ControlsKindTable)
+        if (listed.back() == row.fileName)
+          for (std::string_view member : mfl::ControlsKindMembers(row.kind)) read.emplace(member);
+      EXPECT_EQ(inSchema, read) << listed.back();
+    }
   std::vector<std::string> expected;
   for (const kprC_ControlsKindInfo& row : kprC_ControlsKindTable) expected.push_back(row.fileName);
   EXPECT_EQ(listed, expected);

@@ -25,9 +25,9 @@ class oif_KeywordLine {
   oif_KeywordLine& Flag(const char* word);
   void End();
 
-  // Forms without a break candidate: ", name=value" where the line must not
-  // continue before the parameter (the first parameters of many keywords,
-  // whose lines the solver reads as one). Unset values are left out as above.
+  // Forms without a break candidate: ", name=value" where the line does not
+  // continue before the parameter (mostly the element set, name or type that
+  // opens a keyword). Unset values are left out as above.
   oif_KeywordLine& ParamNoBreak(const char* name, const char* value);
   oif_KeywordLine& ParamNoBreak(const char* name, const cow_String& value);
   oif_KeywordLine& ParamNoBreak(const char* name, int value);
