@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "modeldb/ddb_Model.h"
+#include "modeldb/kseC_SectionKind.h"
 #include "modeldb/omu_PrimEnum.h"
 #include "modelfile/mfl_Json.h"
 #include "modelfile/mfl_Mesh.h"
@@ -103,6 +104,8 @@ using SectionFactory =
     std::function<std::shared_ptr<kseC_Section>(const std::string& name, const Ref& section,
                                                  const ddb_ModelContents& contents)>;
 const std::map<std::string, SectionFactory, std::less<>>& SectionKinds();
+/// The members a section of `kind` may have in the model file.
+std::vector<std::string_view> SectionKindMembers(kseC_SectionKind kind);
 /// Reads the sections ([{"name": ..., "kind": ..., ...}]); after the
 /// materials and the beam profiles.
 void ReadSections(const Ref& sections, ddb_ModelContents& contents);

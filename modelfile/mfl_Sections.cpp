@@ -56,12 +56,6 @@ std::string MaterialName(const Ref& ref, const ddb_ModelContents& contents) {
   return material;
 }
 
-kseC_HourglassValues ReadHourglass(const Ref& ref) {
-  kseC_HourglassValues hourglass;
-  if (ref.Has("hourglassStiffness")) hourglass.values = Fixed<3>(ref.Get("hourglassStiffness"));
-  return hourglass;
-}
-
 template <class Section>
 std::shared_ptr<Section> Make(const std::string& name) {
   return std::make_shared<Section>(name);
@@ -74,16 +68,32 @@ std::shared_ptr<Section> Make(const std::string& name) {
 template <class S>
 using SectionMembers = Members<S, ddb_ModelContents>;
 
+/// A new section of class S before its members are read.
+template <class S>
+std::shared_ptr<S> MakeSection(const std::string& name, const Ref&, const ddb_ModelContents&) {
+  return Make<S>(name);
+}
+
 /// Reads a section of class S: "name", "kind" and the members of `members`,
-/// refusing any other.
-template <class S, SectionMembers<S> (*members)()>
+/// refusing any other. `check` looks at the members before they are read.
+template <class S, SectionMembers<S> (*members)(), auto make = &MakeSection<S>,
+          void (*check)(const Ref&) = nullptr>
 std::shared_ptr<kseC_Section> ReadSectionOf(const std::string& name, const Ref& ref,
                                             const ddb_ModelContents& contents) {
   static const SectionMembers<S> kMembers = members();
   kMembers.AllowOnly(ref, {"name", "kind"});
-  auto section = Make<S>(name);
+  std::shared_ptr<S> section = make(name, ref, contents);
+  if constexpr (check != nullptr) check(ref);
   kMembers.ReadInto(contents, ref, *section);
   return section;
+}
+
+/// The members of sections of class S in the model file.
+template <class S, SectionMembers<S> (*members)()>
+std::vector<std::string_view> SectionMemberNames() {
+  std::vector<std::string_view> names = {"name", "kind"};
+  for (std::string_view name : members().Names()) names.push_back(name);
+  return names;
 }
 
 // Member groups of several kinds.
@@ -281,10 +291,17 @@ kmaC_MaterialTable ReadPropertyTable(const Ref& ref) {
   return rows == 0 ? kmaC_MaterialTable() : kmaC_MaterialTable(rows, columns, std::move(values));
 }
 
+/// The members of a beam section. Its reader is written out: which members
+/// it may have depends on "integrated", checked before any is read.
+std::vector<std::string_view> BeamMemberNames() {
+  return {"name",    "kind",       "profile",      "integrated", "material", "poisson",
+          "temperature", "dependencies", "zero",   "density",  "properties", "fluidInertia",
+          "damping", "shearCenter", "centroid", "sectionPoints"};
+}
+
 std::shared_ptr<kseC_Section> ReadBeam(const std::string& name, const Ref& ref, const ddb_ModelContents& contents) {
-  ref.AllowOnly({"name", "kind", "profile", "integrated", "material", "poisson", "temperature", "dependencies",
-                 "zero", "density", "properties", "fluidInertia", "damping", "shearCenter", "centroid",
-                 "sectionPoints"});
+  static const std::vector<std::string_view> kMembers = BeamMemberNames();
+  ref.AllowOnly(kMembers);
   auto beam = Make<kseC_BeamSection>(name);
   const Ref profileRef = ref.Get("profile");
   beam->profile = profileRef.AsString();
@@ -362,42 +379,55 @@ std::shared_ptr<kseC_Section> ReadBeam(const std::string& name, const Ref& ref, 
 
 // ---- point masses and gaskets ----------------------------------------------
 
-std::shared_ptr<kseC_Section> ReadPoint(const std::string& name, const Ref& ref, const ddb_ModelContents&) {
-  ref.AllowOnly({"name", "kind", "mass", "rotaryInertia"});
-  auto point = Make<kseC_PointSection>(name);
-  if (!ref.Has("mass") && !ref.Has("rotaryInertia"))
-    ref.Fail("model.missing-member", "a point section gives a \"mass\", a \"rotaryInertia\" or both");
-  if (ref.Has("mass")) {
-    const Ref mass = ref.Get("mass");
-    mass.AllowOnly({"value", "alpha", "composite"});
-    point->mass = mass.Get("value").AsDouble();
-    if (point->mass <= 0) mass.Get("value").Fail("model.range", "expected a number greater than 0");
-    point->massAlpha = Number(mass, "alpha", 0.0);
-    point->massComposite = Number(mass, "composite", 0.0);
-  }
-  if (ref.Has("rotaryInertia")) {
-    const Ref inertia = ref.Get("rotaryInertia");
-    inertia.AllowOnly({"values", "alpha", "composite"});
-    point->inertia = Fixed<6>(inertia.Get("values"));
-    point->inertiaAlpha = Number(inertia, "alpha", 0.0);
-    point->inertiaComposite = Number(inertia, "composite", 0.0);
-  }
-  return point;
+SectionMembers<kseC_PointSection> PointMembers() {
+  using S = kseC_PointSection;
+  SectionMembers<S> m;
+  m.Custom("mass",
+           [](const Ref& mass, S& point) {
+             mass.AllowOnly({"value", "alpha", "composite"});
+             point.mass = mass.Get("value").AsDouble();
+             if (point.mass <= 0) mass.Get("value").Fail("model.range", "expected a number greater than 0");
+             point.massAlpha = Number(mass, "alpha", 0.0);
+             point.massComposite = Number(mass, "composite", 0.0);
+           })
+      .Custom("rotaryInertia", [](const Ref& inertia, S& point) {
+        inertia.AllowOnly({"values", "alpha", "composite"});
+        point.inertia = Fixed<6>(inertia.Get("values"));
+        point.inertiaAlpha = Number(inertia, "alpha", 0.0);
+        point.inertiaComposite = Number(inertia, "composite", 0.0);
+      });
+  return m;
 }
 
-std::shared_ptr<kseC_Section> ReadGasketSection(const std::string& name, const Ref& ref,
-                                                const ddb_ModelContents& contents) {
-  ref.AllowOnly({"name", "kind", "material", "thickness", "initialGap", "initialVoid", "crossSection",
-                 "stabilizationStiffness", "hourglassStiffness"});
-  auto gasket = std::make_shared<kseC_GasketSection>(name, MaterialName(ref.Get("material"), contents));
+void CheckPoint(const Ref& ref) {
+  if (!ref.Has("mass") && !ref.Has("rotaryInertia"))
+    ref.Fail("model.missing-member", "a point section gives a \"mass\", a \"rotaryInertia\" or both");
+}
+
+/// A gasket section is made with its material.
+std::shared_ptr<kseC_GasketSection> MakeGasket(const std::string& name, const Ref& ref,
+                                               const ddb_ModelContents& contents) {
+  return std::make_shared<kseC_GasketSection>(name, MaterialName(ref.Get("material"), contents));
+}
+
+SectionMembers<kseC_GasketSection> GasketMembers() {
+  using S = kseC_GasketSection;
   using G = kseC_GasketSection;
-  gasket->values[G::InitialThickness] = Positive(ref, "thickness", mdl_UnsetDouble);
-  gasket->values[G::InitialGap] = Number(ref, "initialGap", 0.0);
-  gasket->values[G::InitialVoid] = Number(ref, "initialVoid", 0.0);
-  gasket->values[G::CrossSection] = Positive(ref, "crossSection", 1.0);
-  gasket->stabilizationStiffness = Positive(ref, "stabilizationStiffness", mdl_UnsetDouble);
-  gasket->hourglass = ReadHourglass(ref);
-  return gasket;
+  SectionMembers<S> m;
+  m.Custom("material", [](const Ref&, S&) {});  // read first: the section is made with it
+  auto value = [&m](std::string_view name, G::Value at, bool positive) {
+    m.Custom(name, [at, positive](const Ref& ref, S& gasket) {
+      gasket.values[at] = ref.AsDouble();
+      if (positive && gasket.values[at] <= 0) ref.Fail("model.range", "expected a number greater than 0");
+    });
+  };
+  value("thickness", G::InitialThickness, true);
+  value("initialGap", G::InitialGap, false);
+  value("initialVoid", G::InitialVoid, false);
+  value("crossSection", G::CrossSection, true);
+  PositiveMember(m, "stabilizationStiffness", &S::stabilizationStiffness);
+  Hourglass(m);
+  return m;
 }
 
 // ---- beam profiles ----------------------------------------------------------
@@ -494,25 +524,33 @@ using K = kseC_SectionKind;
 struct SectionReaderRow {
   kseC_SectionKind kind;
   std::shared_ptr<kseC_Section> (*read)(const std::string& name, const Ref& ref, const ddb_ModelContents& contents);
+  /// The kind's members in the model file.
+  std::vector<std::string_view> (*members)();
 };
 
+template <class S, SectionMembers<S> (*members)(), auto make = &MakeSection<S>, void (*check)(const Ref&) = nullptr>
+constexpr SectionReaderRow Row(kseC_SectionKind kind) {
+  return {kind, &ReadSectionOf<S, members, make, check>, &SectionMemberNames<S, members>};
+}
+
 constexpr SectionReaderRow kSectionReaders[] = {
-    {K::Solid, &ReadSectionOf<kseC_HomogenousSolidSection, &SolidMembers>},
-    {K::CompositeSolid, &ReadSectionOf<kseC_CompositeSolidSection, &CompositeSolidMembers>},
-    {K::Truss, &ReadSectionOf<kseC_TrussSection, &TrussMembers>},
-    {K::Shell, &ReadSectionOf<kseC_HomogenousShellSection, &ShellMembers>},
-    {K::CompositeShell, &ReadSectionOf<kseC_CompositeShellSection, &CompositeShellMembers>},
-    {K::GeometryShell,
-     &ReadSectionOf<kseC_GeometryShellSection, &UnsupportedShellMembers<kseC_GeometryShellSection>>},
-    {K::UserShell, &ReadSectionOf<kseC_UserShellSection, &UnsupportedShellMembers<kseC_UserShellSection>>},
-    {K::Membrane, &ReadSectionOf<kseC_MembraneSection, &MembraneMembers>},
-    {K::Beam, &ReadBeam},
-    {K::Point, &ReadPoint},
-    {K::Gasket, &ReadGasketSection},
+    Row<kseC_HomogenousSolidSection, &SolidMembers>(K::Solid),
+    Row<kseC_CompositeSolidSection, &CompositeSolidMembers>(K::CompositeSolid),
+    Row<kseC_TrussSection, &TrussMembers>(K::Truss),
+    Row<kseC_HomogenousShellSection, &ShellMembers>(K::Shell),
+    Row<kseC_CompositeShellSection, &CompositeShellMembers>(K::CompositeShell),
+    Row<kseC_GeometryShellSection, &UnsupportedShellMembers<kseC_GeometryShellSection>>(K::GeometryShell),
+    Row<kseC_UserShellSection, &UnsupportedShellMembers<kseC_UserShellSection>>(K::UserShell),
+    Row<kseC_MembraneSection, &MembraneMembers>(K::Membrane),
+    {K::Beam, &ReadBeam, &BeamMemberNames},
+    Row<kseC_PointSection, &PointMembers, &MakeSection<kseC_PointSection>, &CheckPoint>(K::Point),
+    Row<kseC_GasketSection, &GasketMembers, &MakeGasket>(K::Gasket),
 };
 static_assert(mdl_OneRowPerKindInOrder<kseC_SectionKind>(kSectionReaders));
 
 }  // namespace
+
+std::vector<std::string_view> SectionKindMembers(kseC_SectionKind kind) { return kSectionReaders[int(kind)].members(); }
 
 const std::map<std::string, SectionFactory, std::less<>>& SectionKinds() {
   static const std::map<std::string, SectionFactory, std::less<>> kinds = [] {

@@ -230,6 +230,12 @@ TEST(SectionKindTable, SchemaAndDocsListEveryKind) {
       EXPECT_EQ(kind->string(), row.fileName);
     }
     EXPECT_NE(docs.find(std::string("`") + row.fileName + "`"), std::string::npos);
+    // The schema allows exactly the members the reader reads.
+    std::set<std::string> inSchema, read;
+    if (const mfl::Node* properties = test::At(schema.Root(), {"$defs", def.c_str(), "properties"}))
+      for (const auto& member : properties->members()) inSchema.insert(member.first);
+    for (std::string_view member : mfl::SectionKindMembers(row.kind)) read.emplace(member);
+    EXPECT_EQ(inSchema, read);
   }
 }
 
