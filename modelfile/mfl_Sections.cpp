@@ -2,7 +2,7 @@
 // section (and of profile) has a reader of its own, found by its "kind".
 #include <array>
 
-#include "modeldb/kbpC_BeamProfile.h"
+#include "modeldb/kbpC_ProfileKind.h"
 #include "modeldb/kseC_SectionKind.h"
 #include "modelfile/mfl_Loader.h"
 #include "modelfile/mfl_Members.h"
@@ -475,20 +475,34 @@ std::shared_ptr<kbpC_BeamProfile> ReadGeneralized(const std::string& name, const
   return profile;
 }
 
+/// The reader of every profile kind, in kind order; the kind's name in the
+/// file is its model database row's.
+struct ProfileReaderRow {
+  kbpC_ProfileKind kind;
+  ProfileFactory read;
+};
+
+constexpr ProfileReaderRow kProfileReaders[] = {
+    {kbpC_ProfileKind::Rectangular, &ReadDimensions<kbpC_RectangularProfile, 2>},
+    {kbpC_ProfileKind::Circular, &ReadDimensions<kbpC_CircularProfile, 1>},
+    {kbpC_ProfileKind::Pipe, &ReadDimensions<kbpC_PipeProfile, 2>},
+    {kbpC_ProfileKind::Hexagonal, &ReadDimensions<kbpC_HexagonalProfile, 2>},
+    {kbpC_ProfileKind::Box, &ReadBox},
+    {kbpC_ProfileKind::I, &ReadDimensions<kbpC_IbeamProfile, 7>},
+    {kbpC_ProfileKind::T, &ReadDimensions<kbpC_TbeamProfile, 5>},
+    {kbpC_ProfileKind::L, &ReadDimensions<kbpC_LbeamProfile, 4>},
+    {kbpC_ProfileKind::Trapezoidal, &ReadDimensions<kbpC_TrapezoidalProfile, 4>},
+    {kbpC_ProfileKind::Arbitrary, &ReadArbitrary},
+    {kbpC_ProfileKind::Generalized, &ReadGeneralized},
+};
+static_assert(mdl_OneRowPerKindInOrder<kbpC_ProfileKind>(kProfileReaders));
+
 const std::map<std::string, ProfileFactory, std::less<>>& ProfileKinds() {
-  static const std::map<std::string, ProfileFactory, std::less<>> kinds = {
-      {"rectangular", ReadDimensions<kbpC_RectangularProfile, 2>},
-      {"circular", ReadDimensions<kbpC_CircularProfile, 1>},
-      {"pipe", ReadDimensions<kbpC_PipeProfile, 2>},
-      {"hexagonal", ReadDimensions<kbpC_HexagonalProfile, 2>},
-      {"box", ReadBox},
-      {"I", ReadDimensions<kbpC_IbeamProfile, 7>},
-      {"T", ReadDimensions<kbpC_TbeamProfile, 5>},
-      {"L", ReadDimensions<kbpC_LbeamProfile, 4>},
-      {"trapezoidal", ReadDimensions<kbpC_TrapezoidalProfile, 4>},
-      {"arbitrary", ReadArbitrary},
-      {"generalized", ReadGeneralized},
-  };
+  static const std::map<std::string, ProfileFactory, std::less<>> kinds = [] {
+    std::map<std::string, ProfileFactory, std::less<>> byName;
+    for (const ProfileReaderRow& row : kProfileReaders) byName.emplace(kbpC_Info(row.kind).fileName, row.read);
+    return byName;
+  }();
   return kinds;
 }
 

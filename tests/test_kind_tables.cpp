@@ -8,6 +8,7 @@
 #include <set>
 
 #include "kind_table_support.h"
+#include "modeldb/kbpC_ProfileKind.h"
 #include "modeldb/kprC_ControlsKind.h"
 #include "modeldb/kprC_StepKind.h"
 #include "modeldb/kseC_SectionKind.h"
@@ -236,6 +237,66 @@ TEST(SectionKindTable, SchemaAndDocsListEveryKind) {
       for (const auto& member : properties->members()) inSchema.insert(member.first);
     for (std::string_view member : mfl::SectionKindMembers(row.kind)) read.emplace(member);
     EXPECT_EQ(inSchema, read);
+  }
+}
+
+// ---- beam profile kinds --------------------------------------------------------
+
+/// The least a profile of each kind needs in the model file.
+std::string ProfileMembers(kbpC_ProfileKind kind) {
+  using K = kbpC_ProfileKind;
+  switch (kind) {
+    case K::Circular: return R"("dimensions": [1])";
+    case K::Box: return R"("dimensions": [1, 2], "thickness": [0.1])";
+    case K::I: return R"("dimensions": [1, 2, 3, 4, 5, 6, 7])";
+    case K::T: case K::Generalized: return R"("dimensions": [1, 2, 3, 4, 5])";
+    case K::L: case K::Trapezoidal: return R"("dimensions": [1, 2, 3, 4])";
+    case K::Arbitrary: return R"("points": [[0, 0], [1, 0, 0.1]])";
+    default: return R"("dimensions": [1, 2])";
+  }
+}
+
+// Every kind loads as its class, and a beam section of every kind writes its
+// profile: a "section=" text, or the general section's own form.
+TEST(ProfileKindTable, EveryKindLoadsAsItsClassAndIsWritten) {
+  for (const kbpC_ProfileKindInfo& row : kbpC_ProfileKindTable) {
+    SCOPED_TRACE(row.fileName);
+    EXPECT_TRUE(row.make("X")->DynTypeId() == std::type_index(*row.type));
+    const bool general = row.kind == kbpC_ProfileKind::Generalized;
+    const odb_Odb odb = test::Model(std::string(R"("parts": [{"name": "P", "mesh": {
+        "nodes": {"coordinates": [0, 0, 0, 1, 0, 0]},
+        "elements": [{"type": "B31", "nodesPerElement": 2, "connectivity": [1, 2]}],
+        "sets": [{"name": "All", "kind": "element", "elements": [1]}]},
+        "sectionAssignments": [{"region": "All", "section": "Sec"}]}],
+      "assembly": {"instances": [{"name": "P-1", "part": "P"}]},
+      "materials": [{"name": "Steel", "elastic": {"table": [[210000, 0.3]]}}],
+      "beamProfiles": [{"name": "Pr", "kind": ")") + row.fileName + "\", " + ProfileMembers(row.kind) + R"(}],
+      "sections": [{"name": "Sec", "kind": "beam", "profile": "Pr", )" +
+                                    (general ? R"("integrated": false, "properties": {"table": [[1, 2]]}})"
+                                             : R"("material": "Steel"})") + "]");
+    const auto profile = odb.ddb().model("Default Model").contents().beamProfiles.GetShared("Pr");
+    ASSERT_NE(profile, nullptr);
+    ASSERT_NE(kbpC_FindProfileKind(*profile), nullptr);
+    EXPECT_EQ(kbpC_FindProfileKind(*profile)->kind, row.kind);
+    const std::string deck = test::Deck(odb);
+    EXPECT_NE(deck.find(general ? "section=GENERAL" : "section="), std::string::npos) << deck;
+    EXPECT_EQ(deck.find("**ERROR"), std::string::npos) << deck;
+  }
+}
+
+TEST(ProfileKindTable, SchemaAndDocsListEveryKind) {
+  const mfl::Document schema = test::Schema("sections.schema.json");
+  std::vector<std::string> expected;
+  for (const kbpC_ProfileKindInfo& row : kbpC_ProfileKindTable) expected.push_back(row.fileName);
+  EXPECT_EQ(test::Texts(test::At(schema.Root(), {"$defs", "beamProfile", "properties", "kind", "enum"})), expected);
+  const std::string docs = test::DocSection("Sections");
+  for (const kbpC_ProfileKindInfo& row : kbpC_ProfileKindTable) {
+    const std::string def = std::string(row.fileName) + "Profile";
+    const mfl::Node* kind = test::At(schema.Root(), {"$defs", def.c_str(), "properties", "kind", "const"});
+    if (kind != nullptr) {
+      EXPECT_EQ(kind->string(), row.fileName);
+    }
+    EXPECT_NE(docs.find(std::string("`") + row.fileName + "`"), std::string::npos) << row.fileName;
   }
 }
 

@@ -1,6 +1,7 @@
 #include "oif/impl/oif_BeamSections.h"
 
 #include "exceptions/nex_Exception.h"
+#include "modeldb/kbpC_ProfileKind.h"
 #include "oif/impl/oif_DataTable.h"
 #include "oif/impl/oif_KeywordLine.h"
 #include "zkw/zkw_VelornName.h"
@@ -24,11 +25,6 @@ void SectionLine(utl_Stream& stream, const char* text) {
   stream.OptionalLineBreak();
   stream << text;
   stream.LineBreak();
-}
-
-template <class T>
-bool Is(const kbpC_BeamProfile* profile) {
-  return dynamic_cast<const T*>(profile) != nullptr;
 }
 
 bool AtOrigin(const std::array<double, 2>& point) { return point[0] == 0.0 && point[1] == 0.0; }
@@ -72,50 +68,65 @@ void oif_BeamSectionCommon::Write(utl_Stream& stream) const {
   TrailingKeywords(stream, *beam);
 }
 
+namespace {
+
+/// Data lines of the profiles.
+void Dimensions(utl_Stream& stream, const kbpC_BeamProfile& profile) { ValueLine(stream, profile.dimensions); }
+
+void Box(utl_Stream& stream, const kbpC_BeamProfile& profile) {
+  const auto& box = static_cast<const kbpC_BoxProfile&>(profile);
+  const auto& t = box.thickness;
+  if (box.uniformThickness)
+    ValueLine(stream, {box.dimensions.at(0), box.dimensions.at(1), t[0], t[0], t[0], t[0]});
+  else
+    ValueLine(stream, {box.dimensions.at(0), box.dimensions.at(1), t[0], t[1], t[2], t[3]});
+}
+
+/// A T is an I without its bottom flange.
+void TAsI(utl_Stream& stream, const kbpC_BeamProfile& profile) {
+  const auto& d = profile.dimensions;
+  ValueLine(stream, {d.at(2), d.at(1), 0.0, d.at(0), 0.0, d.at(3), d.at(4)});
+}
+
+void Arbitrary(utl_Stream& stream, const kbpC_BeamProfile& profile) {
+  const auto& points = static_cast<const kbpC_ArbitraryProfile&>(profile).points;
+  NEX_ASSERT(points.size() >= 2);
+  (oif_DataLine(stream) << int(points.size() - 1) << points[0].x << points[0].y << points[1].x << points[1].y
+                        << points[1].thickness)
+      .End();
+  for (std::size_t i = 2; i < points.size(); ++i) ValueLine(stream, {points[i].x, points[i].y, points[i].thickness});
+}
+
+/// The writer's row of every profile kind: its "section=" text and its data
+/// lines; the generalized profile is written by each beam keyword its own way.
+struct ProfileRow {
+  kbpC_ProfileKind kind;
+  const char* section;  // nullptr: the keyword's GeneralizedProfile()
+  void (*data)(utl_Stream& stream, const kbpC_BeamProfile& profile);
+};
+
+using PK = kbpC_ProfileKind;
+
+constexpr ProfileRow kProfileRows[] = {
+    {PK::Rectangular, "section=RECT", &Dimensions}, {PK::Circular, "section=CIRC", &Dimensions},
+    {PK::Pipe, "section=PIPE", &Dimensions},        {PK::Hexagonal, "section=HEX", &Dimensions},
+    {PK::Box, "section=BOX", &Box},                 {PK::I, "section=I", &Dimensions},
+    {PK::T, "section=I", &TAsI},                    {PK::L, "section=L", &Dimensions},
+    {PK::Trapezoidal, "section=TRAPEZOID", &Dimensions}, {PK::Arbitrary, "section=ARBITRARY", &Arbitrary},
+    {PK::Generalized, nullptr, nullptr},
+};
+static_assert(mdl_OneRowPerKindInOrder<kbpC_ProfileKind>(kProfileRows));
+
+}  // namespace
+
 void oif_BeamSectionCommon::Profile(utl_Stream& stream) const {
-  const kbpC_BeamProfile* p = profile_.get();
-  // Profiles whose data line is their dimensions in stored order.
-  struct Plain {
-    bool (*is)(const kbpC_BeamProfile*);
-    const char* text;
-  };
-  static constexpr Plain kPlain[] = {
-      {Is<kbpC_RectangularProfile>, "section=RECT"}, {Is<kbpC_CircularProfile>, "section=CIRC"},
-      {Is<kbpC_PipeProfile>, "section=PIPE"},        {Is<kbpC_HexagonalProfile>, "section=HEX"},
-      {Is<kbpC_IbeamProfile>, "section=I"},          {Is<kbpC_LbeamProfile>, "section=L"},
-      {Is<kbpC_TrapezoidalProfile>, "section=TRAPEZOID"}};
-  for (const Plain& plain : kPlain)
-    if (plain.is(p)) {
-      SectionLine(stream, plain.text);
-      ValueLine(stream, p->dimensions);
-      return;
-    }
-  if (const auto* box = dynamic_cast<const kbpC_BoxProfile*>(p)) {
-    SectionLine(stream, "section=BOX");
-    const auto& t = box->thickness;
-    if (box->uniformThickness)
-      ValueLine(stream, {box->dimensions.at(0), box->dimensions.at(1), t[0], t[0], t[0], t[0]});
-    else
-      ValueLine(stream, {box->dimensions.at(0), box->dimensions.at(1), t[0], t[1], t[2], t[3]});
-  } else if (Is<kbpC_TbeamProfile>(p)) {
-    // A T is an I without its bottom flange.
-    const auto& d = p->dimensions;
-    SectionLine(stream, "section=I");
-    ValueLine(stream, {d.at(2), d.at(1), 0.0, d.at(0), 0.0, d.at(3), d.at(4)});
-  } else if (const auto* arbitrary = dynamic_cast<const kbpC_ArbitraryProfile*>(p)) {
-    SectionLine(stream, "section=ARBITRARY");
-    const auto& points = arbitrary->points;
-    NEX_ASSERT(points.size() >= 2);
-    (oif_DataLine(stream) << int(points.size() - 1) << points[0].x << points[0].y << points[1].x << points[1].y
-                          << points[1].thickness)
-        .End();
-    for (std::size_t i = 2; i < points.size(); ++i)
-      ValueLine(stream, {points[i].x, points[i].y, points[i].thickness});
-  } else if (const auto* generalized = dynamic_cast<const kbpC_GeneralizedProfile*>(p)) {
-    GeneralizedProfile(stream, *generalized);
-  } else {
-    SectionLine(stream, "**ERROR -- Illegal Beam Profile Definition");
-  }
+  const kbpC_ProfileKindInfo* info = profile_ ? kbpC_FindProfileKind(*profile_) : nullptr;
+  if (info == nullptr) return SectionLine(stream, "**ERROR -- Illegal Beam Profile Definition");
+  const ProfileRow& row = kProfileRows[int(info->kind)];
+  if (row.section == nullptr)
+    return GeneralizedProfile(stream, static_cast<const kbpC_GeneralizedProfile&>(*profile_));
+  SectionLine(stream, row.section);
+  row.data(stream, *profile_);
 }
 
 // ---- *Beam Section ----------------------------------------------------------
