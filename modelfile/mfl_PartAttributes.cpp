@@ -22,10 +22,6 @@ int ElementSetIndex(const Ref& ref, const ddb_MeshContents& mesh, const std::str
   ref.Fail("model.unknown-reference", "no element set named \"" + name + "\" in part \"" + part + "\"");
 }
 
-double NumberOr(const Ref& ref, std::string_view key, double fallback) {
-  return ref.Has(key) ? ref.Get(key).AsDouble() : fallback;
-}
-
 gsl_Vector Direction(const Ref& ref) {
   const std::vector<double> v = ref.Reals();
   if (v.size() != 3) ref.Fail("model.size", "expected 3 numbers, found " + std::to_string(v.size()));
@@ -69,6 +65,92 @@ const Members<bme_ElemCtrlParams>& ControlsMembers() {
   return members;
 }
 
+/// What the members of a part's attributes refer to: the part's mesh (its
+/// element sets) and the model read so far (sections, datums).
+struct PartContext {
+  const ddb_MeshContents& mesh;
+  const std::string& part;
+  const ddb_ModelContents& contents;
+};
+
+/// An attribute as it is read: the attribute and the set index of its region.
+template <class A>
+struct Read {
+  A attribute;
+  int set = -1;
+};
+
+template <class A>
+void Region(Members<Read<A>, PartContext>& m) {
+  m.Custom("region", [](const PartContext& c, const Ref& ref, Read<A>& read) {
+     read.set = ElementSetIndex(ref, c.mesh, c.part);
+   }).Required();
+}
+
+const Members<Read<ptoC_SectionAssignment>, PartContext>& AssignmentMembers() {
+  using R = Read<ptoC_SectionAssignment>;
+  static const Members<R, PartContext> members = [] {
+    Members<R, PartContext> m;
+    Region(m);
+    m.Custom("section",
+             [](const PartContext& c, const Ref& ref, R& read) {
+               read.attribute.sectionName = ref.AsString();
+               const auto section = c.contents.sections.GetShared(read.attribute.sectionName);
+               if (!section)
+                 ref.Fail("model.unknown-reference", "no section named \"" + read.attribute.sectionName + "\"");
+               // A section the writer has no form for is refused where it is used.
+               if (const kseC_SectionKindInfo* kind = kseC_FindSectionKind(*section); kind && kind->unwritable)
+                 ref.Fail("model.unsupported", "the writer cannot write section \"" + read.attribute.sectionName +
+                                                   "\" of kind \"" + kind->fileName + "\" (" + kind->unwritable + ")");
+             })
+        .Required()
+        .Custom("offset", [](const Ref& ref, R& read) { read.attribute.offset = ref.AsDouble(); })
+        .Custom("controlsMode", [](const Ref& ref, R& read) {
+          read.attribute.controlsMode = ref.AsInt();
+          if (read.attribute.controlsMode < 0 || read.attribute.controlsMode > 2)
+            ref.Fail("model.range", "expected 0, 1 or 2");
+        });
+    return m;
+  }();
+  return members;
+}
+
+const Members<Read<ptoC_BeamOrientation>, PartContext>& BeamOrientationMembers() {
+  using R = Read<ptoC_BeamOrientation>;
+  static const Members<R, PartContext> members = [] {
+    Members<R, PartContext> m;
+    Region(m);
+    m.Custom("direction", [](const Ref& ref, R& read) { read.attribute.direction = Direction(ref); }).Required();
+    return m;
+  }();
+  return members;
+}
+
+const Members<Read<ptoC_MaterialOrientation>, PartContext>& MaterialOrientationMembers() {
+  using R = Read<ptoC_MaterialOrientation>;
+  static const Members<R, PartContext> members = [] {
+    Members<R, PartContext> m;
+    Region(m);
+    m.Custom("datum",
+             [](const PartContext& c, const Ref& ref, R& read) {
+               const std::string datum = ref.AsString();
+               for (const ddb_Datum& known : c.contents.datums)
+                 if (known.name() == datum) read.attribute.datum = known.id;
+               if (read.attribute.datum == 0) ref.Fail("model.unknown-reference", "no datum named \"" + datum + "\"");
+             })
+        .Required()
+        .Custom("axis",
+                [](const Ref& ref, R& read) {
+                  const int axis = ref.AsInt();
+                  if (axis < 1 || axis > 3) ref.Fail("model.range", "expected the axis 1, 2 or 3");
+                  read.attribute.axis = axis - 1;
+                })
+        .Custom("angle", [](const Ref& ref, R& read) { read.attribute.angle = ref.AsDouble(); });
+    return m;
+  }();
+  return members;
+}
+
 /// The attributes of one part, regions given as set indices of the part.
 struct PartAttributes {
   ddb_PartAttributes attributes;  // regions hold set indices, not yet a mesh
@@ -79,6 +161,7 @@ PartAttributes ReadPart(const Ref& partRef, const ddb_Part& part, const ddb_Mode
   PartAttributes result;
   const ddb_MeshContents& mesh = *part.contents;
   const ddb_ElementData& elements = mesh.elements;
+  const PartContext context{mesh, part.name(), contents};
   if (partRef.Has("sectionAssignments")) {
     // Which assignment holds each element (per class), to refuse a second one.
     std::vector<std::vector<int>> owner(std::size_t(elements.numClasses()));
@@ -86,23 +169,11 @@ PartAttributes ReadPart(const Ref& partRef, const ddb_Part& part, const ddb_Mode
       owner[std::size_t(c)].assign(std::size_t(elements.elementClass(c).numElements()), -1);
     const Ref list = partRef.Get("sectionAssignments");
     list.ForEachElement([&](const Ref& ref) {
-      ref.AllowOnly({"region", "section", "offset", "controlsMode"});
-      ptoC_SectionAssignment assignment;
-      const int set = ElementSetIndex(ref.Get("region"), mesh, part.name());
-      const Ref sectionRef = ref.Get("section");
-      assignment.sectionName = sectionRef.AsString();
-      const auto section = contents.sections.GetShared(assignment.sectionName);
-      if (!section) sectionRef.Fail("model.unknown-reference", "no section named \"" + assignment.sectionName + "\"");
-      // A section the writer has no form for is refused where it is used.
-      if (const kseC_SectionKindInfo* kind = kseC_FindSectionKind(*section); kind && kind->unwritable)
-        sectionRef.Fail("model.unsupported", "the writer cannot write section \"" + assignment.sectionName +
-                                                 "\" of kind \"" + kind->fileName + "\" (" + kind->unwritable + ")");
-      assignment.offset = NumberOr(ref, "offset", 0.0);
-      if (ref.Has("controlsMode")) {
-        assignment.controlsMode = ref.Get("controlsMode").AsInt();
-        if (assignment.controlsMode < 0 || assignment.controlsMode > 2)
-          ref.Get("controlsMode").Fail("model.range", "expected 0, 1 or 2");
-      }
+      AssignmentMembers().AllowOnly(ref);
+      Read<ptoC_SectionAssignment> read;
+      AssignmentMembers().ReadInto(context, ref, read);
+      const int set = read.set;
+      ptoC_SectionAssignment& assignment = read.attribute;
       const int index = int(result.sectionSets.size());
       for (const rgnC_SubsetData& subset : mesh.sets[std::size_t(set)]->set().SubSets()) {
         if (subset.elementClass() < 0) continue;
@@ -142,29 +213,19 @@ PartAttributes ReadPart(const Ref& partRef, const ddb_Part& part, const ddb_Mode
   }
   if (partRef.Has("beamOrientations"))
     partRef.Get("beamOrientations").ForEachElement([&](const Ref& ref) {
-      ref.AllowOnly({"region", "direction"});
-      result.beamSets.push_back(ElementSetIndex(ref.Get("region"), mesh, part.name()));
-      ptoC_BeamOrientation orientation;
-      orientation.direction = Direction(ref.Get("direction"));
-      result.attributes.beamOrientations.push_back(orientation);
+      BeamOrientationMembers().AllowOnly(ref);
+      Read<ptoC_BeamOrientation> read;
+      BeamOrientationMembers().ReadInto(context, ref, read);
+      result.beamSets.push_back(read.set);
+      result.attributes.beamOrientations.push_back(read.attribute);
     });
   if (partRef.Has("materialOrientations"))
     partRef.Get("materialOrientations").ForEachElement([&](const Ref& ref) {
-      ref.AllowOnly({"region", "datum", "axis", "angle"});
-      result.materialSets.push_back(ElementSetIndex(ref.Get("region"), mesh, part.name()));
-      ptoC_MaterialOrientation orientation;
-      const Ref datumRef = ref.Get("datum");
-      const std::string datum = datumRef.AsString();
-      for (const ddb_Datum& known : contents.datums)
-        if (known.name() == datum) orientation.datum = known.id;
-      if (orientation.datum == 0) datumRef.Fail("model.unknown-reference", "no datum named \"" + datum + "\"");
-      if (ref.Has("axis")) {
-        const int axis = ref.Get("axis").AsInt();
-        if (axis < 1 || axis > 3) ref.Get("axis").Fail("model.range", "expected the axis 1, 2 or 3");
-        orientation.axis = axis - 1;
-      }
-      orientation.angle = NumberOr(ref, "angle", 0.0);
-      result.attributes.materialOrientations.push_back(orientation);
+      MaterialOrientationMembers().AllowOnly(ref);
+      Read<ptoC_MaterialOrientation> read;
+      MaterialOrientationMembers().ReadInto(context, ref, read);
+      result.materialSets.push_back(read.set);
+      result.attributes.materialOrientations.push_back(read.attribute);
     });
   return result;
 }
