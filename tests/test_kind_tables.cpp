@@ -385,3 +385,22 @@ TEST(EnumerationTexts, OneFormOfRefusal) {
 }
 
 }  // namespace
+
+namespace {
+
+// The class names of the rows are the classes' own (they appear in the
+// compiler's name of the class).
+template <class Row, std::size_t N>
+void ExpectClassNames(const Row (&rows)[N]) {
+  for (const Row& row : rows)
+    EXPECT_NE(std::string(row.type->name()).find(row.className), std::string::npos) << row.className;
+}
+
+TEST(KindTables, ClassNamesAreTheClassesOwn) {
+  ExpectClassNames(kprC_StepKindTable);
+  ExpectClassNames(kseC_SectionKindTable);
+  ExpectClassNames(kbpC_ProfileKindTable);
+  ExpectClassNames(kprC_ControlsKindTable);
+}
+
+}  // namespace
