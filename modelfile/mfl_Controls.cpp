@@ -172,7 +172,8 @@ constexpr ControlsKind kControlsKinds[] = {
     {K::CoupledThermalElectric, &Create<kprC_CTEControls>, {&kHeatTemperature, &kCTEPotential}},
     {K::CoupledTempDisplacement, &Create<kprC_CTDControls>,
      {&kDisplacement, &kHydrostaticFluidPressure, &kRotation, &kCTDTemperature}},
-    {K::PoreFluid, &Create<kprC_PoreControls>, {&kDisplacement, &kHydrostaticFluidPressure, &kRotation, &kPorePressure}},
+    {K::PoreFluid, &Create<kprC_PoreControls>,
+     {&kDisplacement, &kHydrostaticFluidPressure, &kRotation, &kPorePressure}},
     {K::Electrical, &Create<kprC_ElectricalControls>,
      {&kDisplacement, &kHydrostaticFluidPressure, &kRotation, &kElectricalPotential}},
 };

@@ -34,7 +34,8 @@ gsl_Vector Direction(const Ref& ref) {
 template <std::size_t N>
 std::array<double, N> Fixed(const Ref& ref) {
   const std::vector<double> v = ref.Reals();
-  if (v.size() != N) ref.Fail("model.size", "expected " + std::to_string(N) + " numbers, found " + std::to_string(v.size()));
+  if (v.size() != N)
+    ref.Fail("model.size", "expected " + std::to_string(N) + " numbers, found " + std::to_string(v.size()));
   std::array<double, N> values{};
   std::copy(v.begin(), v.end(), values.begin());
   return values;

@@ -42,12 +42,13 @@ TEST(KeywordLineSources, NoKeywordLineIsStartedByHand) {
 TEST(KeywordLineSources, TheScanFindsStreamedKeywordTexts) {
   const fs::path folder = fs::path(::testing::TempDir()) / "keyword_line_scan";
   fs::create_directories(folder);
-  std::ofstream(folder / "oif_Sample.cpp") << "void F(utl_Stream& stream) {\n"
-                                              "  stream << \"** comment\" << endl;\n"
-                                              "  oif_KeywordLine line(stream, \"*Node\");\n"
-                                              "  stream << \"*Element, type=\" << type << endl;\n"
-                                              "  stream << (general ? \"*Shell General Section\" : \"*Shell Section\");\n"
-                                              "}\n";
+  std::ofstream(folder / "oif_Sample.cpp")
+      << "void F(utl_Stream& stream) {\n"
+         "  stream << \"** comment\" << endl;\n"
+         "  oif_KeywordLine line(stream, \"*Node\");\n"
+         "  stream << \"*Element, type=\" << type << endl;\n"
+         "  stream << (general ? \"*Shell General Section\" : \"*Shell Section\");\n"
+         "}\n";
   const std::string found = HandStartedKeywordLines(folder);
   EXPECT_EQ(found.find("oif_Sample.cpp:2:"), std::string::npos) << found;
   EXPECT_EQ(found.find("oif_Sample.cpp:3:"), std::string::npos) << found;
