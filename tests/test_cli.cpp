@@ -70,17 +70,20 @@ TEST(Command, UsageHelpVersionAndUnwritableDeck) {
   EXPECT_NE(run.err.find("/nonexistent-dir/job.inp"), std::string::npos) << run.err;
 }
 
-TEST(Command, WriterExceptionNamesItsSourceAndKeepsThePartialDeck) {
+// A kind the writer has no form for is refused with the model file's errors,
+// before a deck is started (the writer would stop on it with status 3).
+TEST(Command, KindsTheWriterCannotWriteAreRefusedBeforeTheDeck) {
   const std::string model = ::testing::TempDir() + "complex_frequency.json";
   std::ofstream(model) << R"({"format": "oif-model", "version": 1,
     "steps": [{"name": "F", "kind": "frequency"}, {"name": "C", "kind": "complex frequency"}]})";
-  const std::string job = ::testing::TempDir() + "partial_job";
-  Outcome run = Oif("write " + model + " " + job);
-  EXPECT_EQ(run.status, 3);
-  EXPECT_NE(run.err.find("oif: error: Unimplemented"), std::string::npos) << run.err;
-  EXPECT_NE(run.err.find("(at oif_Step:"), std::string::npos) << run.err;
-  EXPECT_TRUE(Exists(job + ".inp"));  // what was written before the failure stays
+  const std::string job = ::testing::TempDir() + "refused_job";
   std::remove((job + ".inp").c_str());
+  Outcome run = Oif("write " + model + " " + job);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("complex_frequency.json:2:"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("[model.unsupported] at /steps/1/kind"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("Unimplemented function to write out *Step card"), std::string::npos) << run.err;
+  EXPECT_FALSE(Exists(job + ".inp"));
 }
 
 }  // namespace
