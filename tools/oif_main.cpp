@@ -1,7 +1,5 @@
 // oif: writes the solver input deck of a JSON model file.
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -9,6 +7,7 @@
 #include "modelfile/mfl_ModelFile.h"
 #include "oif/oif_Module.h"
 #include "oif/oif_Writer.h"
+#include "tools/oif_DeckFile.h"
 
 #if defined(_WIN32)
 #include <io.h>
@@ -33,11 +32,15 @@ const char* const kHelp =
     "       oif --help | --version\n"
     "\n"
     "Writes the solver input deck JOB.inp of the model in MODEL.json (see\n"
-    "docs/model-file.md for the model file format). An older JOB.inp is replaced.\n"
+    "docs/model-file.md for the model file format). The deck is written to a\n"
+    "temporary file beside JOB.inp and renamed over an older JOB.inp only when\n"
+    "it is complete: on any failure an older JOB.inp stays as it was and no\n"
+    "partial file is left.\n"
     "\n"
-    "Exit status: 0 deck written; 1 the model file cannot be read or is invalid\n"
-    "(nothing written); 2 wrong usage; 3 the writer stopped on model content it\n"
-    "cannot write (the deck is incomplete); 4 JOB.inp cannot be written.\n";
+    "Exit status: 0 deck written; 1 the model file cannot be read or is invalid;\n"
+    "2 wrong usage; 3 the writer stopped on model content it cannot write;\n"
+    "4 JOB.inp cannot be written (the message gives the file and the system's\n"
+    "reason: a read-only or full file system, a directory named JOB.inp, ...).\n";
 
 bool Interactive() { return OIF_ISATTY(OIF_FILENO(stderr)) != 0; }
 
@@ -61,17 +64,7 @@ int Write(const std::string& modelPath, const std::string& job) {
     int& uses;
     ~Finalize() { DDB_OIF_finalize(uses); }
   } finalize{uses};
-  oif_Writer(odb).WriteInputFile(job.c_str());
-  // The writer skips a file it cannot open; say why here.
-  if (std::FILE* check = std::fopen(deck.c_str(), "r")) {
-    std::fclose(check);
-  } else {
-    std::FILE* probe = std::fopen(deck.c_str(), "w");
-    const int error = errno;
-    if (probe) std::fclose(probe);
-    std::fprintf(stderr, "oif: cannot write %s: %s\n", deck.c_str(), std::strerror(error));
-    return kCannotWrite;
-  }
+  oif_WriteDeckFile(job, [&odb](const std::string& tempJob) { oif_Writer(odb).WriteInputFile(tempJob.c_str()); });
   Progress("wrote " + deck);
   return kOk;
 }
@@ -93,6 +86,9 @@ int main(int argc, char** argv) {
   if (argc != 4) return Usage("'write' takes a model file and a job name");
   try {
     return Write(argv[2], argv[3]);
+  } catch (const oif_DeckFileError& error) {
+    std::fprintf(stderr, "oif: %s\n", error.what());
+    return kCannotWrite;
   } catch (const mfl_ModelFileError& error) {
     std::fprintf(stderr, "oif: %s\n", error.Describe().c_str());
     return kBadModel;
