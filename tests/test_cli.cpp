@@ -1,6 +1,7 @@
 // The oif command end to end: exit statuses, messages, no deck on refusal.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -19,11 +20,14 @@ struct Outcome {
   std::string err;
 };
 
-/// Runs the command; its messages are kept in a folder of the call's own.
-Outcome Oif(const std::string& args) {
+/// Runs the command (with the environment settings `environment`, such as
+/// "NAME=value") under a time limit; its messages are kept in a folder of
+/// the call's own.
+Outcome Oif(const std::string& args, const std::string& environment = "") {
   test::TempFolder folder;
   const std::string errFile = folder / "stderr.txt";
-  const std::string command = std::string(OIF_CLI_PATH) + " " + args + " 2>" + errFile + " >/dev/null";
+  const std::string command = "env " + environment + " timeout 60 " + std::string(OIF_CLI_PATH) + " " + args + " 2>" +
+                              errFile + " >/dev/null";
   const int raw = std::system(command.c_str());
   return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test::ReadFile(errFile)};
 }
@@ -94,6 +98,37 @@ TEST(Command, DirectoryNamedLikeTheDeckIsRefusedUntouched) {
                          folder / "job.inp" + " is left as it was)\n");
   EXPECT_EQ(test::Names(folder.Path()), std::set<std::string>{"job.inp"});
   EXPECT_EQ(test::ReadFile(folder / "job.inp/kept"), kEarlier);
+}
+
+TEST(Command, ModelFileMustBeARegularFileWithinTheSizeLimit) {
+  test::TempFolder folder;
+  const std::string pipe = folder / "model.json";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  // The time limit stops a command that waits on the pipe (status 124).
+  Outcome run = Oif("write " + pipe + " " + folder / "job");
+  const std::string refusal = "oif: " + pipe +
+                              ": error [file.open]: cannot read the file: it is not a regular file (a pipe, a device "
+                              "or a socket)\n";
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, refusal);
+
+  const std::string size = std::to_string(std::filesystem::file_size(kBracket));
+  const std::string tooLarge = "oif: " + kBracket + ": error [file.too-large]: cannot read the file: it is " + size +
+                               " bytes, more than the limit of 1024 bytes\n"
+                               "oif: --max-model-size=SIZE or OIF_MAX_MODEL_SIZE sets the limit\n";
+  run = Oif("write --max-model-size=1K " + kBracket + " " + folder / "job");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, tooLarge);
+  run = Oif("write " + kBracket + " " + folder / "job", "OIF_MAX_MODEL_SIZE=1K");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, tooLarge);
+  // The option wins over the environment; 0 is no limit.
+  EXPECT_EQ(Oif("write --max-model-size=0 " + kBracket + " " + folder / "job", "OIF_MAX_MODEL_SIZE=1K").status, 0);
+  EXPECT_EQ(Oif("write --max-model-size=1M " + kBracket + " " + folder / "job").status, 0);
+  EXPECT_EQ(Oif("write --max-model-size=1.5G " + kBracket + " " + folder / "job").status, 2);
+  EXPECT_EQ(Oif("write " + kBracket + " " + folder / "job", "OIF_MAX_MODEL_SIZE=lots").status, 2);
+  EXPECT_EQ(Oif("write --frobnicate " + kBracket + " " + folder / "job").status, 2);
+  EXPECT_EQ(test::Names(folder.Path()), (std::set<std::string>{"job.inp", "model.json"}));
 }
 
 #if defined(__linux__)
