@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "modelfile/mfl_Loader.h"
+#include "modelfile/mfl_Text.h"
 
 namespace mfl {
 
@@ -231,7 +232,7 @@ LoadedMesh ReadMesh(const Ref& mesh, const MeshScope& scope) {
     std::size_t total = 0;
     mesh.Get("elements").ForEachElement([&](const Ref& ref) {
       ref.AllowOnly({"type", "nodesPerElement", "labels", "connectivity", "dimension", "spaceDimension"});
-      RawClass raw{ref, ReadName(ref.Get("type")), 0, {}, {}};
+      RawClass raw{ref, ReadToken(ref.Get("type"), "an element type"), 0, {}, {}};
       const Ref perRef = ref.Get("nodesPerElement");
       raw.perElement = perRef.AsInt();
       if (raw.perElement < 1) perRef.Fail("model.range", "an element has at least one node");
