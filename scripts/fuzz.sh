@@ -70,19 +70,30 @@ with open(sys.argv[1], "w") as out:
 print(f"dictionary: {len(words)} schema words in {sys.argv[1]}")
 EOF
 
-CORPUS="$BUILD/corpus-$TARGET"
-mkdir -p "$CORPUS"
+mkdir -p "$BUILD/corpus-$TARGET"
 cd "$BUILD"
+rm -f fuzz-[0-9]*.log
+PARALLEL=""
+[ "$JOBS" -gt 1 ] && PARALLEL="-jobs=$JOBS -workers=$JOBS"
 set +e
-./"$TARGET" -max_total_time="$SECONDS_TOTAL" -jobs="$JOBS" -workers="$JOBS" -dict=model.dict \
+# shellcheck disable=SC2086
+tests/"$TARGET" -max_total_time="$SECONDS_TOTAL" $PARALLEL -dict=model.dict \
   -max_len=16384 -timeout=20 -rss_limit_mb=2048 -print_final_stats=1 \
-  "corpus-$TARGET" ../tests/models ../examples 2>&1 | tee "fuzz-$TARGET.log" |
-  grep -E "^#[0-9]+ +(INITED|DONE)|^stat::|ERROR|SUMMARY|Test unit written|^Done"
+  "corpus-$TARGET" ../tests/models ../examples >"fuzz-$TARGET.log" 2>&1
 status=$?
 set -e
-[ -n "${MERGE_INTO:-}" ] && ./"$TARGET" -merge=1 "$MERGE_INTO" "corpus-$TARGET" 2>&1 | tail -2
-if ls crash-* leak-* timeout-* oom-* >/dev/null 2>&1; then
-  echo "fuzz.sh: findings in $BUILD: $(ls crash-* leak-* timeout-* oom-* 2>/dev/null | tr '\n' ' ')" >&2
+# With -jobs the workers log to fuzz-N.log.
+LOGS="fuzz-$TARGET.log"
+[ "$JOBS" -gt 1 ] && LOGS=$(ls fuzz-[0-9]*.log)
+# shellcheck disable=SC2086
+cat $LOGS |
+  grep -E "^#[0-9]+[[:space:]]+(INITED|DONE)|^stat::number_of_executed_units|^stat::peak_rss|ERROR|SUMMARY|Test unit written" || true
+if [ -n "${MERGE_INTO:-}" ]; then
+  tests/"$TARGET" -merge=1 "$MERGE_INTO" "corpus-$TARGET" >"merge-$TARGET.log" 2>&1
+  tail -1 "merge-$TARGET.log"
+fi
+if [ "$status" -ne 0 ] || ls crash-* leak-* timeout-* oom-* >/dev/null 2>&1; then
+  echo "fuzz.sh: $TARGET stopped with status $status; findings: $(ls crash-* leak-* timeout-* oom-* 2>/dev/null | tr '\n' ' ')" >&2
   exit 1
 fi
-exit 0
+echo "fuzz.sh: $TARGET ran $SECONDS_TOTAL s without a finding (log: $BUILD/fuzz-$TARGET.log)"

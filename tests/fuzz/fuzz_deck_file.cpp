@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -23,11 +24,20 @@ namespace {
 
 namespace fs = std::filesystem;
 
-/// A folder of this process's own, made once.
+/// The folder's path, kept where no destructor ends it before the removal
+/// at exit.
+char folderPath[4096];
+
+/// A folder of this process's own, made once and removed at exit.
 const fs::path& Folder() {
   static const fs::path folder = [] {
     std::string pattern = (fs::temp_directory_path() / "oif-fuzz-deck-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
+    if (pattern.size() >= sizeof folderPath || ::mkdtemp(pattern.data()) == nullptr) std::abort();
+    std::memcpy(folderPath, pattern.c_str(), pattern.size() + 1);
+    std::atexit([] {
+      std::error_code ignored;
+      fs::remove_all(folderPath, ignored);
+    });
     return fs::path(pattern);
   }();
   return folder;
