@@ -3,7 +3,13 @@
 // other file behind.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <string>
+
+#if defined(__linux__)
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 #include "oif/oif_Writer.h"
 #include "temp_folder.h"
@@ -136,6 +142,26 @@ TEST(DeckFile, ImmutableEarlierDeck) {
                          " is left as it was)"),
             std::string::npos)
       << message;
+  EXPECT_EQ(test::ReadFile(folder / "job.inp"), kEarlier);
+  EXPECT_EQ(test::Names(folder.Path()), std::set<std::string>{"job.inp"});
+}
+
+TEST(DeckFile, TerminationWhileWritingRemovesTheTemporaryFile) {
+  test::TempFolder folder;
+  test::WriteFile(folder / "job.inp", kEarlier);
+  const std::string job = folder / "job";
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    oif_WriteDeckFile(job, [](const std::string& tempJob) {
+      test::WriteFile(tempJob + ".inp", "*Heading\n*Part, na");
+      ::raise(SIGTERM);
+    });
+    ::_exit(0);  // not reached: the signal ends the process
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
   EXPECT_EQ(test::ReadFile(folder / "job.inp"), kEarlier);
   EXPECT_EQ(test::Names(folder.Path()), std::set<std::string>{"job.inp"});
 }

@@ -13,6 +13,9 @@
 #else
 #include <fcntl.h>
 #include <unistd.h>
+
+#include <csignal>
+#include <cstring>
 #define OIF_GETPID getpid
 #endif
 
@@ -39,6 +42,48 @@ int SaveToDisk(const std::string& path, bool directory) {
   return result;
 #endif
 }
+
+#if !defined(_WIN32)
+/// While it lives, an interrupt, termination or hang-up signal first removes
+/// the temporary file and then has the effect it had before (by default: the
+/// process ends). A signal that was ignored stays ignored.
+class RemoveOnSignal {
+ public:
+  explicit RemoveOnSignal(const std::string& path) {
+    if (path.size() >= sizeof pending_) return;
+    std::memcpy(pending_, path.c_str(), path.size() + 1);
+    struct sigaction action {};
+    action.sa_handler = &Handle;
+    sigemptyset(&action.sa_mask);
+    for (int i = 0; i < kCount; ++i) {
+      sigaction(kSignals[i], nullptr, &previous_[i]);
+      installed_[i] = previous_[i].sa_handler != SIG_IGN && sigaction(kSignals[i], &action, nullptr) == 0;
+    }
+  }
+  ~RemoveOnSignal() {
+    for (int i = 0; i < kCount; ++i)
+      if (installed_[i]) sigaction(kSignals[i], &previous_[i], nullptr);
+    pending_[0] = '\0';
+  }
+  RemoveOnSignal(const RemoveOnSignal&) = delete;
+  RemoveOnSignal& operator=(const RemoveOnSignal&) = delete;
+
+ private:
+  static constexpr int kCount = 3;
+  static constexpr int kSignals[kCount] = {SIGINT, SIGTERM, SIGHUP};
+
+  static void Handle(int signal) {
+    if (pending_[0] != '\0') ::unlink(pending_);
+    for (int i = 0; i < kCount; ++i)
+      if (kSignals[i] == signal) sigaction(signal, &previous_[i], nullptr);
+    ::raise(signal);  // delivered once this handler returns
+  }
+
+  static inline char pending_[4096] = {};
+  static inline struct sigaction previous_[kCount] = {};
+  bool installed_[kCount] = {};
+};
+#endif
 
 class Attempt {
  public:
@@ -119,6 +164,9 @@ void oif_WriteDeckFile(const std::string& job, const std::function<void(const st
   Attempt attempt(job + ".inp");
   attempt.CheckTarget();
   const std::string tempJob = attempt.CreateTemp(job);
+#if !defined(_WIN32)
+  const RemoveOnSignal removeOnSignal(attempt.Temp());
+#endif
   try {
     write(tempJob);
   } catch (const aio_IOError& error) {

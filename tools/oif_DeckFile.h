@@ -21,7 +21,8 @@ class oif_DeckFileError : public std::runtime_error {
 /// symbolic link of that name is replaced by the deck.
 ///
 /// Whenever this throws, the temporary file is gone and an earlier deck is
-/// as it was.
+/// as it was. An interrupt, termination or hang-up signal meanwhile removes
+/// the temporary file before it takes its usual effect.
 /// @throws oif_DeckFileError when the file system refuses, including a
 ///         failed write that `write` reports as aio_IOError
 /// @throws whatever else `write` throws (the writer stopped on the model)
