@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -6,6 +7,7 @@
 #include <cfloat>
 #include <charconv>
 #include <clocale>
+#include <csignal>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -764,6 +766,38 @@ TEST(TextStream, FullDeviceThrowsOnFlush) {
     EXPECT_EQ(error.Message(), "Text output: writing the file failed: No space left on device");
   }
 }
+
+#if defined(__linux__)
+TEST(TextStream, WriteTheFileTakesOnlyInPartIsAnError) {
+  // A file size limit lets the first 4096 bytes of the block through and
+  // refuses the rest; nothing is written after that block.
+  test::TempFolder folder;
+  std::FILE* file = std::fopen((folder / "part.inp").c_str(), "wb");
+  ASSERT_NE(file, nullptr);
+  struct rlimit previous;
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+  const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = previous;
+  small.rlim_cur = 4096;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  std::string message;
+  {
+    aio_ios ios;
+    ios.attach(file, true);
+    utl_Stream stream(ios);
+    stream << std::string(10000, 'x').c_str();
+    try {
+      stream.Flush();
+    } catch (const aio_IOError& error) {
+      message = error.Message();
+    }
+  }
+  ::setrlimit(RLIMIT_FSIZE, &previous);
+  std::signal(SIGXFSZ, previousSignal);
+  EXPECT_EQ(message, "Text output: writing the file failed: File too large");
+  EXPECT_EQ(std::filesystem::file_size(folder / "part.inp"), 4096u);
+}
+#endif
 
 TEST(TextStream, SameBytesUnderCommaLocale) {
   const auto body = [](utl_Stream& s) {
