@@ -141,7 +141,7 @@ class CitingConstraint : public kcoC_Constraint {
 class TransformedCondition : public kbcC_BoundaryCondition {
  public:
   TransformedCondition(std::string name, rgnC_DatumRegionList used)
-      : kbcC_BoundaryCondition(std::move(name)), used_(std::move(used)) {}
+      : kbcC_BoundaryCondition(std::move(name), kbcC_BCKind::Displacement), used_(std::move(used)) {}
   rgnC_DatumRegionList DatumCsysRegions() const override { return used_; }
 
  private:
