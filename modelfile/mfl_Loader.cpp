@@ -1,5 +1,6 @@
 #include "modelfile/mfl_Loader.h"
 
+#include "modelfile/mfl_Conditions.h"
 #include "modelfile/mfl_ModelFile.h"
 
 namespace mfl {
@@ -67,7 +68,7 @@ ddb_Model Loader::Load() {
   const Ref root = Root();
   if (!root.IsObject()) root.Fail("model.type", "a model file holds one JSON object");
   root.AllowOnly({"format", "version", "description", "headKeywords", "keywords", "parts", "assembly",
-                  "datums", "steps", "controls", "solverControls", "materials", "beamProfiles", "sections"});
+                  "datums", "steps", "controls", "solverControls", "materials", "beamProfiles", "sections", "amplitudes", "boundaryConditions"});
   if (root.Get("format").AsString() != "oif-model")
     root.Get("format").Fail("model.format", "not an oif model file: \"format\" must be \"oif-model\"");
   const Ref version = root.Get("version");
@@ -82,7 +83,9 @@ ddb_Model Loader::Load() {
   if (root.Has("datums")) LoadDatums(root.Get("datums"));
   if (root.Has("parts")) LoadParts(root.Get("parts"));
   if (root.Has("assembly")) LoadAssembly(root.Get("assembly"));
+  if (root.Has("amplitudes")) ReadAmplitudes(root.Get("amplitudes"), *contents_);
   LoadSteps(root);
+  ReadBoundaryConditions(*this, root, *contents_);
   if (root.Has("materials")) ReadMaterials(root.Get("materials"), *contents_);
   if (root.Has("beamProfiles")) ReadBeamProfiles(root.Get("beamProfiles"), *contents_);
   if (root.Has("sections")) ReadSections(root.Get("sections"), *contents_);

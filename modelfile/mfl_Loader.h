@@ -25,6 +25,7 @@ class Loader {
 
   Document& document() noexcept { return *document_; }
   ddb_ModelContents& contents() noexcept { return *contents_; }
+  const ddb_ModelContents& contents() const noexcept { return *contents_; }
   Ref Root() const { return Ref(*document_, document_->Root(), ""); }
 
   /// Step names in analysis order (known once the steps are read).
