@@ -52,8 +52,6 @@ void oif_BoundaryConditionBuilder::Build() {
     if (object->suppressed) continue;
     Condition condition;
     condition.object = object;
-    condition.comment = "Name: " + name + " Type: " + kbcC_BCTypeLabelMap::Label(object->DynTypeId());
-    condition.key = opStatus_.StatusKey(object->DynTypeId());
     if (object->Info().IsConnector()) {
       // The connector wires of the condition, as one element set named after it.
       const cow_String setName = zkw_VelornName(name).Printable();
@@ -102,11 +100,11 @@ void oif_BoundaryConditionBuilder::AddHeading(std::size_t step) {
   if (!heading_.IsFiller(heading)) AddStepDefinition(stepNames_[step], heading);
 }
 
-void oif_BoundaryConditionBuilder::BuildStep(std::size_t step, const std::vector<Condition>& conditions) {
+void oif_BoundaryConditionBuilder::BuildStep(std::size_t step, std::vector<Condition>& conditions) {
   conditionCases_.clear();
   const kprC_AnalysisStep* analysis = step > 0 ? dynamic_cast<const kprC_AnalysisStep*>(&steps_.At(step)) : nullptr;
   const bool withCases = analysis && analysis->loadCases().Size() != 0;
-  for (const Condition& condition : conditions) {
+  for (Condition& condition : conditions) {
     if (!withCases) {
       AddCondition(step, condition, cow_String(), 1.0);
       continue;
@@ -123,11 +121,17 @@ void oif_BoundaryConditionBuilder::BuildStep(std::size_t step, const std::vector
   }
 }
 
-void oif_BoundaryConditionBuilder::AddCondition(std::size_t step, const Condition& condition,
-                                                const cow_String& loadCase, double scale) {
+void oif_BoundaryConditionBuilder::AddCondition(std::size_t step, Condition& condition, const cow_String& loadCase,
+                                                double scale) {
   const kbcC_BoundaryCondition& object = *condition.object;
   const int s = object.Status(step);
+  if (s == mdl_Inactive) return;
   const bool inCase = !loadCase.empty();
+  if (condition.key < 0) {
+    // Found the first time the condition is met in a step.
+    condition.key = opStatus_.StatusKey(object.DynTypeId());
+    condition.comment = "Name: " + object.name() + " Type: " + kbcC_BCTypeLabelMap::Label(object.DynTypeId());
+  }
   const bool opNew = opStatus_.Flag(condition.key, step);
   if (!oif_BCOpStatus::Writes(s, inCase || opNew)) return;
   oif_KeywordForm form = oif_KeywordForm::Make(s, opNew, inCase || opNew);
