@@ -201,6 +201,8 @@ void ReadBoundaryConditions(const Loader& loader, const Ref& root, ddb_ModelCont
       const std::string name = ReadName(object.Get("name"));
       CheckUnique(object.Get("name"), name, seen, "boundary condition");
       const kbcC_BCInfo& info = ReadKind(object.Get("kind"));
+      if (loader.StepNames().empty())
+        object.Fail("model.step", "boundary conditions hold in steps, and the model has none");
       if (info.IsConnector())
         object.Get("kind").Fail("model.unsupported", "connector boundary conditions act on connector wires, which "
                                                      "this model file cannot give yet");
