@@ -218,22 +218,22 @@ void ReadBoundaryConditions(const Loader& loader, const Ref& root, ddb_ModelCont
       read.emplace_back(condition, object);
     });
   }
+  // Every condition a load case lists must exist.
+  if (root.Has("steps")) {
+    root.Get("steps").ForEachElement([&](const Ref& step) {
+      if (!step.Has("loadCases")) return;
+      step.Get("loadCases").ForEachElement([&](const Ref& loadCase) {
+        if (!loadCase.Has("boundaryConditions")) return;
+        loadCase.Get("boundaryConditions").ForEachMember([&](const std::string& name, const Ref& factor) {
+          if (seen.count(name) == 0) factor.Fail("model.unknown-reference", "no boundary condition named \"" + name + "\"");
+        });
+      });
+    });
+  }
   for (auto& [condition, object] : read) {
     CheckListed(loader, object, *condition, contents);
     contents.boundaryConditions.Add(condition->name(), condition);
   }
-
-  // Every condition a load case lists must exist.
-  if (!root.Has("steps")) return;
-  root.Get("steps").ForEachElement([&](const Ref& step) {
-    if (!step.Has("loadCases")) return;
-    step.Get("loadCases").ForEachElement([&](const Ref& loadCase) {
-      if (!loadCase.Has("boundaryConditions")) return;
-      loadCase.Get("boundaryConditions").ForEachMember([&](const std::string& name, const Ref& factor) {
-        if (seen.count(name) == 0) factor.Fail("model.unknown-reference", "no boundary condition named \"" + name + "\"");
-      });
-    });
-  });
 }
 
 }  // namespace mfl

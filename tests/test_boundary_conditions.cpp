@@ -316,3 +316,76 @@ TEST(BoundaryConditionKinds, TableRowsAreComplete) {
 }
 
 }  // namespace
+
+namespace {
+
+/// The members of a plate model with steps S1 to S3, an amplitude "Ramp" and `conditions`.
+std::string PlateMembers(const std::string& conditions, const std::string& steps = kThreeSteps) {
+  return R"("parts": [{"name": "P", "mesh": {"nodes": {"coordinates": [0,0,0, 1,0,0]},
+       "elements": [{"type": "T3D2", "nodesPerElement": 2, "connectivity": [1, 2]}],
+       "sets": [{"name": "Top", "kind": "node", "nodes": [1]}, {"name": "Bar", "kind": "element", "elements": [1]}]}}],
+     "assembly": {"instances": [{"name": "Plate", "part": "P"}]},
+     "amplitudes": [{"name": "Ramp", "kind": "tabular", "pairs": [0, 0, 1, 1]}],
+     "steps": )" + steps + R"(, "boundaryConditions": )" + conditions;
+}
+
+std::string Pull(const std::string& members) {
+  return R"([{"name": "Pull", "kind": "displacement", "region": {"set": "Top", "instance": "Plate"}, )" + members + "}]";
+}
+
+TEST(BoundaryConditionFile, RefusesWhatRefersToNothingOrMakesNoSense) {
+  test::ExpectRefusals({
+      {PlateMembers(R"([{"name": "Pull", "kind": "displacement", "region": {"set": "Nowhere", "instance": "Plate"}}])"),
+       "model.unknown-reference", "/boundaryConditions/0/region/set", "no set named \"Nowhere\""},
+      {PlateMembers(R"([{"name": "Pull", "kind": "displacement", "region": {"set": "Bar", "instance": "Plate"}}])"),
+       "model.type", "/boundaryConditions/0/region/set", "expected a node set"},
+      {PlateMembers(Pull(R"("amplitude": "Smooth")")), "model.unknown-reference", "/boundaryConditions/0/amplitude",
+       "no amplitude named \"Smooth\""},
+      {PlateMembers(Pull(R"("createdIn": "S9")")), "model.unknown-reference", "/boundaryConditions/0/createdIn",
+       "no step named \"S9\""},
+      {PlateMembers(Pull(R"("createdIn": "S2", "changes": [{"step": "S1", "u1": 1}])")), "model.step",
+       "/boundaryConditions/0/changes/0/step", "after the step the object is created in"},
+      {PlateMembers(Pull(R"("createdIn": "S1", "deactivatedIn": "S2", "changes": [{"step": "S3", "u1": 1}])")),
+       "model.step", "/boundaryConditions/0/changes/0/step", "after the object's deactivation"},
+      {PlateMembers(Pull(R"("history": [{"step": "S1", "status": 1}, {"step": "S2", "status": 1}])")), "model.step",
+       "/boundaryConditions/0/history/1/status", "created once"},
+      {PlateMembers(Pull(R"("history": [{"step": "S2", "status": 1}, {"step": "S1", "status": 3}])")), "model.step",
+       "/boundaryConditions/0/history/1/step", "in step order"},
+      {PlateMembers(Pull(R"("history": [{"step": "S1", "status": 8}])")), "model.range",
+       "/boundaryConditions/0/history/0/status", "1 to 4 or 9 to 11"},
+      {PlateMembers(Pull(R"("v1": 1)")), "model.unknown-member", "/boundaryConditions/0/v1", "v1"},
+      {PlateMembers(R"([{"name": "S", "kind": "symmetry", "region": {"set": "Top", "instance": "Plate"},
+                         "type": "QSYMM"}])"),
+       "model.enum", "/boundaryConditions/0/type", "XSYMM"},
+      {PlateMembers(R"([{"name": "S", "kind": "connector displacement", "region": {"set": "Top", "instance": "Plate"}}])"),
+       "model.unsupported", "/boundaryConditions/0/kind", "connector wires"},
+      {PlateMembers(R"([{"name": "S", "kind": "rotation", "region": {"set": "Top", "instance": "Plate"}}])"),
+       "model.enum", "/boundaryConditions/0/kind", "unknown boundary condition kind"},
+      {PlateMembers(Pull(R"("createdIn": "S1")"),
+                    R"([{"name": "S1", "kind": "static", "loadCases": [{"name": "A", "boundaryConditions": {"Push": 1}}]}])"),
+       "model.unknown-reference", "/steps/0/loadCases/0/boundaryConditions/Push", "no boundary condition named \"Push\""},
+      {PlateMembers(Pull(R"("createdIn": "S1")"),
+                    R"([{"name": "S1", "kind": "static", "loadCases": [{"name": "A"}]}])"),
+       "model.load-case", "/boundaryConditions/0", "no load case of that step lists it"},
+  });
+}
+
+TEST(BoundaryConditionFile, RefusesAnAmplitudeWithAnOddNumberOfPairValues) {
+  test::ExpectRefusals({
+      {R"("amplitudes": [{"name": "Odd", "kind": "tabular", "pairs": [0, 0, 1]}])", "model.size",
+       "/amplitudes/0/pairs", "an even number of values, found 3"},
+      {R"("amplitudes": [{"name": "Odd", "kind": "periodic", "coefficients": [1]}])", "model.size",
+       "/amplitudes/0/coefficients", "an even number of values"},
+      {R"("amplitudes": [{"name": "D", "kind": "decay", "values": [1, 2]}])", "model.size", "/amplitudes/0/values",
+       "expected 4 values"},
+      {R"("amplitudes": [{"name": "E", "kind": "equally spaced", "values": [1]}])", "model.missing-member",
+       "/amplitudes/0", "fixedInterval"},
+      {R"("amplitudes": [{"name": "Q", "kind": "spectrum", "rows": [[1, 2]]}])", "model.size", "/amplitudes/0/rows/0",
+       "three values"},
+      {R"("amplitudes": [{"name": "Q", "kind": "spectrum", "rows": [[1, 2, 3]]}],
+          "steps": [{"name": "R", "kind": "response spectrum", "components": [{"spectrum": "Quake"}]}])",
+       "model.unknown-reference", "/steps/0/components/0/spectrum", "no spectrum named \"Quake\""},
+  });
+}
+
+}  // namespace
