@@ -389,3 +389,102 @@ TEST(BoundaryConditionFile, RefusesAnAmplitudeWithAnOddNumberOfPairValues) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(BoundaryConditionExample, HistoryDeckReadsAsWrittenByHand) {
+  const std::string deck = test::Deck(mfl_ModelFile::Open(std::string(OIF_SOURCE_DIR) + "/examples/history.json"));
+  const std::size_t start = deck.find("*End Assembly\n");
+  ASSERT_NE(start, std::string::npos);
+  EXPECT_EQ(deck.substr(start), R"(*End Assembly
+*Amplitude, name=Ramp
+0., 0., 0.5, 0.8, 1., 1.
+*Amplitude, name=Shake, definition=PERIODIC
+1, 62.83, 0., 0.
+0., 1.
+** 
+** BOUNDARY CONDITIONS
+** 
+** Name: Clamp Type: Symmetry/Antisymmetry/Encastre
+*Boundary
+Plate-1.LeftFace, ENCASTRE
+** ----------------------------------------------------------------
+** 
+** STEP: Stretch
+** 
+*Step, name=Stretch
+Pull the right face
+*Static
+0.1, 1., 1e-05, 1.
+** 
+** BOUNDARY CONDITIONS
+** 
+** Name: Pull Type: Displacement/Rotation
+*Boundary, amplitude=Ramp
+Plate-1.RightFace, 1, 1, 0.05
+Plate-1.RightFace, 2, 2
+** Name: Symmetry Type: Symmetry/Antisymmetry/Encastre
+*Boundary
+Plate-1.Bottom, ZSYMM
+*End Step
+** ----------------------------------------------------------------
+** 
+** STEP: Shear
+** 
+*Step, name=Shear
+Add a shear of the right face
+*Static
+1., 1., 1e-05, 1.
+** 
+** BOUNDARY CONDITIONS
+** 
+** Name: Pull Type: Displacement/Rotation
+*Boundary, amplitude=Ramp
+Plate-1.RightFace, 2, 2, 0.02
+*End Step
+** ----------------------------------------------------------------
+** 
+** STEP: Release
+** 
+*Step, name=Release
+Let the right face go
+*Static
+1., 1., 1e-05, 1.
+** 
+** BOUNDARY CONDITIONS
+** 
+** Name: Clamp Type: Symmetry/Antisymmetry/Encastre
+*Boundary, op=NEW
+Plate-1.LeftFace, ENCASTRE
+** Name: Pull Type: Displacement/Rotation
+*Boundary, op=NEW
+** Name: Symmetry Type: Symmetry/Antisymmetry/Encastre
+*Boundary, op=NEW
+Plate-1.Bottom, ZSYMM
+*End Step
+** ----------------------------------------------------------------
+** 
+** STEP: Service
+** 
+*Step, name=Service
+Two service cases
+*Static
+1., 1., 1e-05, 1.
+** 
+** LOAD CASES
+** 
+*Load Case, name=Lift
+** Name: Lift Type: Displacement/Rotation   Scale factor: 1.
+*Boundary, amplitude=Shake
+Plate-1.RightFace, 3, 3, 0.01
+*End Load Case
+*Load Case, name=Press
+** Name: Lift Type: Displacement/Rotation   Scale factor: -0.5
+*Boundary, amplitude=Shake
+Plate-1.RightFace, 3, 3, -0.005
+*End Load Case
+*End Step
+)");
+}
+
+}  // namespace
