@@ -45,8 +45,7 @@ Loader::Loader(Document& document)
 
 std::size_t Loader::StepIndex(const Ref& ref) const {
   const std::string name = ref.AsString();
-  for (std::size_t i = 0; i < stepNames_.size(); ++i)
-    if (stepNames_[i] == name) return i;
+  if (auto it = stepIndex_.find(name); it != stepIndex_.end()) return it->second;
   ref.Fail("model.unknown-reference", "no step named \"" + name + "\"");
 }
 

@@ -676,6 +676,7 @@ void Loader::LoadSteps(const Ref& root) {
   std::map<std::string, std::shared_ptr<kprC_AnalysisStep>> analysisSteps;
   std::map<std::string, std::size_t> seen;
   auto add = [&](const std::string& name, std::shared_ptr<kprC_Step> step) {
+    stepIndex_.emplace(name, stepNames_.size());
     stepNames_.push_back(name);
     steps.emplace_back(name, std::move(step));
   };

@@ -290,11 +290,11 @@ TEST(BoundaryConditions, BoltLoadsAppliedAsALengthGetTheirComment) {
 TEST(BoundaryConditions, KeywordsOutsideTheirGroupAreRefusedWhenWritten) {
   const auto condition = ConnectorMotion();
   const oif_KeywordForm form = oif_KeywordForm::Make(mdl_Created, false);
-  EXPECT_NE(test::Thrown<nex_TextException>([&] { test::Print(oif_Boundary(form, condition, 1, "S", {}, false, 1.0, false)); })
+  EXPECT_NE(test::Thrown<nex_TextException>([&] { test::Print(oif_Boundary(form, condition, 1, std::make_shared<const cow_String>("S"), oif_Boundary::NoLoadCase, false, 1.0, false)); })
                 .find("Unimplemented boundary condition in input file."),
             std::string::npos);
   auto displacement = kbcC_Make(kbcC_BCKind::Displacement, "D");
-  EXPECT_NE(test::Thrown<nex_TextException>([&] { test::Print(oif_ConnectorMotion(form, displacement, 1, "S", {}, false, 1.0)); })
+  EXPECT_NE(test::Thrown<nex_TextException>([&] { test::Print(oif_ConnectorMotion(form, displacement, 1, std::make_shared<const cow_String>("S"), oif_Boundary::NoLoadCase, false, 1.0)); })
                 .find("Unimplemented ConnectorMotion condition in input file."),
             std::string::npos);
 }
