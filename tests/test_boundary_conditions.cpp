@@ -488,3 +488,43 @@ Plate-1.RightFace, 3, 3, -0.005
 }
 
 }  // namespace
+
+namespace {
+
+TEST(BoundaryConditions, SecondFormsOfTheExplicitHistory) {
+  const std::string deck = test::Deck(Plate(R"([{"name": "S1", "kind": "static", "loadCases": [
+        {"name": "A", "includeBaseStateBoundaryConditions": true}, {"name": "B"}]},
+      {"name": "S2", "kind": "static"}, {"name": "S3", "kind": "static"}])",
+                                            R"([
+      {"name": "Base", "kind": "displacement", "region": {"set": "Top", "instance": "Plate"}, "history": [
+        {"step": "Initial", "status": 1, "values": {"u1": 1, "u2": 2}, "attributeStates": {"u1": 1, "u2": 1}},
+        {"step": "S1", "status": 9, "values": {"u1": 1, "u2": 2}, "attributeStates": {"u1": 2, "u2": 2}},
+        {"step": "S2", "status": 10, "values": {"u1": 3, "u2": 2}, "attributeStates": {"u1": 1, "u2": 2}},
+        {"step": "S3", "status": 11}]}])"));
+  // Status 9 in a step with load cases: only the case that includes the
+  // base state's conditions writes it, in full; the other case is emptied.
+  const std::size_t cases = deck.find("** LOAD CASES");
+  ASSERT_NE(cases, std::string::npos);
+  EXPECT_EQ(deck.substr(cases, deck.find("*End Step", cases) - cases), R"(** LOAD CASES
+** 
+*Load Case, name=A
+** Name: Base Type: Displacement/Rotation   Scale factor: 1.
+*Boundary
+Plate.Top, 1, 1, 1.
+Plate.Top, 2, 2, 2.
+*End Load Case
+*Load Case, name=B
+*Boundary, op=NEW
+*End Load Case
+)");
+  // Status 10 like 3: the changed component alone; 11 like 4: removal with ", op=NEW".
+  EXPECT_EQ(StepBody(deck, "S2"), std::string(kHeading) + R"(** Name: Base Type: Displacement/Rotation
+*Boundary
+Plate.Top, 1, 1, 3.
+)");
+  EXPECT_EQ(StepBody(deck, "S3"), std::string(kHeading) + R"(** Name: Base Type: Displacement/Rotation
+*Boundary, op=NEW
+)");
+}
+
+}  // namespace
