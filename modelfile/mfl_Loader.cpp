@@ -1,6 +1,7 @@
 #include "modelfile/mfl_Loader.h"
 
 #include "modelfile/mfl_Connectors.h"
+#include "modelfile/mfl_Conditions.h"
 #include "modelfile/mfl_ModelFile.h"
 #include "modelfile/mfl_Text.h"
 
@@ -53,8 +54,7 @@ Loader::Loader(Document& document)
 
 std::size_t Loader::StepIndex(const Ref& ref) const {
   const std::string name = ref.AsString();
-  for (std::size_t i = 0; i < stepNames_.size(); ++i)
-    if (stepNames_[i] == name) return i;
+  if (auto it = stepIndex_.find(name); it != stepIndex_.end()) return it->second;
   ref.Fail("model.unknown-reference", "no step named \"" + name + "\"");
 }
 
@@ -77,7 +77,7 @@ ddb_Model Loader::Load() {
   if (!root.IsObject()) root.Fail("model.type", "a model file holds one JSON object");
   root.AllowOnly({"format", "version", "description", "headKeywords", "keywords", "parts", "assembly",
                   "datums", "steps", "controls", "solverControls", "materials", "beamProfiles", "sections",
-                  "constraints", "cyclicSymmetry", "connectors"});
+                  "constraints", "cyclicSymmetry", "connectors", "amplitudes", "boundaryConditions"});
   if (root.Get("format").AsString() != "oif-model")
     root.Get("format").Fail("model.format", "not an oif model file: \"format\" must be \"oif-model\"");
   const Ref version = root.Get("version");
@@ -93,7 +93,9 @@ ddb_Model Loader::Load() {
   if (root.Has("parts")) LoadParts(root.Get("parts"));
   if (root.Has("assembly")) LoadAssembly(root.Get("assembly"));
   if (root.Has("connectors")) ReadConnectorWires(*this, root.Get("connectors"));
+  if (root.Has("amplitudes")) ReadAmplitudes(root.Get("amplitudes"), *contents_);
   LoadSteps(root);
+  ReadBoundaryConditions(*this, root, *contents_);
   if (root.Has("materials")) ReadMaterials(root.Get("materials"), *contents_);
   if (root.Has("beamProfiles")) ReadBeamProfiles(root.Get("beamProfiles"), *contents_);
   if (root.Has("sections")) ReadSections(root.Get("sections"), *contents_);
