@@ -8,6 +8,7 @@
 #include "modeldb/kbcC_BoundaryCondition.h"
 #include "modeldb/rgnC_SetData.h"
 #include "modelfile/mfl_Conditions.h"
+#include "modelfile/mfl_Connectors.h"
 #include "modelfile/mfl_History.h"
 #include "modelfile/mfl_Steps.h"
 
@@ -184,6 +185,26 @@ void CheckListed(const Loader& loader, const Ref& object, const kbcC_BoundaryCon
   }
 }
 
+/// The wires a connector motion acts on: names of wire entries. The deck
+/// gathers them into an element set named after the condition, so that name
+/// must not be one of the assembly's element sets already.
+std::vector<std::string> ReadWires(const Loader& loader, const Ref& object) {
+  const Ref wires = object.Get("wires");
+  std::vector<std::string> names;
+  wires.ForEachElement([&](const Ref& wire) {
+    ReadWireReference(loader, wire);
+    names.push_back(wire.AsString());
+  });
+  if (names.empty()) wires.Fail("model.size", "a connector motion acts on at least one wire entry");
+  const std::string name = object.Get("name").AsString();
+  const ddb_Assembly& assembly = loader.contents().assembly;
+  for (int i = 0; i < assembly.numSets(); ++i)
+    if (assembly.set(i).setType() == ddb_Set::ElementSet && assembly.set(i).setLabel() == name)
+      object.Get("name").Fail("model.duplicate-name", "the deck gathers the condition's wires into an element set "
+                                                     "named after it, and the assembly has a set \"" + name + "\"");
+  return names;
+}
+
 }  // namespace
 
 void ReadBoundaryConditions(const Loader& loader, const Ref& root, ddb_ModelContents& contents) {
@@ -196,15 +217,15 @@ void ReadBoundaryConditions(const Loader& loader, const Ref& root, ddb_ModelCont
       const kbcC_BCInfo& info = ReadKind(object.Get("kind"));
       if (loader.StepNames().empty())
         object.Fail("model.step", "boundary conditions hold in steps, and the model has none");
-      if (info.IsConnector())
-        object.Get("kind").Fail("model.unsupported", "connector boundary conditions act on connector wires, which "
-                                                     "this model file cannot give yet");
       auto condition = kbcC_Make(info.kind, name);
       const Members<kbcC_BoundaryCondition> members = OwnMembers(info, contents);
-      std::vector<std::string_view> ownKeys = {"name", "kind", "region"};
+      std::vector<std::string_view> ownKeys = {"name", "kind", info.IsConnector() ? "wires" : "region"};
       for (std::string_view member : members.Names()) ownKeys.push_back(member);
       members.ReadInto(object, *condition);
-      condition->region = loader.SetRegion(object.Get("region"), {rgnC_SetData::NodeSet});
+      if (info.IsConnector())
+        condition->connectorRegions = ReadWires(loader, object);
+      else
+        condition->region = loader.SetRegion(object.Get("region"), {rgnC_SetData::NodeSet});
       if (info.form == kbcC_BCForm::Submodel && !object.Has("globalStep") && !object.Has("history"))
         object.Get("globalStep");  // a driven submodel condition names its global step
       condition->states = kKindReaders[std::size_t(info.kind)](loader, object, ownKeys, contents);

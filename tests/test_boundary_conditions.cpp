@@ -358,7 +358,7 @@ TEST(BoundaryConditionFile, RefusesWhatRefersToNothingOrMakesNoSense) {
                          "type": "QSYMM"}])"),
        "model.enum", "/boundaryConditions/0/type", "XSYMM"},
       {PlateMembers(R"([{"name": "S", "kind": "connector displacement", "region": {"set": "Top", "instance": "Plate"}}])"),
-       "model.unsupported", "/boundaryConditions/0/kind", "connector wires"},
+       "model.missing-member", "/boundaryConditions/0", "missing member 'wires'"},
       {PlateMembers(R"([{"name": "S", "kind": "rotation", "region": {"set": "Top", "instance": "Plate"}}])"),
        "model.enum", "/boundaryConditions/0/kind", "unknown boundary condition kind"},
       {PlateMembers(Pull(R"("createdIn": "S1")"),
