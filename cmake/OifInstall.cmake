@@ -44,6 +44,7 @@ foreach(pc oif oif-modelfile)
   install(FILES ${PROJECT_BINARY_DIR}/${pc}.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 endforeach()
 
-# The model-file schema, for validators and editors.
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/schema/ DESTINATION ${CMAKE_INSTALL_DATADIR}/oif/schema
-  FILES_MATCHING PATTERN "*.json")
+# The model-file schema in one file, for validators and editors.
+if(TARGET oif_schema)
+  install(FILES ${OIF_SCHEMA_BUNDLE} DESTINATION ${CMAKE_INSTALL_DATADIR}/oif/schema)
+endif()
