@@ -262,7 +262,7 @@ mfl_CheckReport mfl_ModelCheck::Check(std::string_view original, const std::stri
     std::optional<mfl::Document> doc;
     try {
       doc.emplace(mfl::Document::Parse(text, displayName));
-      mfl_ModelFile::Parse(text, displayName);
+      report.model.emplace(mfl_ModelFile::Parse(text, displayName));
       mfl::CollectCheckWarnings(*doc, report);
       for (mfl_CheckWarning& warning : report.warnings) warning.pointer = indices.ToFile(warning.pointer);
       break;

@@ -3,11 +3,13 @@
 // first), warnings about what loads but is probably wrong, and a summary of
 // what the model holds. Used by `oif check`.
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "modeldb/ddb_Model.h"
 #include "modelfile/mfl_Json.h"
 
 /// Something a model file holds that loads but is probably not what was meant.
@@ -30,6 +32,8 @@ struct mfl_CheckReport {
   /// What the model holds, as (what, how many) in a fixed order; counted over
   /// what loaded (without the values in error). Empty when nothing loaded.
   std::vector<std::pair<std::string, std::size_t>> summary;
+  /// The model as it loaded: when there are errors, without the values in error.
+  std::optional<odb_Odb> model;
 };
 
 namespace mfl {

@@ -83,6 +83,7 @@ TEST(ModelCheck, ASoundModelHasNoErrorNoWarningAndItsSummary) {
   EXPECT_EQ(Count(report, "materials"), 1u);
   EXPECT_EQ(Count(report, "sections"), 2u);
   EXPECT_EQ(Count(report, "analysis steps"), 1u);
+  EXPECT_TRUE(report.model.has_value());
 }
 
 // Three independent errors: a wrong type, a node that is not in the mesh and
@@ -132,6 +133,7 @@ TEST(ModelCheck, StopsAtBrokenJsonAndAtTheCap) {
   EXPECT_EQ(broken.errors[0].Id(), "json.syntax");
   EXPECT_TRUE(broken.stoppedEarly);
   EXPECT_TRUE(broken.summary.empty());
+  EXPECT_FALSE(broken.model.has_value());
 
   std::string many = R"({"format": "oif-model", "version": 1, "parts": [)";
   for (int i = 0; i < 60; ++i) many += std::string(i ? "," : "") + "\n{\"name\": " + std::to_string(i) + "}";
