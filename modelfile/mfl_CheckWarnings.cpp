@@ -117,6 +117,7 @@ class Collector {
       CheckElementTypes(assembly->Find("mesh"), "/assembly/mesh");
     }
     CheckMaterials(root);
+    CheckLayerOrientations(root);
     std::size_t steps = 0, loadCases = 0;
     CheckSteps(root, steps, loadCases);
 
@@ -213,6 +214,67 @@ class Collector {
       if (!uses.count(name))
         Warn(materials[m], "/materials/" + std::to_string(m), "check.unused-material",
              "material '" + name + "' is used by no section");
+    }
+  }
+
+  /// Orientation names that keyword text defines ("*Orientation, name=NAME").
+  void CollectOrientations(const Node& node, const std::string& key, std::set<std::string>& names) {
+    if (node.kind() == Node::Kind::Object) {
+      for (const NodeMember& member : node.members()) CollectOrientations(member.second, member.first, names);
+    } else if (node.kind() == Node::Kind::Array) {
+      for (const Node& element : node.elements()) CollectOrientations(element, key, names);
+    } else if (node.kind() == Node::Kind::String && (key == "keywords" || key == "headKeywords")) {
+      const std::string& text = node.string();
+      for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        const std::string line = text.substr(start, end - start);
+        std::string lower = line;  // same positions as `line`
+        for (char& c : lower) c = char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        const std::size_t keyword = lower.find_first_not_of(' ');
+        if (keyword != std::string::npos && lower.compare(keyword, 12, "*orientation") == 0) {
+          for (std::size_t comma = lower.find(','); comma != std::string::npos; comma = lower.find(',', comma + 1)) {
+            std::size_t at = lower.find_first_not_of(' ', comma + 1);
+            if (at == std::string::npos || lower.compare(at, 4, "name") != 0) continue;
+            at = lower.find_first_not_of(' ', at + 4);
+            if (at == std::string::npos || lower[at] != '=') continue;
+            std::string value = line.substr(at + 1, lower.find(',', at) - at - 1);
+            const std::size_t first = value.find_first_not_of(" \"");
+            const std::size_t last = value.find_last_not_of(" \"\r");
+            if (first != std::string::npos) names.insert(value.substr(first, last - first + 1));
+          }
+        }
+        start = end + 1;
+      }
+    }
+  }
+
+  /// Layer and rebar orientations name an orientation of the deck: one that
+  /// keyword text defines, a datum system's, or a material orientation's
+  /// ("Ori-n").
+  void CheckLayerOrientations(const Node& root) {
+    std::set<std::string> known;
+    CollectOrientations(root, "", known);
+    for (const Node& datum : Elements(root.Find("datums"))) known.insert(Text(datum.Find("name")));
+    const std::vector<Node>& sections = Elements(root.Find("sections"));
+    for (std::size_t s = 0; s < sections.size(); ++s) {
+      const std::string pointer = "/sections/" + std::to_string(s);
+      auto check = [&](const std::vector<Node>& layers, const std::string& where) {
+        for (std::size_t l = 0; l < layers.size(); ++l) {
+          const Node* orientation = layers[l].Find("orientation");
+          if (!orientation || orientation->kind() != Node::Kind::String) continue;
+          const std::string& name = orientation->string();
+          const bool generated = name.rfind("Ori-", 0) == 0 && name.size() > 4 &&
+                                 name.find_first_not_of("0123456789", 4) == std::string::npos;
+          if (known.count(name) || generated) continue;
+          Warn(*orientation, where + "/" + std::to_string(l) + "/orientation", "check.unknown-orientation",
+               "orientation '" + name +
+                   "' is defined nowhere: neither by keyword text (*Orientation, name=...) nor as a datum system");
+        }
+      };
+      check(Elements(sections[s].Find("layers")), pointer + "/layers");
+      if (const Node* rebar = sections[s].Find("rebarLayers"))
+        check(Elements(rebar->Find("layers")), pointer + "/rebarLayers/layers");
     }
   }
 

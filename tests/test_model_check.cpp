@@ -191,6 +191,26 @@ TEST(ModelCheck, WarnsOfWhatLoadsButIsProbablyWrong) {
   EXPECT_EQ(Count(report, "analysis steps"), 2u);
 }
 
+// A layer's orientation names an orientation of the deck: one defined by
+// keyword text, a datum system, or a material orientation's "Ori-n".
+TEST(ModelCheck, WarnsOfLayerOrientationsDefinedNowhere) {
+  const std::string text = R"({"format": "oif-model", "version": 1,
+"keywords": ["*Orientation, NAME = \"Ply axes\", system=RECTANGULAR", "1, 0, 0, 0, 1, 0"],
+"datums": [{"name": "Hoop", "kind": "cylindrical"}],
+"materials": [{"name": "Steel"}],
+"sections": [{"name": "Cover", "kind": "compositeShell",
+  "layers": [{"thickness": 1, "material": "Steel", "orientation": "Ply axes"},
+             {"thickness": 1, "material": "Steel", "orientation": "Hoop"},
+             {"thickness": 1, "material": "Steel", "orientation": "Ori-2"},
+             {"thickness": 1, "material": "Steel", "orientation": "Ply-axes"}]}]
+})";
+  const mfl_CheckReport report = mfl_ModelCheck::Check(text, "o.json");
+  ASSERT_TRUE(report.errors.empty()) << report.errors.front().Describe();
+  EXPECT_EQ(Warnings(report), std::vector<std::string>{
+      "o.json:9:67: warning [check.unknown-orientation] at /sections/0/layers/3/orientation: orientation "
+      "'Ply-axes' is defined nowhere: neither by keyword text (*Orientation, name=...) nor as a datum system"});
+}
+
 TEST(ModelCheck, BundledExamplesHaveNoError) {
   for (const auto& entry : std::filesystem::directory_iterator(std::string(OIF_SOURCE_DIR) + "/examples")) {
     if (entry.path().extension() != ".json") continue;
