@@ -268,10 +268,10 @@ mfl_CheckReport mfl_ModelCheck::Check(std::string_view original, const std::stri
       break;
     } catch (const mfl_ModelFileError& error) {
       if (Fatal(error)) {
-        // Bad JSON (or, with values blanked, a loader that cannot go on): only
-        // worth reporting when nothing was reported yet or it is new.
-        if (report.errors.empty() || error.Id() != "json.syntax" || blanked.empty())
-          report.errors.push_back(error);
+        // Bad JSON, an unreadable file or an error about the document as a
+        // whole: nothing to go on with. Once values are left out, such an error
+        // follows from leaving them out (a required top-level member).
+        if (blanked.empty()) report.errors.push_back(error);
         report.stoppedEarly = true;
         break;
       }

@@ -145,6 +145,15 @@ TEST(ModelCheck, StopsAtBrokenJsonAndAtTheCap) {
   EXPECT_EQ(capped.errors.back().LineNumber(), 51u);
 }
 
+// A format version the reader does not know: reading stops there, and the
+// check does not report the version as missing once it is left out.
+TEST(ModelCheck, AnUnknownVersionEndsTheCheck) {
+  const mfl_CheckReport report =
+      mfl_ModelCheck::Check(R"({"format": "oif-model", "version": 7, "parts": [{"name": 3}]})", "v.json");
+  EXPECT_EQ(Errors(report), (std::vector<Seen>{{"model.version", "/version", 1, 36}}));
+  EXPECT_TRUE(report.stoppedEarly);
+}
+
 TEST(ModelCheck, AFileThatCannotBeReadIsOneError) {
   const mfl_CheckReport report = mfl_ModelCheck::CheckFile("/nonexistent/model.json");
   ASSERT_EQ(report.errors.size(), 1u);
