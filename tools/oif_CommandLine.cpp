@@ -8,6 +8,10 @@
 
 #include "modelfile/mfl_Check.h"
 
+#if !defined(_WIN32)
+#include <unistd.h>
+#endif
+
 namespace {
 constexpr std::string_view kDeckSuffix = ".inp";
 
@@ -126,14 +130,79 @@ void oif_Progress::Run() {
   }
 }
 
-int oif_PrintCheckReport(const mfl_CheckReport& report, const std::string& displayName, std::FILE* out) {
+oif_ScratchFolder::oif_ScratchFolder() {
+  std::error_code ec;
+  const std::filesystem::path base = std::filesystem::temp_directory_path(ec);
+  if (ec) {
+    problem_ = "no temporary folder: " + ec.message();
+    return;
+  }
+#if defined(_WIN32)
+  for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+    const std::filesystem::path candidate =
+        base / ("oif-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+    if (std::filesystem::create_directory(candidate, ec)) path_ = candidate.string();
+  }
+  if (path_.empty()) problem_ = "cannot make a folder in " + base.string();
+#else
+  std::string pattern = (base / "oif-XXXXXX").string();
+  if (::mkdtemp(pattern.data()))
+    path_ = pattern;
+  else
+    problem_ = "cannot make a folder in " + base.string() + ": " + std::strerror(errno);
+#endif
+}
+
+oif_ScratchFolder::~oif_ScratchFolder() {
+  std::error_code ignored;
+  if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
+}
+
+bool oif_CopyToStandardOutput(const std::string& path, std::string& problem) {
+  std::FILE* in = std::fopen(path.c_str(), "rb");
+  if (!in) {
+    problem = "reading " + path + " failed: " + std::strerror(errno);
+    return false;
+  }
+  std::vector<char> buffer(1 << 16);
+  bool ok = true;
+  for (;;) {
+    const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), in);
+    if (got != 0 && std::fwrite(buffer.data(), 1, got, stdout) != got) {
+      problem = std::strerror(errno);
+      ok = false;
+      break;
+    }
+    if (got < buffer.size()) {
+      if (std::ferror(in)) {
+        problem = "reading " + path + " failed: " + std::strerror(errno);
+        ok = false;
+      }
+      break;
+    }
+  }
+  std::fclose(in);
+  if (ok && std::fflush(stdout) != 0) {
+    problem = std::strerror(errno);
+    ok = false;
+  }
+  return ok;
+}
+
+int oif_PrintCheckReport(const mfl_CheckReport& report, const std::string& displayName,
+                         const std::string& writerError, bool quiet, std::FILE* out) {
   for (const mfl_ModelFileError& error : report.errors) std::fprintf(out, "%s\n", error.Describe().c_str());
   if (report.stoppedEarly && !report.errors.empty())
     std::fprintf(out, "%s: the check stopped here; there may be more errors\n", displayName.c_str());
+  if (!writerError.empty())
+    std::fprintf(out, "%s: error [writer]: the deck cannot be written: %s\n", displayName.c_str(),
+                 writerError.c_str());
   for (const mfl_CheckWarning& warning : report.warnings) std::fprintf(out, "%s\n", warning.Describe().c_str());
-  std::fprintf(out, "%s: %s, %s\n", displayName.c_str(), Plural(report.errors.size(), "error").c_str(),
-               Plural(report.warnings.size(), "warning").c_str());
-  if (!report.summary.empty()) {
+  const std::size_t errors = report.errors.size() + (writerError.empty() ? 0 : 1);
+  if (!quiet)
+    std::fprintf(out, "%s: %s, %s\n", displayName.c_str(), Plural(errors, "error").c_str(),
+                 Plural(report.warnings.size(), "warning").c_str());
+  if (!quiet && !report.summary.empty()) {
     std::string holds;
     for (const auto& [what, count] : report.summary) {
       if (!holds.empty()) holds += ", ";
@@ -142,6 +211,6 @@ int oif_PrintCheckReport(const mfl_CheckReport& report, const std::string& displ
     std::fprintf(out, "%s %s: %s\n", displayName.c_str(),
                  report.errors.empty() ? "holds" : "holds, without the values in error", holds.c_str());
   }
-  if (!report.errors.empty()) return kCheckErrors;
+  if (errors != 0) return kCheckErrors;
   return report.warnings.empty() ? kCheckClean : kCheckWarnings;
 }

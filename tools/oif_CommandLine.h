@@ -57,9 +57,32 @@ class oif_Progress {
   std::thread thread_;
 };
 
+/// A folder of its own in the system's temporary folder, removed with
+/// everything in it when the object goes. Path() is empty when it could not
+/// be made (`Problem()` says why).
+class oif_ScratchFolder {
+ public:
+  oif_ScratchFolder();
+  ~oif_ScratchFolder();
+  oif_ScratchFolder(const oif_ScratchFolder&) = delete;
+  oif_ScratchFolder& operator=(const oif_ScratchFolder&) = delete;
+  const std::string& Path() const noexcept { return path_; }
+  const std::string& Problem() const noexcept { return problem_; }
+
+ private:
+  std::string path_, problem_;
+};
+
+/// Copies a file to standard output. False, with `problem` set, when reading
+/// or writing fails (a closed pipe, a full disk).
+bool oif_CopyToStandardOutput(const std::string& path, std::string& problem);
+
 /// Exit statuses of `oif check`.
 enum oif_CheckStatus { kCheckClean = 0, kCheckErrors = 1, kCheckWarnings = 5 };
 
 /// Prints the report of `oif check` (errors, warnings, the counts of problems
 /// and what the model holds) and gives the exit status.
-int oif_PrintCheckReport(const mfl_CheckReport& report, const std::string& displayName, std::FILE* out);
+/// `writerError` is the writer's refusal of a model that loads ("" for none);
+/// with `quiet` only the errors and warnings are printed.
+int oif_PrintCheckReport(const mfl_CheckReport& report, const std::string& displayName,
+                         const std::string& writerError, bool quiet, std::FILE* out);
