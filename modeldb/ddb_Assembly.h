@@ -38,6 +38,8 @@ class MDB_API ddb_Assembly {
   /// Orientations of connector elements, by the region they apply to.
   std::vector<ptoC_ConnectorOrientation> connectorOrientations;
   std::vector<ddb_ReferencePoint> referencePoints;
+  /// Section assignments of the assembly's own elements (connector wires), in stored order.
+  std::vector<ptoC_SectionAssignment> sectionAssignments;
 
   const std::string& name() const noexcept { return assemblyName; }
   const std::string& solverInput() const noexcept { return input; }
@@ -50,4 +52,5 @@ class MDB_API ddb_Assembly {
     return connectorOrientations;
   }
   const std::vector<ddb_ReferencePoint>& referencePoint() const noexcept { return referencePoints; }
+  const std::vector<ptoC_SectionAssignment>& sectionAssignment() const noexcept { return sectionAssignments; }
 };

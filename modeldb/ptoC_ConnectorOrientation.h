@@ -13,4 +13,6 @@ struct MDB_API ptoC_ConnectorOrientation {
   int datum2 = 0;
   int axis2 = 0;
   double angle2 = 0.0;
+  /// The second orientation is the first one.
+  bool secondEqualsFirst = false;
 };

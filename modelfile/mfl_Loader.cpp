@@ -1,17 +1,25 @@
 #include "modelfile/mfl_Loader.h"
 
+#include "modelfile/mfl_Connectors.h"
 #include "modelfile/mfl_ModelFile.h"
+#include "modelfile/mfl_Text.h"
 
 namespace mfl {
 
 std::string ReadKeywordText(const Ref& ref) {
-  if (ref.IsString()) return ref.AsString();
+  if (ref.IsString()) {
+    std::string text = ref.AsString();
+    CheckNoControls(ref, text, "model.text", "keyword text", "\n\t");
+    return text;
+  }
   if (!ref.IsArray()) ref.Fail("model.type", "expected keyword text: a text or an array of lines");
   std::string text;
   bool first = true;
   ref.ForEachElement([&](const Ref& line) {
     if (!first) text += '\n';
-    text += line.AsString();
+    const std::string lineText = line.AsString();
+    CheckNoControls(line, lineText, "model.text", "keyword text", "\n\t");
+    text += lineText;
     first = false;
   });
   return text;
@@ -22,6 +30,7 @@ std::string ReadName(const Ref& ref) {
   if (name.empty()) ref.Fail("model.name", "a name must not be empty");
   if (name.find_first_of("\"\n\r") != std::string::npos)
     ref.Fail("model.name", "a name must not contain double quotes or line breaks");
+  CheckNoControls(ref, name, "model.name", "a name");
   return name;
 }
 
@@ -68,7 +77,7 @@ ddb_Model Loader::Load() {
   if (!root.IsObject()) root.Fail("model.type", "a model file holds one JSON object");
   root.AllowOnly({"format", "version", "description", "headKeywords", "keywords", "parts", "assembly",
                   "datums", "steps", "controls", "solverControls", "materials", "beamProfiles", "sections",
-                  "constraints", "cyclicSymmetry"});
+                  "constraints", "cyclicSymmetry", "connectors"});
   if (root.Get("format").AsString() != "oif-model")
     root.Get("format").Fail("model.format", "not an oif model file: \"format\" must be \"oif-model\"");
   const Ref version = root.Get("version");
@@ -83,12 +92,14 @@ ddb_Model Loader::Load() {
   if (root.Has("datums")) LoadDatums(root.Get("datums"));
   if (root.Has("parts")) LoadParts(root.Get("parts"));
   if (root.Has("assembly")) LoadAssembly(root.Get("assembly"));
+  if (root.Has("connectors")) ReadConnectorWires(*this, root.Get("connectors"));
   LoadSteps(root);
   if (root.Has("materials")) ReadMaterials(root.Get("materials"), *contents_);
   if (root.Has("beamProfiles")) ReadBeamProfiles(root.Get("beamProfiles"), *contents_);
   if (root.Has("sections")) ReadSections(root.Get("sections"), *contents_);
   if (root.Has("parts")) ReadPartAttributes(root.Get("parts"), *contents_);
   ReadConstraints(*this, root);
+  if (root.Has("connectors")) ReadConnectorSections(*this, root.Get("connectors"));
   return ddb_Model(contents_);
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "modeldb/ddb_Model.h"
+#include "modeldb/kseC_SectionKind.h"
 #include "modeldb/omu_PrimEnum.h"
 #include "modelfile/mfl_Json.h"
 #include "modelfile/mfl_Mesh.h"
@@ -25,6 +26,7 @@ class Loader {
 
   Document& document() noexcept { return *document_; }
   ddb_ModelContents& contents() noexcept { return *contents_; }
+  const ddb_ModelContents& contents() const noexcept { return *contents_; }
   Ref Root() const { return Ref(*document_, document_->Root(), ""); }
 
   /// Step names in analysis order (known once the steps are read).
@@ -42,8 +44,10 @@ class Loader {
   /// that part instance, or of the assembly when no instance is given. The
   /// set must be of one of `kinds` (rgnC_SetData::Kind); refuses anything else.
   rgnC_Region SetRegion(const Ref& ref, std::initializer_list<int> kinds) const;
-  /// The loader reading the model right now on this thread, for readers that
-  /// are called without one (the step member tables).
+  /// The loader reading the model right now on this thread. Kept for readers
+  /// written before member callbacks received the loader (Members<S>::Custom
+  /// with a (loader, value, object) callback); new readers take the loader
+  /// they are given.
   static const Loader& Current();
 
  private:
@@ -101,6 +105,8 @@ using SectionFactory =
     std::function<std::shared_ptr<kseC_Section>(const std::string& name, const Ref& section,
                                                  const ddb_ModelContents& contents)>;
 const std::map<std::string, SectionFactory, std::less<>>& SectionKinds();
+/// The members a section of `kind` may have in the model file.
+std::vector<std::string_view> SectionKindMembers(kseC_SectionKind kind);
 /// Reads the sections ([{"name": ..., "kind": ..., ...}]); after the
 /// materials and the beam profiles.
 void ReadSections(const Ref& sections, ddb_ModelContents& contents);

@@ -1,4 +1,5 @@
 #pragma once
+#include "modeldb/kbeC_ConnectorBehavior.h"
 #include "zkw/zkw_BuilderComponent.h"
 
 /// Builds the instance blocks: instance lines with their placement, nodes and elements.
@@ -10,7 +11,7 @@ class oif_InstanceBuilder : public zkw_BuilderComponent {
 
  private:
   /// Connector wires of the assembly with their connector sections and
-  /// behaviours. The model carries no connector section assignments yet;
-  /// this pass registers nothing until they exist.
+  /// behaviours.
   void BuildConnectors();
+  void BuildBehavior(const cow_String& name, const kbeC_ConnectorBehavior& behavior);
 };
