@@ -192,7 +192,8 @@ bool oif_CopyToStandardOutput(const std::string& path, std::string& problem) {
 int oif_PrintCheckReport(const mfl_CheckReport& report, const std::string& displayName,
                          const std::string& writerError, bool quiet, std::FILE* out) {
   for (const mfl_ModelFileError& error : report.errors) std::fprintf(out, "%s\n", error.Describe().c_str());
-  if (report.stoppedEarly && !report.errors.empty())
+  // A file that cannot be read at all has nothing more to find.
+  if (report.stoppedEarly && !report.errors.empty() && report.errors.back().Id().rfind("file.", 0) != 0)
     std::fprintf(out, "%s: the check stopped here; there may be more errors\n", displayName.c_str());
   if (!writerError.empty())
     std::fprintf(out, "%s: error [writer]: the deck cannot be written: %s\n", displayName.c_str(),
