@@ -64,7 +64,9 @@ status=0
   { cat broken.err; fail "the host did not report the broken model file (status $status)"; }
 # The installed schema is one file that the validator's own command reads.
 if [ -e "$prefix/share/oif/schema/oif-model.schema.json" ] && python3 -c 'import jsonschema' 2>/dev/null; then
-  python3 -W ignore -m jsonschema -i "$model" "$prefix/share/oif/schema/oif-model.schema.json" ||
-    fail "the installed schema does not accept $model"
+  for example in "$source_dir"/examples/*.json; do
+    python3 -W ignore -m jsonschema -i "$example" "$prefix/share/oif/schema/oif-model.schema.json" ||
+      fail "the installed schema does not accept $example"
+  done
 fi
 echo "installed into $prefix: find_package and pkg-config hosts write the command's deck"
