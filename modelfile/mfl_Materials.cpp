@@ -7,6 +7,7 @@
 #include "modeldb/kmaC_Material.h"
 #include "modelfile/mfl_Loader.h"
 #include "modelfile/mfl_Members.h"
+#include "modelfile/mfl_TableColumns.h"
 
 namespace mfl {
 
@@ -179,6 +180,7 @@ std::shared_ptr<const kmaC_MaterialOption> ReadOption(kmaC_OptionKind kind, cons
     if (info.AttrIndex(kmaC_Attr::RateData) >= 0 && option->Flag(kmaC_Attr::RateData) && table.Rows() > 0 && own < 3)
       tableRef.Fail("model.table", "with rate data the table carries the rate in column 3 (index 2); it has " +
                                        ColumnsText(own) + " of values");
+    if (table.Rows() > 0) CheckTableValues(*option, own, tableRef);
     option->SetTable(std::move(table), layout.temperatureDependency, layout.dependencies);
   } else {
     option->SetTable(kmaC_MaterialTable(), layout.temperatureDependency, layout.dependencies);

@@ -6,6 +6,7 @@
 #include <map>
 #include <string_view>
 
+#include "modelfile/mfl_ElementTypes.h"
 #include "modelfile/mfl_Loader.h"
 #include "modelfile/mfl_Text.h"
 
@@ -236,6 +237,7 @@ LoadedMesh ReadMesh(const Ref& mesh, const MeshScope& scope) {
       const Ref perRef = ref.Get("nodesPerElement");
       raw.perElement = perRef.AsInt();
       if (raw.perElement < 1) perRef.Fail("model.range", "an element has at least one node");
+      CheckNodeCount(raw.type, perRef, raw.perElement);
       const Ref connRef = ref.Get("connectivity");
       std::size_t count;
       if (scope.instanceLabels && connRef.node().kind() == Node::Kind::Array) {

@@ -150,6 +150,29 @@ std::string KeywordOf(kmaC_OptionKind kind) {
   return out.substr(0, out.find_first_of(",\n"));
 }
 
+/// An enumeration named by what it means: "kmaC_Elastic::TypeEnm" is
+/// "elastic type", "kmaC_ThicknessBehavior::VariableUnitsEnm" "thickness
+/// behavior variable units".
+std::string MeaningOf(const omu_PrimEnumBase& enumeration) {
+  std::string name = enumeration.Name();
+  if (name.rfind("kmaC_", 0) == 0) name.erase(0, 5);
+  if (name.size() > 3 && name.compare(name.size() - 3, 3, "Enm") == 0) name.erase(name.size() - 3);
+  std::string out;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const char c = name[i];
+    if (c == ':') {
+      if (i + 1 < name.size() && name[i + 1] == ':') ++i;
+      out += ' ';
+    } else if (c >= 'A' && c <= 'Z') {
+      if (!out.empty() && out.back() != ' ' && !(name[i - 1] >= 'A' && name[i - 1] <= 'Z')) out += ' ';
+      out += char(c - 'A' + 'a');
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
 std::string AttrDoc(const kmaC_AttrInfo& attr) {
   std::string text = "`";
   text.append(kmaC_AttrName(attr.attr)).append("` ");
@@ -167,7 +190,7 @@ std::string AttrDoc(const kmaC_AttrInfo& attr) {
       text += "boolean";
       break;
     case kmaC_AttrType::Enum:
-      text.append("`").append(attr.enumeration->Name()).append("` = `");
+      text.append("*").append(MeaningOf(*attr.enumeration)).append("* = `");
       text.append(attr.enumeration->GetString(int(attr.defaultValue))).append("`");
       break;
     case kmaC_AttrType::Reals:
@@ -199,7 +222,7 @@ std::string GenerateDocs() {
   }
   out << "\n| enumeration | values: number and text |\n|---|---|\n";
   for (const omu_PrimEnumBase* enumeration : kmaC_AllEnumerations) {
-    out << "| `" << enumeration->Name() << "` | ";
+    out << "| " << MeaningOf(*enumeration) << " | ";
     for (int value = 0; value < enumeration->Size(); ++value)
       out << (value == 0 ? "" : ", ") << value << " `" << enumeration->GetString(value) << "`";
     out << " |\n";

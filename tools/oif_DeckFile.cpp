@@ -161,9 +161,15 @@ class Attempt {
 }  // namespace
 
 void oif_WriteDeckFile(const std::string& job, const std::function<void(const std::string& tempJob)>& write) {
-  Attempt attempt(job + ".inp");
+  oif_WriteDeckFileAt(job + ".inp", write);
+}
+
+void oif_WriteDeckFileAt(const std::string& deck, const std::function<void(const std::string& tempJob)>& write) {
+  Attempt attempt(deck);
   attempt.CheckTarget();
-  const std::string tempJob = attempt.CreateTemp(job);
+  // The temporary file is named after the deck without its ".inp".
+  const bool inp = deck.size() > 4 && deck.compare(deck.size() - 4, 4, ".inp") == 0;
+  const std::string tempJob = attempt.CreateTemp(inp ? deck.substr(0, deck.size() - 4) : deck);
 #if !defined(_WIN32)
   const RemoveOnSignal removeOnSignal(attempt.Temp());
 #endif

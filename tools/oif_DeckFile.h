@@ -27,3 +27,7 @@ class oif_DeckFileError : public std::runtime_error {
 ///         failed write that `write` reports as aio_IOError
 /// @throws whatever else `write` throws (the writer stopped on the model)
 void oif_WriteDeckFile(const std::string& job, const std::function<void(const std::string& tempJob)>& write);
+
+/// As oif_WriteDeckFile, for a deck of any file name `deck` (with or without
+/// ".inp"); the temporary file beside it still ends in ".inp".
+void oif_WriteDeckFileAt(const std::string& deck, const std::function<void(const std::string& tempJob)>& write);

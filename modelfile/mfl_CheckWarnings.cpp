@@ -1,0 +1,312 @@
+// Warnings of the model check about what loads but is probably wrong, and the
+// summary of what the model holds. Both read the document of a file that
+// loads, so every name they follow refers to something.
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string_view>
+
+#include "modelfile/mfl_Check.h"
+
+namespace mfl {
+namespace {
+
+/// Prefixes of the element types the tool knows (the element shapes of the
+/// model file's element table); a type outside them is taken as a volume.
+constexpr std::string_view kKnownTypePrefixes[] = {
+    "C3D", "DC3D", "AC3D", "SC", "CCL", "STRI", "M3D", "R3D", "SFM3D", "CPS", "CPE", "CAX", "DC2D",
+    "DCAX", "AC2D", "ACAX", "B3", "PIPE3", "T3D", "FRAME3D", "CONN3D", "B2", "PIPE2", "T2D", "FRAME2D",
+    "CONN2D", "R2D", "RAX", "MASS", "ROTARYI", "SPRING", "DASHPOT", "COH", "GK", "S"};
+
+bool KnownType(std::string_view type) {
+  for (std::string_view prefix : kKnownTypePrefixes) {
+    if (type.substr(0, prefix.size()) != prefix) continue;
+    // Shells: S followed by a digit ("S4R", "S8R5"), not any name beginning with S.
+    if (prefix == "S") return type.size() > 1 && type[1] >= '0' && type[1] <= '9';
+    return true;
+  }
+  return false;
+}
+
+/// Element types that take no section of their own: rigid elements (a rigid
+/// body constraint) and connectors (connector section assignments).
+bool NeedsNoSection(std::string_view type) {
+  for (std::string_view prefix : {"R3D", "R2D", "RAX", "CONN"})
+    if (type.substr(0, prefix.size()) == prefix) return true;
+  return false;
+}
+
+std::size_t ArraySize(const Node* node) {
+  if (!node) return 0;
+  switch (node->kind()) {
+    case Node::Kind::Array: return node->elements().size();
+    case Node::Kind::IntArray: return node->ints().size();
+    case Node::Kind::RealArray: return node->reals().size();
+    default: return 0;
+  }
+}
+
+const std::vector<Node>& Elements(const Node* node) {
+  static const std::vector<Node> none;
+  return node && node->kind() == Node::Kind::Array ? node->elements() : none;
+}
+
+std::string Text(const Node* node) {
+  return node && node->kind() == Node::Kind::String ? node->string() : std::string();
+}
+
+std::vector<std::int64_t> Integers(const Node* node) {
+  std::vector<std::int64_t> out;
+  if (!node) return out;
+  if (node->kind() == Node::Kind::IntArray) {
+    out.assign(node->ints().begin(), node->ints().end());
+  } else if (node->kind() == Node::Kind::RealArray) {
+    for (double value : node->reals()) out.push_back(static_cast<std::int64_t>(value));
+  }
+  return out;
+}
+
+class Collector {
+ public:
+  Collector(const Document& doc, mfl_CheckReport& report) : doc_(doc), report_(report) {}
+
+  void Warn(const Node& at, const std::string& pointer, std::string id, std::string problem) {
+    auto [line, column] = doc_.LineColumn(at.offset());
+    report_.warnings.push_back({std::move(id), doc_.FileName(), pointer, line, column, std::move(problem)});
+  }
+
+  void Run() {
+    const Node& root = doc_.Root();
+    const Node* assembly = root.Find("assembly");
+    std::set<std::string> instancedParts;
+    for (const Node& instance : Elements(assembly ? assembly->Find("instances") : nullptr))
+      if (const Node* part = instance.Find("part")) instancedParts.insert(Text(part));
+
+    std::size_t nodes = 0, elements = 0, nodeSets = 0, elementSets = 0, surfaces = 0;
+    auto countMesh = [&](const Node* mesh, const Node* sets) {
+      if (!mesh) return;
+      if (const Node* nodeTable = mesh->Find("nodes")) nodes += ArraySize(nodeTable->Find("coordinates")) / 3;
+      for (const Node& elementClass : Elements(mesh->Find("elements"))) {
+        const Node* per = elementClass.Find("nodesPerElement");
+        if (per && per->kind() == Node::Kind::Int && per->integer() > 0)
+          elements += ArraySize(elementClass.Find("connectivity")) / std::size_t(per->integer());
+      }
+      for (const Node& set : Elements(sets)) {
+        const std::string kind = Text(set.Find("kind"));
+        (kind == "node" ? nodeSets : kind == "element" ? elementSets : surfaces) += 1;
+      }
+    };
+
+    const std::vector<Node>& parts = Elements(root.Find("parts"));
+    for (std::size_t p = 0; p < parts.size(); ++p) {
+      const Node& part = parts[p];
+      const std::string pointer = "/parts/" + std::to_string(p);
+      const Node* mesh = part.Find("mesh");
+      countMesh(mesh, mesh ? mesh->Find("sets") : nullptr);
+      CheckElementTypes(mesh, pointer + "/mesh");
+      const std::string name = Text(part.Find("name"));
+      if (!instancedParts.count(name)) {
+        Warn(part, pointer, "check.unused-part",
+             "part '" + name + "' is in no instance of the assembly, so the deck has no block for it");
+      } else {
+        CheckSections(part, pointer);
+      }
+    }
+    if (assembly) {
+      countMesh(assembly->Find("mesh"), assembly->Find("sets"));
+      CheckElementTypes(assembly->Find("mesh"), "/assembly/mesh");
+    }
+    CheckMaterials(root);
+    CheckLayerOrientations(root);
+    std::size_t steps = 0, loadCases = 0;
+    CheckSteps(root, steps, loadCases);
+
+    auto& summary = report_.summary;
+    summary = {{"parts", parts.size()},
+               {"instances", ArraySize(assembly ? assembly->Find("instances") : nullptr)},
+               {"nodes", nodes},
+               {"elements", elements},
+               {"node sets", nodeSets},
+               {"element sets", elementSets},
+               {"surfaces", surfaces},
+               {"materials", ArraySize(root.Find("materials"))},
+               {"sections", ArraySize(root.Find("sections"))},
+               {"constraints", ArraySize(root.Find("constraints"))},
+               {"analysis steps", steps},
+               {"load cases", loadCases}};
+    // Other areas of the model file are counted under their member names.
+    static const std::set<std::string_view> counted = {"parts", "materials", "sections", "constraints", "steps"};
+    for (const NodeMember& member : root.members())
+      if (member.second.kind() == Node::Kind::Array && !counted.count(member.first))
+        summary.emplace_back(member.first, member.second.elements().size());
+  }
+
+ private:
+  void CheckElementTypes(const Node* mesh, const std::string& pointer) {
+    if (!mesh) return;
+    const std::vector<Node>& classes = Elements(mesh->Find("elements"));
+    for (std::size_t c = 0; c < classes.size(); ++c) {
+      const Node* type = classes[c].Find("type");
+      if (!type || KnownType(Text(type)) || classes[c].Find("dimension")) continue;
+      Warn(*type, pointer + "/elements/" + std::to_string(c) + "/type", "check.unknown-element-type",
+           "element type '" + Text(type) +
+               "' is not one the tool knows; its faces are numbered as a volume's (give dimension and "
+               "spaceDimension for an element of another shape)");
+    }
+  }
+
+  /// Elements of an instanced part that no section assignment reaches.
+  void CheckSections(const Node& part, const std::string& pointer) {
+    const Node* mesh = part.Find("mesh");
+    if (!mesh) return;
+    std::map<std::string, const Node*> elementSets;
+    for (const Node& set : Elements(mesh->Find("sets")))
+      if (Text(set.Find("kind")) == "element") elementSets[Text(set.Find("name"))] = &set;
+    std::set<std::int64_t> assigned;
+    for (const Node& assignment : Elements(part.Find("sectionAssignments"))) {
+      auto set = elementSets.find(Text(assignment.Find("region")));
+      if (set == elementSets.end()) return;  // a region of another form: assume it covers
+      for (std::int64_t label : Integers(set->second->Find("elements"))) assigned.insert(label);
+    }
+    const std::vector<Node>& classes = Elements(mesh->Find("elements"));
+    std::int64_t next = 1;
+    for (std::size_t c = 0; c < classes.size(); ++c) {
+      const Node& elementClass = classes[c];
+      const Node* per = elementClass.Find("nodesPerElement");
+      if (!per || per->kind() != Node::Kind::Int || per->integer() <= 0) continue;
+      const std::size_t count = ArraySize(elementClass.Find("connectivity")) / std::size_t(per->integer());
+      std::vector<std::int64_t> labels = Integers(elementClass.Find("labels"));
+      if (labels.empty())
+        for (std::size_t i = 0; i < count; ++i) labels.push_back(next + std::int64_t(i));
+      if (!labels.empty()) next = *std::max_element(labels.begin(), labels.end()) + 1;
+      if (NeedsNoSection(Text(elementClass.Find("type")))) continue;
+      std::size_t missing = 0;
+      std::int64_t first = 0;
+      for (std::int64_t label : labels)
+        if (!assigned.count(label) && missing++ == 0) first = label;
+      if (missing != 0)
+        Warn(elementClass, pointer + "/mesh/elements/" + std::to_string(c), "check.no-section",
+             std::to_string(missing) + " of the " + std::to_string(labels.size()) + " elements of type '" +
+                 Text(elementClass.Find("type")) + "' have no section (the first is element " +
+                 std::to_string(first) + "); the solver refuses elements without a section");
+    }
+  }
+
+  void CollectMaterialUses(const Node& node, std::set<std::string>& uses) {
+    if (node.kind() == Node::Kind::Object) {
+      for (const NodeMember& member : node.members()) {
+        if (member.first == "material" && member.second.kind() == Node::Kind::String)
+          uses.insert(member.second.string());
+        CollectMaterialUses(member.second, uses);
+      }
+    } else if (node.kind() == Node::Kind::Array) {
+      for (const Node& element : node.elements()) CollectMaterialUses(element, uses);
+    }
+  }
+
+  void CheckMaterials(const Node& root) {
+    std::set<std::string> uses;
+    for (const NodeMember& member : root.members())
+      if (member.first != "materials") CollectMaterialUses(member.second, uses);
+    const std::vector<Node>& materials = Elements(root.Find("materials"));
+    for (std::size_t m = 0; m < materials.size(); ++m) {
+      const std::string name = Text(materials[m].Find("name"));
+      if (!uses.count(name))
+        Warn(materials[m], "/materials/" + std::to_string(m), "check.unused-material",
+             "material '" + name + "' is used by no section");
+    }
+  }
+
+  /// Orientation names that keyword text defines ("*Orientation, name=NAME").
+  void CollectOrientations(const Node& node, const std::string& key, std::set<std::string>& names) {
+    if (node.kind() == Node::Kind::Object) {
+      for (const NodeMember& member : node.members()) CollectOrientations(member.second, member.first, names);
+    } else if (node.kind() == Node::Kind::Array) {
+      for (const Node& element : node.elements()) CollectOrientations(element, key, names);
+    } else if (node.kind() == Node::Kind::String && (key == "keywords" || key == "headKeywords")) {
+      const std::string& text = node.string();
+      for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        const std::string line = text.substr(start, end - start);
+        std::string lower = line;  // same positions as `line`
+        for (char& c : lower) c = char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        const std::size_t keyword = lower.find_first_not_of(' ');
+        if (keyword != std::string::npos && lower.compare(keyword, 12, "*orientation") == 0) {
+          for (std::size_t comma = lower.find(','); comma != std::string::npos; comma = lower.find(',', comma + 1)) {
+            std::size_t at = lower.find_first_not_of(' ', comma + 1);
+            if (at == std::string::npos || lower.compare(at, 4, "name") != 0) continue;
+            at = lower.find_first_not_of(' ', at + 4);
+            if (at == std::string::npos || lower[at] != '=') continue;
+            std::string value = line.substr(at + 1, lower.find(',', at) - at - 1);
+            const std::size_t first = value.find_first_not_of(" \"");
+            const std::size_t last = value.find_last_not_of(" \"\r");
+            if (first != std::string::npos) names.insert(value.substr(first, last - first + 1));
+          }
+        }
+        start = end + 1;
+      }
+    }
+  }
+
+  /// Layer and rebar orientations name an orientation of the deck: one that
+  /// keyword text defines, a datum system's, or a material orientation's
+  /// ("Ori-n").
+  void CheckLayerOrientations(const Node& root) {
+    std::set<std::string> known;
+    CollectOrientations(root, "", known);
+    for (const Node& datum : Elements(root.Find("datums"))) known.insert(Text(datum.Find("name")));
+    const std::vector<Node>& sections = Elements(root.Find("sections"));
+    for (std::size_t s = 0; s < sections.size(); ++s) {
+      const std::string pointer = "/sections/" + std::to_string(s);
+      auto check = [&](const std::vector<Node>& layers, const std::string& where) {
+        for (std::size_t l = 0; l < layers.size(); ++l) {
+          const Node* orientation = layers[l].Find("orientation");
+          if (!orientation || orientation->kind() != Node::Kind::String) continue;
+          const std::string& name = orientation->string();
+          const bool generated = name.rfind("Ori-", 0) == 0 && name.size() > 4 &&
+                                 name.find_first_not_of("0123456789", 4) == std::string::npos;
+          if (known.count(name) || generated) continue;
+          Warn(*orientation, where + "/" + std::to_string(l) + "/orientation", "check.unknown-orientation",
+               "orientation '" + name +
+                   "' is defined nowhere: neither by keyword text (*Orientation, name=...) nor as a datum system");
+        }
+      };
+      check(Elements(sections[s].Find("layers")), pointer + "/layers");
+      if (const Node* rebar = sections[s].Find("rebarLayers"))
+        check(Elements(rebar->Find("layers")), pointer + "/rebarLayers/layers");
+    }
+  }
+
+  void CheckSteps(const Node& root, std::size_t& steps, std::size_t& loadCases) {
+    const std::vector<Node>& all = Elements(root.Find("steps"));
+    for (std::size_t s = 0; s < all.size(); ++s) {
+      const Node& step = all[s];
+      const std::string kind = Text(step.Find("kind"));
+      if (kind == "initial") continue;
+      ++steps;
+      loadCases += ArraySize(step.Find("loadCases"));
+      // Eigenvalue steps need nothing but their procedure.
+      if (kind == "frequency" || kind == "buckle" || kind == "complex frequency") continue;
+      bool holds = false;
+      for (const NodeMember& member : step.members()) {
+        if (member.first == "keywords") holds = holds || !Text(&member.second).empty() ||
+                                                ArraySize(&member.second) != 0;
+        else if (member.second.kind() == Node::Kind::Array) holds = holds || ArraySize(&member.second) != 0;
+      }
+      if (!holds)
+        Warn(step, "/steps/" + std::to_string(s), "check.empty-step",
+             "step '" + Text(step.Find("name")) +
+                 "' has nothing in it: no load cases and no keyword text, only its procedure");
+    }
+  }
+
+  const Document& doc_;
+  mfl_CheckReport& report_;
+};
+
+}  // namespace
+
+void CollectCheckWarnings(const Document& doc, mfl_CheckReport& report) { Collector(doc, report).Run(); }
+
+}  // namespace mfl
