@@ -403,6 +403,18 @@ Plate.Body, 1., 2., 3.,
   EXPECT_EQ(deck.find("op=NEW"), std::string::npos);
 }
 
+TEST(FieldDecks, TemperaturesArePaddedToThePointsOfTheModelsShellSections) {
+  const std::string members =
+      PlateMembers(R"([{"name": "Hot", "kind": "temperature", "region": {"set": "Top", "instance": "Plate"},
+                        "createdIn": "S1", "values": [20, 30]}])") +
+      R"(, "materials": [{"name": "M", "elastic": {"table": [[1, 0.3]]}}],
+         "sections": [{"name": "Thin", "kind": "shell", "material": "M", "thickness": 1, "temperaturePoints": 3},
+                      {"name": "Thick", "kind": "shell", "material": "M", "thickness": 2, "temperaturePoints": 4},
+                      {"name": "Core", "kind": "solid", "material": "M"}])";
+  EXPECT_EQ(StepBody(test::Deck(test::Model(members)), "S1"),
+            kHeading + "** Name: Hot   Type: Temperature\n*Temperature\nPlate.Top, 20., 30., 30., 30.\n");
+}
+
 TEST(FieldDecks, ResultsFileFormsFromTheModelFile) {
   const std::string deck = test::Deck(test::Model(PlateMembers(R"([
       {"name": "Heat", "kind": "temperature", "region": {"set": "Top", "instance": "Plate"},
