@@ -415,6 +415,14 @@ TEST(FieldDecks, TemperaturesArePaddedToThePointsOfTheModelsShellSections) {
             kHeading + "** Name: Hot   Type: Temperature\n*Temperature\nPlate.Top, 20., 30., 30., 30.\n");
 }
 
+TEST(FieldDecks, SuppressedFieldsAreNeverWrittenAndMarkNoStep) {
+  const std::string deck = test::Deck(test::Model(PlateMembers(R"([
+      {"name": "Off", "kind": "field", "suppressed": true, "region": {"set": "Top", "instance": "Plate"},
+       "values": [1], "changes": [{"step": "S2", "values": [2]}]}])")));
+  EXPECT_EQ(deck.find("FIELDS"), std::string::npos);
+  EXPECT_EQ(deck.find("Off"), std::string::npos);
+}
+
 TEST(FieldDecks, ResultsFileFormsFromTheModelFile) {
   const std::string deck = test::Deck(test::Model(PlateMembers(R"([
       {"name": "Heat", "kind": "temperature", "region": {"set": "Top", "instance": "Plate"},
