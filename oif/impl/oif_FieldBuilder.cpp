@@ -18,18 +18,8 @@ oif_FieldBuilder::oif_FieldBuilder(zkw_ModelInfo& info) : zkw_BuilderComponent(i
 zkw_BuilderComponent* oif_FieldBuilder::Clone() const { return new oif_FieldBuilder(*this); }
 
 bool oif_FieldBuilder::Writes(int status, bool opNew, bool generalField) {
-  switch (status) {
-    case mdl_Created:
-    case mdl_Modified:
-    case mdl_Deactivated:
-    case mdl_FieldRestated:
-      return true;
-    case mdl_Propagated:
-    case mdl_FieldPropagated:
-      return opNew || generalField;
-    default:
-      return false;
-  }
+  // General fields are restated in every step they are carried into.
+  return oif_FieldOpStatus::Writes(status, opNew || generalField);
 }
 
 int oif_FieldBuilder::TemperatureValuesPerPoint(const mdl_MapString2ObjCow<kseC_Section>& sections) {
