@@ -4,6 +4,7 @@
 
 #include "modelfile/mfl_Loader.h"
 #include "modelfile/mfl_Members.h"
+#include "modelfile/mfl_Text.h"
 
 namespace mfl {
 
@@ -68,7 +69,7 @@ void Loader::LoadParts(const Ref& parts) {
 void Loader::LoadAssembly(const Ref& assemblyRef) {
   assemblyRef.AllowOnly({"name", "keywords", "instances", "mesh", "sets", "referencePoints"});
   ddb_Assembly& assembly = contents_->assembly;
-  if (assemblyRef.Has("name")) assembly.assemblyName = ReadName(assemblyRef.Get("name"));
+  if (assemblyRef.Has("name")) assembly.assemblyName = ReadPlainName(assemblyRef.Get("name"), "the assembly's name");
   if (assemblyRef.Has("keywords")) assembly.input = ReadKeywordText(assemblyRef.Get("keywords"));
 
   std::map<std::string, std::size_t> seen;

@@ -145,16 +145,9 @@ mdl_StepStates<kbcC_BCState> ReadKindHistory(const Loader& loader, const Ref& ob
   std::vector<std::string_view> valueKeys;
   KindState<K>().VisitAttrs([&](const char* name, auto&) { valueKeys.push_back(name); });
   if (object.Has("history")) CheckExplicitHistory(loader, object.Get("history"));
-  const mdl_History<KindState<K>> history = ReadHistory<KindState<K>>(
+  return ReadStepStates<KindState<K>, kbcC_BCState>(
       loader, object, ownKeys, valueKeys,
       [&contents](const Ref& values, KindState<K>& state) { ApplyValues<K>(values, state, contents); });
-  mdl_StepStates<kbcC_BCState> states;
-  const std::vector<std::string>& names = loader.StepNames();
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    auto it = history.Entries().find(names[i]);
-    if (it != history.Entries().end()) states.Set(i, it->second.status, it->second.state);
-  }
-  return states;
 }
 
 template <std::size_t... I>

@@ -150,13 +150,17 @@ struct ControlsKind {
     return {fieldSlots.data(), count};
   }
 
-  std::shared_ptr<P> Make(const ControlsState& state) const {
+  /// `quasiNewton`: the step uses that technique, whose default number of
+  /// line searches is not the list's default.
+  std::shared_ptr<P> Make(const ControlsState& state, bool quasiNewton) const {
     std::shared_ptr<P> controls = create();
     auto value = [](const mdl_PropAttr<List>& attr) { return attr.IsSet() ? attr.ConstGet() : List(); };
     controls->discontinuous = state.discontinuous.IsSet() && state.discontinuous.ConstGet();
     controls->timeIncrementation = Merge(value(state.timeIncrementation), P::timeIncrementationDef(controls->discontinuous));
     controls->constraints = Merge(value(state.constraints), P::constraintsDef());
-    controls->lineSearch = Merge(value(state.lineSearch), P::lineSearchDef());
+    List lineSearchDefaults = P::lineSearchDef();
+    if (quasiNewton) lineSearchDefaults[0] = P::QuasiNewtonLineSearches;
+    controls->lineSearch = Merge(value(state.lineSearch), lineSearchDefaults);
     for (const Field* field : Fields())
       field->list(*controls) = Merge(value(state.*field->attr), P::fieldDef(field->displacement));
     return controls;
@@ -259,7 +263,8 @@ void ReadControls(const Loader& loader, const Ref& root,
               });
         },
         [&](const std::string& step, int status, const ControlsState& state) {
-          std::shared_ptr<kprC_PrimaryControls> controls = kind->Make(state);
+          const bool quasiNewton = steps.at(step)->solutionTechnique == kprC_Step::TECHNIQUE_QUASI_NEWTON;
+          std::shared_ptr<kprC_PrimaryControls> controls = kind->Make(state, quasiNewton);
           controls->propagated = status == mdl_Propagated;
           controls->defaults = status == mdl_Deactivated;
           steps.at(step)->controls_ = controls;

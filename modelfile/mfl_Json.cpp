@@ -1,5 +1,9 @@
 #include "modelfile/mfl_Json.h"
 
+#include "modelfile/mfl_InputFile.h"
+
+#include <simdjson.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
@@ -206,16 +210,12 @@ Document Document::Parse(std::string_view text, std::string displayName) {
 Document Document::Load(const std::string& path) {
   Document doc;
   doc.impl_->fileName = path;
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) FailOpen(path, "it is a directory");
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) FailOpen(path, std::strerror(errno));
+  std::uintmax_t size = 0;
+  std::FILE* f = mfl_InputFile::Open(path, size);  // regular files within the size limit only
   struct Closer {
     std::FILE* f;
     ~Closer() { std::fclose(f); }
   } closer{f};
-  const std::uintmax_t size = std::filesystem::file_size(path, ec);
-  if (ec) FailOpen(path, ec.message());
   doc.impl_->text = simdjson::padded_string(static_cast<std::size_t>(size));
   if (size != 0 && doc.impl_->text.data() == nullptr) FailOpen(path, "out of memory");
   const std::size_t got = std::fread(doc.impl_->text.data(), 1, static_cast<std::size_t>(size), f);

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "modeldb/ddb_Model.h"
@@ -67,6 +68,7 @@ class Loader {
   Document* document_;
   std::shared_ptr<ddb_ModelContents> contents_;
   std::vector<std::string> stepNames_;
+  std::unordered_map<std::string, std::size_t> stepIndex_;  // position of each step name
   int nextMeshIndex_ = 1;
   std::map<std::string, std::shared_ptr<const MeshLabels>> partLabels_;
   std::map<std::string, InstanceMesh> instanceMeshes_;

@@ -6,6 +6,7 @@
 #include "modeldb/kprC_StepKind.h"
 #include "modeldb/rgnC_SetData.h"
 #include "modelfile/mfl_History.h"
+#include "modelfile/mfl_Text.h"
 
 namespace mfl {
 
@@ -716,6 +717,7 @@ void Loader::LoadSteps(const Ref& root) {
   std::map<std::string, std::shared_ptr<kprC_AnalysisStep>> analysisSteps;
   std::map<std::string, std::size_t> seen;
   auto add = [&](const std::string& name, std::shared_ptr<kprC_Step> step) {
+    stepIndex_.emplace(name, stepNames_.size());
     stepNames_.push_back(name);
     steps.emplace_back(name, std::move(step));
   };
@@ -758,6 +760,11 @@ void Loader::LoadSteps(const Ref& root) {
         analysis->description_ = description.AsString();
         if (analysis->description_.find_first_of("\n\r") != std::string::npos)
           description.Fail("model.text", "a step description is one line");
+        CheckNoControls(description, analysis->description_, "model.text", "a step description");
+        if (analysis->description_.find_first_not_of(' ') != std::string::npos &&
+            analysis->description_[analysis->description_.find_first_not_of(' ')] == '*')
+          description.Fail("model.text", "a step description must not start with \"*\": the deck would read it as a "
+                                         "keyword line or a comment");
       }
       if (ref.Has("loadCases")) {
         std::map<std::string, std::size_t> caseNames;

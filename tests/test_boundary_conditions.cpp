@@ -290,11 +290,11 @@ TEST(BoundaryConditions, BoltLoadsAppliedAsALengthGetTheirComment) {
 TEST(BoundaryConditions, KeywordsOutsideTheirGroupAreRefusedWhenWritten) {
   const auto condition = ConnectorMotion();
   const oif_KeywordForm form = oif_KeywordForm::Make(mdl_Created, false);
-  EXPECT_NE(test::Thrown<nex_TextException>([&] { test::Print(oif_Boundary(form, condition, 1, "S", {}, false, 1.0, false)); })
+  EXPECT_NE(test::Thrown<nex_TextException>([&] { test::Print(oif_Boundary(form, condition, 1, std::make_shared<const cow_String>("S"), oif_Boundary::NoLoadCase, false, 1.0, false)); })
                 .find("Unimplemented boundary condition in input file."),
             std::string::npos);
   auto displacement = kbcC_Make(kbcC_BCKind::Displacement, "D");
-  EXPECT_NE(test::Thrown<nex_TextException>([&] { test::Print(oif_ConnectorMotion(form, displacement, 1, "S", {}, false, 1.0)); })
+  EXPECT_NE(test::Thrown<nex_TextException>([&] { test::Print(oif_ConnectorMotion(form, displacement, 1, std::make_shared<const cow_String>("S"), oif_Boundary::NoLoadCase, false, 1.0)); })
                 .find("Unimplemented ConnectorMotion condition in input file."),
             std::string::npos);
 }
@@ -484,6 +484,46 @@ Plate-1.RightFace, 3, 3, 0.01
 Plate-1.RightFace, 3, 3, -0.005
 *End Load Case
 *End Step
+)");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(BoundaryConditions, SecondFormsOfTheExplicitHistory) {
+  const std::string deck = test::Deck(Plate(R"([{"name": "S1", "kind": "static", "loadCases": [
+        {"name": "A", "includeBaseStateBoundaryConditions": true}, {"name": "B"}]},
+      {"name": "S2", "kind": "static"}, {"name": "S3", "kind": "static"}])",
+                                            R"([
+      {"name": "Base", "kind": "displacement", "region": {"set": "Top", "instance": "Plate"}, "history": [
+        {"step": "Initial", "status": 1, "values": {"u1": 1, "u2": 2}, "attributeStates": {"u1": 1, "u2": 1}},
+        {"step": "S1", "status": 9, "values": {"u1": 1, "u2": 2}, "attributeStates": {"u1": 2, "u2": 2}},
+        {"step": "S2", "status": 10, "values": {"u1": 3, "u2": 2}, "attributeStates": {"u1": 1, "u2": 2}},
+        {"step": "S3", "status": 11}]}])"));
+  // Status 9 in a step with load cases: only the case that includes the
+  // base state's conditions writes it, in full; the other case is emptied.
+  const std::size_t cases = deck.find("** LOAD CASES");
+  ASSERT_NE(cases, std::string::npos);
+  EXPECT_EQ(deck.substr(cases, deck.find("*End Step", cases) - cases), R"(** LOAD CASES
+** 
+*Load Case, name=A
+** Name: Base Type: Displacement/Rotation   Scale factor: 1.
+*Boundary
+Plate.Top, 1, 1, 1.
+Plate.Top, 2, 2, 2.
+*End Load Case
+*Load Case, name=B
+*Boundary, op=NEW
+*End Load Case
+)");
+  // Status 10 like 3: the changed component alone; 11 like 4: removal with ", op=NEW".
+  EXPECT_EQ(StepBody(deck, "S2"), std::string(kHeading) + R"(** Name: Base Type: Displacement/Rotation
+*Boundary
+Plate.Top, 1, 1, 3.
+)");
+  EXPECT_EQ(StepBody(deck, "S3"), std::string(kHeading) + R"(** Name: Base Type: Displacement/Rotation
+*Boundary, op=NEW
 )");
 }
 

@@ -21,7 +21,7 @@ class oif_BoundaryConditionBuilder : public zkw_BuilderComponent {
   /// What the builder needs of one condition in every step, found once.
   struct Condition {
     std::shared_ptr<const kbcC_BoundaryCondition> object;
-    cow_String regionName;
+    std::shared_ptr<const cow_String> regionName;
     cow_String comment;  // "Name: ... Type: ..."
     int key = -1;        // the status key; -1 until the condition is first written
   };
