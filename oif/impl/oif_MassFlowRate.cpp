@@ -1,0 +1,22 @@
+#include "oif/impl/oif_MassFlowRate.h"
+
+#include "oif/impl/oif_KeywordLine.h"
+
+void oif_MassFlowRate::Write(utl_Stream& stream) const {
+  oif_KeywordLine line(stream, "*Mass flow rate");
+  line.OpNew(form_.opNew);
+  if (form_.removed) {
+    line.End();
+    return;
+  }
+  if (field_->distribution == kpfC_User) {
+    line.Flag("user").End();
+    oif_WriteValueLines(stream, regionName_, {});
+    return;
+  }
+  Amplitude(line);
+  line.End();
+  std::vector<double> values = State().values.ConstGet();
+  values.resize(3, 0.0);
+  oif_WriteValueLines(stream, regionName_, values);
+}

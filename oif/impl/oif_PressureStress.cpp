@@ -1,0 +1,28 @@
+#include "oif/impl/oif_PressureStress.h"
+
+#include "oif/impl/oif_KeywordLine.h"
+
+void oif_PressureStress::Write(utl_Stream& stream) const {
+  oif_KeywordLine line(stream, "*Pressure stress");
+  line.OpNew(form_.opNew);
+  if (form_.removed) {
+    line.End();
+    return;
+  }
+  const kpfC_FieldState& state = State();
+  switch (field_->distribution) {
+    case kpfC_User:
+      line.Flag("user").End();
+      oif_WriteValueLines(stream, regionName_, {});
+      return;
+    case kpfC_FromFile:
+    case kpfC_FromFileUser:
+      if (field_->distribution == kpfC_FromFileUser) line.Flag("user");
+      line.Param("file", oif_ResultsFileName(state.file.ConstGet())).End();
+      return;
+    default:
+      Amplitude(line);
+      line.End();
+      oif_WriteValueLines(stream, regionName_, {state.value.ConstGet()});
+  }
+}
