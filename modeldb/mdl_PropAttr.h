@@ -103,6 +103,64 @@ class mdl_History {
   std::map<std::string, Entry> steps_;
 };
 
+/// Propagation statuses of one object by step position (0 is the initial
+/// step); 0 for a step outside the list. The writer reads statuses by
+/// position, with no step names in its inner loops.
+class mdl_StatusList {
+ public:
+  int Status(std::size_t step) const noexcept { return step < statuses_.size() ? statuses_[step] : 0; }
+  void Set(std::size_t step, int status) {
+    if (statuses_.size() <= step) statuses_.resize(step + 1, 0);
+    statuses_[step] = status;
+  }
+  std::size_t Size() const noexcept { return statuses_.size(); }
+
+ private:
+  std::vector<int> statuses_;
+};
+
+/// Statuses and states of one object by step position, from the step it is
+/// created in on: the form the writer reads. A step without an entry has
+/// status 0 and an empty state.
+template <class S>
+class mdl_StepStates {
+ public:
+  int Status(std::size_t step) const noexcept {
+    return step < first_ || step - first_ >= entries_.size() ? 0 : entries_[step - first_].status;
+  }
+  const S& State(std::size_t step) const noexcept {
+    static const S empty{};
+    return step < first_ || step - first_ >= entries_.size() ? empty : entries_[step - first_].state;
+  }
+  /// Sets the entry of a step; entries are given in increasing step order.
+  void Set(std::size_t step, int status, S state) {
+    if (entries_.empty()) first_ = step;
+    NEX_ASSERT(step >= first_);
+    if (entries_.size() <= step - first_) entries_.resize(step - first_ + 1);
+    entries_[step - first_] = Entry{status, std::move(state)};
+  }
+  /// The same history as `history`, whose steps are named after `stepNames`.
+  static mdl_StepStates Of(const mdl_History<S>& history, const std::vector<std::string>& stepNames) {
+    mdl_StepStates states;
+    for (std::size_t i = 0; i < stepNames.size(); ++i) {
+      auto it = history.Entries().find(stepNames[i]);
+      if (it != history.Entries().end()) states.Set(i, it->second.status, it->second.state);
+    }
+    return states;
+  }
+  /// Position of the first step with an entry, and the number of entries.
+  std::size_t First() const noexcept { return first_; }
+  std::size_t Size() const noexcept { return entries_.size(); }
+
+ private:
+  struct Entry {
+    int status = 0;
+    S state{};
+  };
+  std::size_t first_ = 0;
+  std::vector<Entry> entries_;
+};
+
 /// Derives a history from the way a user states it: the object is created in
 /// step `stepNames[created]` with `initial` (attributes given there in state
 /// 1), changed in later steps by `changes` (each applies its values with state

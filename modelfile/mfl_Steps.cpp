@@ -553,7 +553,26 @@ Members<kprC_ResponseSpectrumStep> ResponseSpectrumMembers() {
   using S = kprC_ResponseSpectrumStep;
   Members<S> m;
   m.Enum<S::CombinationEnm>("combination", &S::combination, kCombination)
-      .Enum<S::SummationEnm>("summation", &S::summation, kSummation);
+      .Enum<S::SummationEnm>("summation", &S::summation, kSummation)
+      .Custom("components", [](const Ref& ref, S& step) {
+        // Each direction of the analysis: the spectrum it cites, the
+        // direction's cosines and a scale factor.
+        ref.ForEachElement([&](const Ref& componentRef) {
+          componentRef.AllowOnly({"spectrum", "x", "y", "z", "scale"});
+          kprC_SpectrumComponent component;
+          const Ref spectrum = componentRef.Get("spectrum");
+          component.spectrum = spectrum.AsString();
+          const auto& amplitudes = Loader::Current().contents().amplitudes;
+          if (!amplitudes.IsMember(component.spectrum) ||
+              amplitudes.ConstGet(component.spectrum).DynTypeId() != mdl_TypeId<kamC_Spectrum>())
+            spectrum.Fail("model.unknown-reference", "no spectrum named \"" + component.spectrum + "\"");
+          if (componentRef.Has("x")) component.x = componentRef.Get("x").AsDouble();
+          if (componentRef.Has("y")) component.y = componentRef.Get("y").AsDouble();
+          if (componentRef.Has("z")) component.z = componentRef.Get("z").AsDouble();
+          if (componentRef.Has("scale")) component.scale = componentRef.Get("scale").AsDouble();
+          step.components.push_back(component);
+        });
+      });
   Damping(m, false);
   return m;
 }
@@ -697,13 +716,20 @@ void Loader::LoadSteps(const Ref& root) {
       if (ref.Has("loadCases")) {
         std::map<std::string, std::size_t> caseNames;
         ref.Get("loadCases").ForEachElement([&](const Ref& caseRef) {
-          caseRef.AllowOnly({"name", "includeBaseStateBoundaryConditions", "keepBoundaryConditions"});
+          caseRef.AllowOnly({"name", "includeBaseStateBoundaryConditions", "keepBoundaryConditions",
+                             "boundaryConditions"});
           auto loadCase = std::make_shared<klcC_LoadCase>(ReadName(caseRef.Get("name")));
           CheckUnique(caseRef.Get("name"), loadCase->name(), caseNames, "load case in this step");
           if (caseRef.Has("includeBaseStateBoundaryConditions"))
             loadCase->includeBaseStateBCs = caseRef.Get("includeBaseStateBoundaryConditions").AsBool();
           if (caseRef.Has("keepBoundaryConditions"))
             loadCase->keepBCs = caseRef.Get("keepBoundaryConditions").AsBool();
+          // The conditions the case applies, each with its scale factor; the
+          // names are checked once the conditions are read.
+          if (caseRef.Has("boundaryConditions"))
+            caseRef.Get("boundaryConditions").ForEachMember([&](const std::string& condition, const Ref& factor) {
+              loadCase->boundaryConditions[condition] = factor.AsDouble();
+            });
           analysis->loadCases_.Add(loadCase->name(), loadCase);
         });
       }

@@ -137,7 +137,7 @@ std::shared_ptr<kcoC_Coupling> Coupling(const std::string& name, const rgnC_Regi
 class TransformedCondition : public kbcC_BoundaryCondition {
  public:
   TransformedCondition(std::string name, rgnC_DatumRegionList used)
-      : kbcC_BoundaryCondition(std::move(name)), used_(std::move(used)) {}
+      : kbcC_BoundaryCondition(std::move(name), kbcC_BCKind::Displacement), used_(std::move(used)) {}
   rgnC_DatumRegionList DatumCsysRegions() const override { return used_; }
 
  private:

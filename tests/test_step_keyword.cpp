@@ -184,8 +184,10 @@ Two service cases
 ** LOAD CASES
 ** 
 *Load Case, name="Snow load"
+*Boundary, op=NEW
 *End Load Case
 *Load Case, name=Wind
+*Boundary, op=NEW
 *End Load Case
 *End Step
 )");

@@ -1,8 +1,250 @@
 #include "oif/impl/oif_BoundaryConditionBuilder.h"
 
+#include <algorithm>
+
+#include "oif/impl/oif_Comment.h"
+#include "oif/impl/oif_RawKeyword.h"
+#include "oif/impl/oif_SetName.h"
+#include "oif/impl/oif_Sets.h"
+#include "oif/impl/oif_Submodel.h"
+#include "textstream/aio_ios.h"
+#include "zkw/zkw_Model.h"
+#include "zkw/zkw_ModelInfo.h"
+#include "zkw/zkw_VelornName.h"
+
+namespace {
+
+/// A number as the stream writes it, for comment text.
+cow_String NumberText(double value) {
+  cow_String text;
+  aio_ios ios;
+  ios.attach(text);
+  {
+    utl_Stream stream(ios, 0, 6, 6);
+    stream << value;
+  }
+  return text;
+}
+
+cow_String ScaleText(double scale) { return "   Scale factor: " + NumberText(scale); }
+
+bool Contains(const std::vector<cow_String>& names, const cow_String& name) {
+  return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+}  // namespace
+
 oif_BoundaryConditionBuilder::oif_BoundaryConditionBuilder(zkw_ModelInfo& info) : zkw_BuilderComponent(info) {}
 
 zkw_BuilderComponent* oif_BoundaryConditionBuilder::Clone() const { return new oif_BoundaryConditionBuilder(*this); }
 
-// The model file does not carry this area of the model yet: nothing to register.
-void oif_BoundaryConditionBuilder::Build() {}
+void oif_BoundaryConditionBuilder::Build() {
+  steps_ = model->Steps();
+  stepNames_ = steps_.Keys();
+  shellToSolid_ = model->ShellToSolid();
+  const auto container = model->BoundaryConditions();
+  opStatus_.Fill(container, model->Loads(), stepNames_);
+  opStatus_.MarkBucklingSteps(steps_);
+
+  std::vector<Condition> conditions;
+  conditions.reserve(container.Size());
+  for (const auto& [name, object] : container) {
+    if (object->suppressed) continue;
+    Condition condition;
+    condition.object = object;
+    condition.comment = "Name: " + name + " Type: " + kbcC_BCTypeLabelMap::Label(object->DynTypeId());
+    condition.key = opStatus_.StatusKey(object->DynTypeId());
+    if (object->Info().IsConnector()) {
+      // The connector wires of the condition, as one element set named after it.
+      const cow_String setName = zkw_VelornName(name).Printable();
+      std::vector<cow_String> members;
+      for (const std::string& region : object->connectorRegions) members.push_back(zkw_VelornName(region).Printable());
+      AddAssemblyDefinition(oif_Elset(setName, members));
+      condition.regionName = setName;
+    } else {
+      condition.regionName = oif_SetName(object->region, *info).Name(2);
+    }
+    conditions.push_back(std::move(condition));
+  }
+
+  for (std::size_t step = 0; step < stepNames_.size(); ++step) {
+    BuildStep(step, conditions);
+    if (step > 0) {
+      BuildBoltLoads(step);
+      BuildLoadCaseMarkers(step);
+    }
+  }
+
+  // The driving parameters of the submodel conditions, one *Submodel per
+  // distinct set of them, then the grouped conditions of every step.
+  std::vector<oif_Submodel> submodels;
+  for (const Condition& condition : conditions) {
+    const kbcC_BoundaryCondition& object = *condition.object;
+    if (object.Kind() != kbcC_BCKind::Submodel) continue;
+    const auto& thickness = object.states.State(object.states.First()).shellThickness;
+    oif_Submodel submodel(object, shellToSolid_, thickness.IsSet() ? thickness.ConstGet() : 0.0, condition.regionName);
+    auto same = std::find_if(submodels.begin(), submodels.end(),
+                             [&](const oif_Submodel& other) { return other.SameParameters(submodel); });
+    if (same == submodels.end())
+      submodels.push_back(submodel);
+    else
+      same->AddRegion(condition.regionName);
+  }
+  for (const oif_Submodel& submodel : submodels) AddAssemblyDefinition(submodel);
+  for (const SubmodelGroup& group : submodelGroups_) {
+    AddStepDefinition(group.step, oif_Comment("Name: " + group.names + " Type: Submodel"), group.loadCase);
+    AddStepDefinition(group.step, group.keyword, group.loadCase);
+  }
+}
+
+void oif_BoundaryConditionBuilder::AddHeading(std::size_t step) {
+  const zkw_Keyword& heading = heading_.HeadingFor(stepNames_[step]);
+  if (!heading_.IsFiller(heading)) AddStepDefinition(stepNames_[step], heading);
+}
+
+void oif_BoundaryConditionBuilder::BuildStep(std::size_t step, const std::vector<Condition>& conditions) {
+  conditionCases_.clear();
+  const kprC_AnalysisStep* analysis = step > 0 ? dynamic_cast<const kprC_AnalysisStep*>(&steps_.At(step)) : nullptr;
+  const bool withCases = analysis && analysis->loadCases().Size() != 0;
+  for (const Condition& condition : conditions) {
+    if (!withCases) {
+      AddCondition(step, condition, cow_String(), 1.0);
+      continue;
+    }
+    const int s = condition.object->Status(step);
+    for (const auto& [caseName, loadCase] : analysis->loadCases()) {
+      if (caseName.empty()) continue;
+      auto listed = loadCase->boundaryConditions.find(condition.object->name());
+      if (listed != loadCase->boundaryConditions.end())
+        AddCondition(step, condition, caseName, listed->second);
+      else if ((s == mdl_Propagated2 || s == mdl_Modified2) && loadCase->includeBaseStateBCs)
+        AddCondition(step, condition, caseName, 1.0);
+    }
+  }
+}
+
+void oif_BoundaryConditionBuilder::AddCondition(std::size_t step, const Condition& condition,
+                                                const cow_String& loadCase, double scale) {
+  const kbcC_BoundaryCondition& object = *condition.object;
+  const int s = object.Status(step);
+  const bool inCase = !loadCase.empty();
+  const bool opNew = opStatus_.Flag(condition.key, step);
+  if (!oif_BCOpStatus::Writes(s, inCase || opNew)) return;
+  oif_KeywordForm form = oif_KeywordForm::Make(s, opNew, inCase || opNew);
+  const kbcC_BCState& state = object.ConstGetStateQuad(step);
+  form.ApplyAmplitude(state.amplitude.State());
+
+  const cow_String& stepName = stepNames_[step];
+  if (inCase) {
+    if (!Contains(conditionCases_, loadCase)) conditionCases_.push_back(loadCase);
+  } else {
+    AddHeading(step);
+  }
+
+  // Load cases: the real and imaginary parts of a complex condition, or the
+  // two load cases of a buckling step.
+  const std::type_index procedure = steps_.At(step).DynTypeId();
+  const bool buckling = step > 0 && procedure == mdl_TypeId<kprC_BuckleStep>();
+  const kbcC_BCInfo& info = object.Info();
+  std::vector<int> cases;
+  bool complex = false;
+  auto chosen = [&] {
+    const int choice = state.buckleCase.IsSet() ? state.buckleCase.ConstGet() : 0;
+    if (choice == 1 || choice == 2) return std::vector<int>{choice};
+    return std::vector<int>{1, 2};
+  };
+  if (form.removed) {
+    if (buckling) cases = {1};
+  } else if (info.form == kbcC_BCForm::Motion || info.form == kbcC_BCForm::ConnectorMotion) {
+    complex = state.UseComplex(procedure);
+    if (info.typeParam) {
+      if (complex || buckling) cases = {1};
+      complex = false;
+    } else if (complex) {
+      cases = {1, 2};
+    } else if (buckling) {
+      cases = chosen();
+    }
+  } else if (info.form == kbcC_BCForm::Type && buckling) {
+    cases = chosen();
+  }
+
+  const cow_String comment = inCase ? condition.comment + ScaleText(scale) : condition.comment;
+  if (info.IsConnector()) {
+    AddStepDefinition(stepName, oif_Comment(comment), loadCase);
+    cow_String applies = "Applies To: ";
+    for (std::size_t i = 0; i < object.connectorRegions.size(); ++i)
+      applies += (i ? ", " : "") + object.connectorRegions[i];
+    AddStepDefinition(stepName, oif_Comment(applies), loadCase);
+    AddStepDefinition(stepName, oif_ConnectorMotion(form, condition.object, step, condition.regionName, cases,
+                                                    complex, scale),
+                      loadCase);
+    return;
+  }
+  oif_Boundary keyword(form, condition.object, step, condition.regionName, cases, complex, scale, shellToSolid_);
+  if (keyword.IsSubmodelDriven()) {
+    for (SubmodelGroup& group : submodelGroups_) {
+      if (group.step == stepName && group.loadCase == loadCase && group.keyword.SubmodelLine() == keyword.SubmodelLine()) {
+        group.names += ", " + object.name();
+        group.keyword.Group(keyword);
+        return;
+      }
+    }
+    submodelGroups_.push_back(SubmodelGroup{stepName, loadCase, object.name(), keyword});
+    return;
+  }
+  AddStepDefinition(stepName, oif_Comment(comment), loadCase);
+  AddStepDefinition(stepName, keyword, loadCase);
+}
+
+void oif_BoundaryConditionBuilder::BuildBoltLoads(std::size_t step) {
+  boltCases_.clear();
+  const cow_String& stepName = stepNames_[step];
+  const auto& analysis = dynamic_cast<const kprC_AnalysisStep&>(steps_.At(step));
+  const auto loads = model->Loads();
+  for (const auto& [name, load] : loads) {
+    const auto* bolt = dynamic_cast<const kloC_BoltLoad*>(load.get());
+    if (!bolt || bolt->suppressed) continue;
+    const int s = bolt->Status(step);
+    const auto& method = bolt->ConstGetState(step).method;
+    const int m = method.ConstGet();
+    const cow_String comment = "Name: " + name + " Type: " + kloC_LoadTypeLabelMap::Label(bolt->DynTypeId());
+    auto visit = [&](const cow_String& loadCase, double scale) {
+      const bool inCase = !loadCase.empty();
+      const bool written = ((s == mdl_Created || s == mdl_Modified) && m != 0) ||
+                           (s == mdl_Propagated && m != 0 && (inCase || opStatus_.Flag(0, step))) ||
+                           s == mdl_Deactivated || (s == mdl_Modified && method.IsModified() && m == 0);
+      if (!written) return;
+      if (inCase) {
+        AddStepDefinition(stepName, oif_Comment(comment + ScaleText(scale)), loadCase);
+        if (!Contains(boltCases_, loadCase)) boltCases_.push_back(loadCase);
+      } else {
+        AddHeading(step);
+        AddStepDefinition(stepName, oif_Comment(comment));
+      }
+    };
+    if (analysis.loadCases().Size() == 0) {
+      visit(cow_String(), 1.0);
+      continue;
+    }
+    for (const auto& [caseName, loadCase] : analysis.loadCases()) {
+      auto listed = loadCase->loads.find(name);
+      if (!caseName.empty() && listed != loadCase->loads.end()) visit(caseName, listed->second);
+    }
+  }
+}
+
+void oif_BoundaryConditionBuilder::BuildLoadCaseMarkers(std::size_t step) {
+  const auto& analysis = dynamic_cast<const kprC_AnalysisStep&>(steps_.At(step));
+  if (analysis.loadCases().Size() == 0) return;
+  bool baseStateChanges = false;
+  for (const auto& [name, object] : model->BoundaryConditions()) {
+    const int s = object->Status(step);
+    if (!object->suppressed && (s == mdl_Propagated2 || s == mdl_Modified2)) baseStateChanges = true;
+  }
+  for (const auto& [caseName, loadCase] : analysis.loadCases()) {
+    if (caseName.empty() || Contains(boltCases_, caseName) || Contains(conditionCases_, caseName)) continue;
+    if (loadCase->keepBCs || (loadCase->includeBaseStateBCs && baseStateChanges)) continue;
+    AddStepDefinition(stepNames_[step], oif_RawKeyword("*Boundary, op=NEW"), caseName);
+  }
+}

@@ -55,6 +55,11 @@ oif_KeywordLine& oif_KeywordLine::Flag(const char* word) {
   return *this;
 }
 
+oif_KeywordLine& oif_KeywordLine::OpNew(bool opNew) {
+  if (opNew) stream_ << ", op=NEW";
+  return *this;
+}
+
 void oif_KeywordLine::End() { stream_.LineBreak(); }
 
 oif_DataLine::oif_DataLine(utl_Stream& stream, const char* separator)

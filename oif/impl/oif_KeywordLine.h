@@ -23,6 +23,9 @@ class oif_KeywordLine {
   oif_KeywordLine& ParamUnlessDefault(const char* name, int value, int defaultValue);
   /// A parameter without value (", generate").
   oif_KeywordLine& Flag(const char* word);
+  /// ", op=NEW" right after the keyword text when `opNew`: the keyword's group
+  /// replaces what earlier steps defined.
+  oif_KeywordLine& OpNew(bool opNew);
   void End();
 
  private:
