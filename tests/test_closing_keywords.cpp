@@ -80,8 +80,10 @@ TEST(ClosingKeywords, EveryBlockGetsItsStoredTextAndClosingKeyword) {
 ** LOAD CASES
 ** 
 *Load Case, name=LC1
+*Boundary, op=NEW
 *End Load Case
 *Load Case, name=LC2
+*Boundary, op=NEW
 *End Load Case
 *End Step
 )");

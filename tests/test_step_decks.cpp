@@ -125,6 +125,7 @@ Bolt preload and two service load cases
 ** LOAD CASES
 ** 
 *Load Case, name=Service-A
+*Boundary, op=NEW
 *End Load Case
 *Load Case, name=Service-B
 *End Load Case
