@@ -2,6 +2,7 @@
 
 #include "modelfile/mfl_Connectors.h"
 #include "modelfile/mfl_Conditions.h"
+#include "modelfile/mfl_Loads.h"
 #include "modelfile/mfl_ModelFile.h"
 
 namespace mfl {
@@ -70,7 +71,7 @@ ddb_Model Loader::Load() {
   if (!root.IsObject()) root.Fail("model.type", "a model file holds one JSON object");
   root.AllowOnly({"format", "version", "description", "headKeywords", "keywords", "parts", "assembly",
                   "datums", "steps", "controls", "solverControls", "materials", "beamProfiles", "sections",
-                  "constraints", "cyclicSymmetry", "connectors", "amplitudes", "boundaryConditions"});
+                  "constraints", "cyclicSymmetry", "connectors", "amplitudes", "boundaryConditions", "loads"});
   if (root.Get("format").AsString() != "oif-model")
     root.Get("format").Fail("model.format", "not an oif model file: \"format\" must be \"oif-model\"");
   const Ref version = root.Get("version");
@@ -89,6 +90,7 @@ ddb_Model Loader::Load() {
   if (root.Has("amplitudes")) ReadAmplitudes(root.Get("amplitudes"), *contents_);
   LoadSteps(root);
   ReadBoundaryConditions(*this, root, *contents_);
+  ReadLoads(*this, root, *contents_);
   if (root.Has("materials")) ReadMaterials(root.Get("materials"), *contents_);
   if (root.Has("beamProfiles")) ReadBeamProfiles(root.Get("beamProfiles"), *contents_);
   if (root.Has("sections")) ReadSections(root.Get("sections"), *contents_);
