@@ -11,7 +11,7 @@ void oif_Cload::DataLine(utl_Stream& stream, int label, double value) const {
 }
 
 void oif_Cload::Write(utl_Stream& stream) const {
-  const bool bolt = dynamic_cast<const kloC_BoltLoad*>(load_.get()) != nullptr;
+  const bool bolt = !KindLoad() && dynamic_cast<const kloC_BoltLoad*>(load_.get()) != nullptr;
   const kloC_LoadKind kind = Kind();
   const bool known = bolt || (kind != kloC_LoadKind::Count && kloC_Info(kind).family == kloC_LoadFamily::Cload);
   if (!known) nex_AssertException("\"Invalid load type for *Cload\" == 0").Throw("oif_Cload", __LINE__);

@@ -48,8 +48,8 @@ void oif_LoadBuilder::Build() {
     load.comment = "Name: " + name + "   Type: " + kloC_LoadTypeLabelMap::Label(object->DynTypeId());
     load.key = opStatus_.StatusKey(object->DynTypeId());
     load.bolt = dynamic_cast<const kloC_BoltLoad*>(object.get()) != nullptr;
-    const kloC_LoadInfo* kind = kloC_FindKind(object->DynTypeId());
-    if (kind && kind->region == kloC_LoadRegion::Wires)
+    load.kind = kloC_FindKind(object->DynTypeId());
+    if (load.kind && load.kind->region == kloC_LoadRegion::Wires)
       load.regionName = oif_WireSetName(object->region, *info);
     else
       load.regionName = oif_SetName(object->region, *info).Name(2);
@@ -108,7 +108,7 @@ bool oif_LoadBuilder::InertiaReliefHidden(const Load& load, std::size_t step) co
 
 void oif_LoadBuilder::Write(const Load& load, std::size_t step, const cow_String& loadCase, double scale) {
   const cow_String& stepName = stepNames_[step];
-  const kloC_LoadInfo* kind = kloC_FindKind(load.object->DynTypeId());
+  const kloC_LoadInfo* kind = load.kind;
   if (kind && kind->family == kloC_LoadFamily::CommentOnly && InertiaReliefHidden(load, step)) return;
   const bool opNew = opStatus_.Flag(load.key, step);
   if (loadCase.empty()) {

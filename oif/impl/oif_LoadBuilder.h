@@ -2,6 +2,7 @@
 #include <memory>
 #include <vector>
 
+#include "modeldb/kloC_LoadTable.h"
 #include "oif/impl/oif_OpStatus.h"
 #include "zkw/zkw_BuilderComponent.h"
 
@@ -23,6 +24,7 @@ class oif_LoadBuilder : public zkw_BuilderComponent {
     cow_String comment;  // "Name: ...   Type: ..."
     int key = 0;
     bool bolt = false;
+    const kloC_LoadInfo* kind = nullptr;  // nullptr for bolt loads and classes outside the kind table
   };
 
   /// Whether a load is written in a step (before load cases).

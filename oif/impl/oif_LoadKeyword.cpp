@@ -2,12 +2,14 @@
 
 oif_LoadKeyword::oif_LoadKeyword(const oif_KeywordForm& form, std::shared_ptr<const kloC_Load> load,
                                  std::size_t step, const cow_String& regionName, double scale)
-    : load_(std::move(load)), step_(step), region_(regionName), form_(form), scale_(scale) {
-  if (const auto* bolt = dynamic_cast<const kloC_BoltLoad*>(load_.get())) {
-    const auto& amplitude = bolt->ConstGetState(step_).amplitude;
+    : load_(std::move(load)),
+      kindLoad_(dynamic_cast<const kloC_KindLoad*>(load_.get())),
+      step_(step), region_(regionName), form_(form), scale_(scale) {
+  if (kindLoad_) {
+    const auto& amplitude = kindLoad_->ConstGetStateQuad(step_).amplitude;
     if (amplitude.IsSet()) amplitude_ = amplitude.ConstGet();
-  } else if (const kloC_KindLoad* kindLoad = KindLoad()) {
-    const auto& amplitude = kindLoad->ConstGetStateQuad(step_).amplitude;
+  } else if (const auto* bolt = dynamic_cast<const kloC_BoltLoad*>(load_.get())) {
+    const auto& amplitude = bolt->ConstGetState(step_).amplitude;
     if (amplitude.IsSet()) amplitude_ = amplitude.ConstGet();
   }
 }

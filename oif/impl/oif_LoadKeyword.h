@@ -23,7 +23,7 @@ class oif_LoadKeyword : public zkw_Keyword {
   void WriteLine(utl_Stream& stream, const char* keyword, int loadCase, bool follower = false) const;
 
   /// The load of the kind table, or nullptr (bolt loads, other classes).
-  const kloC_KindLoad* KindLoad() const noexcept { return dynamic_cast<const kloC_KindLoad*>(load_.get()); }
+  const kloC_KindLoad* KindLoad() const noexcept { return kindLoad_; }
   /// The kind of the load, or Count for a load outside the kind table.
   kloC_LoadKind Kind() const noexcept;
   const kloC_LoadState& State() const;
@@ -34,6 +34,7 @@ class oif_LoadKeyword : public zkw_Keyword {
   }
 
   std::shared_ptr<const kloC_Load> load_;
+  const kloC_KindLoad* kindLoad_;
   std::size_t step_;
   cow_String amplitude_;
   cow_String region_;
