@@ -2,7 +2,9 @@
 // keywords of every family per step and load case.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <set>
+#include <sstream>
 #include <string>
 
 #include "modeldb/kloC_LoadTable.h"
@@ -554,6 +556,69 @@ TEST(LoadModelFile, RefusesWrongRegionsUnknownNamesAndKinds) {
                    "createdIn": "Step-1", "magnitudeImaginary": 1})"),
        "model.unknown-member", "/loads/0/magnitudeImaginary", "magnitudeImaginary"},
   });
+}
+
+}  // namespace
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// Connector loads in the model file: the wires of the connectors example.
+
+std::string ConnectorModel(const std::string& loads) {
+  std::ifstream in(std::string(OIF_SOURCE_DIR) + "/examples/connectors.json");
+  std::stringstream text;
+  text << in.rdbuf();
+  std::string model = text.str();
+  model.insert(model.rfind('}'), ",\n\"loads\": [" + loads + "]\n");
+  return model;
+}
+
+TEST(ConnectorLoad, CitesTheWireSetOfItsWireEntry) {
+  const odb_Odb odb = mfl_ModelFile::Parse(
+      ConnectorModel(R"({"name": "Shut", "kind": "connector moment", "region": "Hinges", "createdIn": "Open",
+                         "m1": 5, "changes": [{"step": "Close", "m1": -5}]})"),
+      "connectors.json");
+  EXPECT_EQ(Loads(odb, "Open"),
+            std::string(kHeading) + "** Name: Shut   Type: Connector moment\n*Connector Load\nHinges, 4, 5.\n");
+  EXPECT_EQ(Loads(odb, "Close"),
+            std::string(kHeading) + "** Name: Shut   Type: Connector moment\n*Connector Load\nHinges, 4, -5.\n");
+  // A wire entry is cited by name; a set that holds no wires is refused.
+  try {
+    mfl_ModelFile::Parse(ConnectorModel(R"({"name": "Shut", "kind": "connector force", "region": "Nowhere",
+                                            "createdIn": "Open", "f1": 1})"),
+                         "connectors.json");
+    ADD_FAILURE() << "an unknown wire entry was accepted";
+  } catch (const mfl_ModelFileError& error) {
+    EXPECT_EQ(error.Id(), "model.unknown-reference");
+    EXPECT_EQ(error.Pointer(), "/loads/0/region");
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Restatement edge cases
+
+TEST(LoadOpStatus, GroupsDeactivatedInOneStepAreRestatedEachOnItsOwn) {
+  const std::string loads = R"(
+      {"name": "F", "kind": "concentrated force", "region": {"set": "Tip", "instance": "Plate-1"},
+       "createdIn": "Step-1", "cf1": 1, "deactivatedIn": "Step-2"},
+      {"name": "G", "kind": "gravity", "region": {"set": "Body", "instance": "Plate-1"},
+       "createdIn": "Step-1", "comp2": -1, "deactivatedIn": "Step-2"},
+      {"name": "P", "kind": "pressure", "region": {"set": "Top", "instance": "Plate-1"},
+       "createdIn": "Step-1", "magnitude": 2, "changes": [{"step": "Step-2", "magnitude": 3}]})";
+  EXPECT_EQ(Loads(loads, "Step-2"), std::string(kHeading) + R"(** Name: F   Type: Concentrated force
+*Cload, op=NEW
+** Name: G   Type: Gravity
+*Dload, op=NEW
+** Name: P   Type: Pressure
+*Dsload
+Plate-1.Top, P, 3.
+)");
+}
+
+TEST(LoadOpStatus, OnlyTheInitialStepWritesNothing) {
+  const odb_Odb odb = test::Model(Members("", R"([{"name": "Initial", "kind": "initial"}])"));
+  EXPECT_EQ(Loads(odb, "Initial"), "");
 }
 
 }  // namespace
