@@ -170,9 +170,9 @@ const kloC_LoadInfo& ReadKind(const Ref& ref) {
       !(found->family == kloC_LoadFamily::Dsload && found->kind != kloC_LoadKind::Pressure))
     return *found;
   if (found) ref.Fail("model.unsupported", "loads of kind \"" + text + "\" have no keyword in the deck");
-  std::string known;
+  std::string known = "\"bolt load\"";
   for (const kloC_LoadInfo& info : kloC_LoadTable())
-    known += (known.empty() ? "\"" : ", \"") + std::string(info.fileName) + "\"";
+    known += ", \"" + std::string(info.fileName) + "\"";
   ref.Fail("model.enum", "unknown load kind \"" + text + "\"; expected one of " + known);
 }
 
@@ -208,15 +208,63 @@ void CheckListed(const Loader& loader, const Ref& object, const kloC_Load& load,
   }
 }
 
+/// A bolt load's state, with the attribute names of the model file.
+struct BoltState : kloC_BoltLoadState {
+  template <class F>
+  void VisitAttrs(F&& f) {
+    f("method", method);
+    f("magnitude", magnitude);
+    f("amplitude", amplitude);
+  }
+};
+
+const EnumTable<kloC_BoltLoadMethodEnm> kBoltMethod = {
+    {"force", BOLT_APPLY_FORCE}, {"adjust length", BOLT_ADJUST_LENGTH}, {"fix length", BOLT_FIX_LENGTH}};
+
+/// A bolt load: its region (a node set), its method (a force, written as a
+/// load; or a length, which the boundary conditions write), its magnitude
+/// and amplitude over the steps.
+std::shared_ptr<kloC_BoltLoad> ReadBoltLoad(const Loader& loader, const Ref& object, const std::string& name,
+                                            const ddb_ModelContents& contents) {
+  auto bolt = std::make_shared<kloC_BoltLoad>(name);
+  if (object.Has("suppressed")) bolt->suppressed = object.Get("suppressed").AsBool();
+  bolt->region = loader.SetRegion(object.Get("region"), {rgnC_SetData::NodeSet});
+  if (object.Has("history")) CheckExplicitHistory(loader, object.Get("history"));
+  const mdl_History<BoltState> history = ReadHistory<BoltState>(
+      loader, object, {"name", "kind", "region", "suppressed"}, {"method", "magnitude", "amplitude"},
+      [&contents](const Ref& values, BoltState& state) {
+        if (values.Has("method")) state.method.Set(ReadEnum(values.Get("method"), kBoltMethod));
+        if (values.Has("magnitude")) state.magnitude.Set(values.Get("magnitude").AsDouble());
+        if (values.Has("amplitude")) {
+          const Ref ref = values.Get("amplitude");
+          const std::string amplitude = ref.AsString();
+          if (!contents.amplitudes.IsMember(amplitude))
+            ref.Fail("model.unknown-reference", "no amplitude named \"" + amplitude + "\"");
+          state.amplitude.Set(amplitude);
+        }
+      });
+  const mdl_StepStates<BoltState> states = mdl_StepStates<BoltState>::Of(history, loader.StepNames());
+  for (std::size_t i = states.First(); i < states.First() + states.Size(); ++i)
+    bolt->Set(i, states.Status(i), states.State(i));
+  return bolt;
+}
+
 }  // namespace
 
 void ReadLoads(const Loader& loader, const Ref& root, ddb_ModelContents& contents) {
   std::map<std::string, std::size_t> seen;
-  std::vector<std::pair<std::shared_ptr<kloC_KindLoad>, Ref>> read;
+  std::vector<std::pair<std::shared_ptr<kloC_Load>, Ref>> read;
   if (root.Has("loads")) {
     root.Get("loads").ForEachElement([&](const Ref& object) {
       const std::string name = ReadName(object.Get("name"));
       CheckUnique(object.Get("name"), name, seen, "load");
+      if (object.Get("kind").AsString() == "bolt load") {
+        auto bolt = ReadBoltLoad(loader, object, name, contents);
+        if (bolt->Status(0) != mdl_Inactive)
+          object.Fail("model.step", "a load is created in an analysis step, not in the initial step");
+        read.emplace_back(bolt, object);
+        return;
+      }
       const kloC_LoadInfo& info = ReadKind(object.Get("kind"));
       auto load = kloC_Make(info.kind, name);
       const Members<kloC_KindLoad> members = OwnMembers(info, contents);

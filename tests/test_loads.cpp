@@ -622,3 +622,27 @@ TEST(LoadOpStatus, OnlyTheInitialStepWritesNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(BoltLoadModelFile, AppliedAsAForceThenFixedAtItsLength) {
+  const odb_Odb odb = test::Model(Members(R"(
+      {"name": "Bolt", "kind": "bolt load", "region": {"set": "Tip", "instance": "Plate-1"},
+       "createdIn": "Step-1", "method": "force", "magnitude": 800,
+       "changes": [{"step": "Step-2", "method": "fix length"}]})"));
+  EXPECT_EQ(Loads(odb, "Step-1"), std::string(kHeading) + "** Name: Bolt   Type: Bolt load\n*Cload\nPlate-1.Tip, 1, 800.\n");
+  // The switch to another method restates the group and leaves the keyword
+  // line alone; from then on the boundary conditions write the bolt.
+  EXPECT_EQ(Loads(odb, "Step-2"), std::string(kHeading) + "** Name: Bolt   Type: Bolt load\n*Cload, op=NEW\n");
+  EXPECT_EQ(Loads(odb, "Step-3"), "");
+  test::ExpectRefusals({
+      {Members(R"({"name": "Bolt", "kind": "bolt load", "region": {"set": "Top", "instance": "Plate-1"},
+                   "createdIn": "Step-1", "method": "force", "magnitude": 1})"),
+       "model.type", "/loads/0/region/set", "expected a node set"},
+      {Members(R"({"name": "Bolt", "kind": "bolt load", "region": {"set": "Tip", "instance": "Plate-1"},
+                   "createdIn": "Step-1", "method": "tighten", "magnitude": 1})"),
+       "model.enum", "/loads/0/method", "tighten"},
+  });
+}
+
+}  // namespace
