@@ -104,29 +104,27 @@ TEST(LoadTable, FamilyRowsInFamilyOrder) {
 
 TEST(Cload, CreatedThenModifiedWithoutRestatement) {
   const std::string loads = R"({"name": "Pull", "kind": "concentrated force", "region": {"set": "Tip", "instance": "Plate-1"},
-      "createdIn": "Step-1", "cf1": 10, "changes": [{"step": "Step-2", "cf1": 20, "cf2": 0, "cf3": 0}]})";
+      "createdIn": "Step-1", "cf1": 10, "changes": [{"step": "Step-2", "cf1": 20}]})";
   EXPECT_EQ(Loads(loads, "Step-1"), std::string(kHeading) + R"(** Name: Pull   Type: Concentrated force
 *Cload
 Plate-1.Tip, 1, 10.
 )");
-  // Components given as 0 in the change are due: their lines are written
-  // with the value 0.
+  // (20, 0, 0): only the changed component, without ", op=NEW".
   EXPECT_EQ(Loads(loads, "Step-2"), std::string(kHeading) + R"(** Name: Pull   Type: Concentrated force
 *Cload
 Plate-1.Tip, 1, 20.
-Plate-1.Tip, 2, 0.
-Plate-1.Tip, 3, 0.
 )");
   // Propagated, group not restated: nothing, not even the heading.
   EXPECT_EQ(Loads(loads, "Step-3"), "");
 }
 
-TEST(Cload, OnlyTheChangedComponentIsRestated) {
+TEST(Cload, ComponentsGivenInAChangeAreRestatedEvenAtZero) {
   const std::string loads = R"({"name": "Pull", "kind": "concentrated force", "region": {"set": "Tip", "instance": "Plate-1"},
-      "createdIn": "Step-1", "cf1": 10, "cf2": 4, "changes": [{"step": "Step-2", "cf1": 20}]})";
+      "createdIn": "Step-1", "cf1": 10, "cf2": 4, "changes": [{"step": "Step-2", "cf1": 20, "cf2": 0}]})";
   EXPECT_EQ(Loads(loads, "Step-2"), std::string(kHeading) + R"(** Name: Pull   Type: Concentrated force
 *Cload
 Plate-1.Tip, 1, 20.
+Plate-1.Tip, 2, 0.
 )");
 }
 
