@@ -644,3 +644,22 @@ TEST(BoltLoadModelFile, AppliedAsAForceThenFixedAtItsLength) {
 }
 
 }  // namespace
+
+namespace {
+
+/// A load class the writer does not know.
+class ForeignLoad : public kloC_Load {
+ public:
+  using kloC_Load::kloC_Load;
+};
+
+TEST(LoadBuilder, ALoadClassOutsideTheStatusTableStopsTheBuild) {
+  const odb_Odb odb = test::ModelOf({std::make_shared<kprC_StaticStep>("S1")}, [](ddb_ModelContents& contents) {
+    auto load = std::make_shared<ForeignLoad>("Odd");
+    load->statuses.Set(1, mdl_Created);
+    contents.loads.Add("Odd", load);
+  });
+  EXPECT_EQ(Thrown<nex_TextException>([&] { Loads(odb, "S1"); }), "Unimplemented load->statusKey conversion");
+}
+
+}  // namespace
