@@ -258,6 +258,8 @@ void ReadLoads(const Loader& loader, const Ref& root, ddb_ModelContents& content
     root.Get("loads").ForEachElement([&](const Ref& object) {
       const std::string name = ReadName(object.Get("name"));
       CheckUnique(object.Get("name"), name, seen, "load");
+      if (loader.StepNames().size() < 2)
+        object.Fail("model.step", "a load is created in an analysis step, and the model has none");
       if (object.Get("kind").AsString() == "bolt load") {
         auto bolt = ReadBoltLoad(loader, object, name, contents);
         if (bolt->Status(0) != mdl_Inactive)
