@@ -667,3 +667,35 @@ TEST(LoadBuilder, ALoadClassOutsideTheStatusTableStopsTheBuild) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Dload, ComplexPartsAndUniformForms) {
+  // Complex gravity: the length and direction of the real and of the
+  // imaginary vector; the body force's zero imaginary part is left out.
+  EXPECT_EQ(Loads(R"({"name": "G", "kind": "gravity", "region": {"set": "Body", "instance": "Plate-1"},
+      "createdIn": "Step-1", "comp1": 3, "comp2": 4, "comp3Imaginary": -2})",
+                  "Step-1"),
+            std::string(kHeading) + R"(** Name: G   Type: Gravity
+*Dload, load case=1
+Plate-1.Body, GRAV, 5., 0.6, 0.8, 0.
+*Dload, load case=2
+Plate-1.Body, GRAV, 2., 0., 0., -1.
+)");
+  EXPECT_EQ(Loads(R"({"name": "B", "kind": "body force", "region": {"set": "Body", "instance": "Plate-1"},
+      "createdIn": "Step-1", "comp1": 1, "comp3": 0, "comp1Imaginary": 0})",
+                  "Step-1"),
+            std::string(kHeading) + "** Name: B   Type: Body force\n*Dload, load case=1\nPlate-1.Body, BX, 1.\n");
+  // Global line load: one line per due component; an external uniform pipe
+  // pressure without a diameter ends after its magnitude.
+  EXPECT_EQ(Loads(R"({"name": "L", "kind": "line load", "region": {"set": "Body", "instance": "Plate-1"},
+      "createdIn": "Step-1", "comp1": 1, "comp3": -1})",
+                  "Step-1"),
+            std::string(kHeading) + "** Name: L   Type: Line load\n*Dload\nPlate-1.Body, PX, 1.\nPlate-1.Body, PZ, -1.\n");
+  EXPECT_EQ(Loads(R"({"name": "P", "kind": "pipe pressure", "region": {"set": "Body", "instance": "Plate-1"},
+      "createdIn": "Step-1", "magnitude": 2.5, "amplitude": "Ramp"})",
+                  "Step-1"),
+            std::string(kHeading) + "** Name: P   Type: Pipe pressure\n*Dload, amplitude=Ramp\nPlate-1.Body, PE, 2.5\n");
+}
+
+}  // namespace
