@@ -115,9 +115,10 @@ void oif_LoadBuilder::Write(const Load& load, std::size_t step, const cow_String
     const zkw_Keyword& heading = heading_.HeadingFor(stepName);
     if (!heading_.IsFiller(heading)) AddStepDefinition(stepName, heading);
   }
-  const cow_String comment =
-      loadCase.empty() ? load.comment : load.comment + "   Scale factor: " + NumberText(scale);
-  AddStepDefinition(stepName, oif_Comment(comment), loadCase);
+  if (loadCase.empty())
+    AddStepDefinition(stepName, oif_Comment(load.comment), loadCase);
+  else
+    AddStepDefinition(stepName, oif_Comment(load.comment + "   Scale factor: " + NumberText(scale)), loadCase);
 
   const int s = load.object->Status(step);
   oif_KeywordForm form = oif_KeywordForm::Make(s, opNew);
