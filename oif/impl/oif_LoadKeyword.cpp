@@ -4,6 +4,7 @@ oif_LoadKeyword::oif_LoadKeyword(const oif_KeywordForm& form, std::shared_ptr<co
                                  std::size_t step, const cow_String& regionName, double scale)
     : load_(std::move(load)),
       kindLoad_(dynamic_cast<const kloC_KindLoad*>(load_.get())),
+      kind_(kindLoad_ ? kindLoad_->Kind() : kloC_LoadKind::Count),
       step_(step), region_(regionName), form_(form), scale_(scale) {
   if (kindLoad_) {
     const auto& amplitude = kindLoad_->ConstGetStateQuad(step_).amplitude;
@@ -12,11 +13,6 @@ oif_LoadKeyword::oif_LoadKeyword(const oif_KeywordForm& form, std::shared_ptr<co
     const auto& amplitude = bolt->ConstGetState(step_).amplitude;
     if (amplitude.IsSet()) amplitude_ = amplitude.ConstGet();
   }
-}
-
-kloC_LoadKind oif_LoadKeyword::Kind() const noexcept {
-  const kloC_KindLoad* load = KindLoad();
-  return load ? load->Kind() : kloC_LoadKind::Count;
 }
 
 const kloC_LoadState& oif_LoadKeyword::State() const {

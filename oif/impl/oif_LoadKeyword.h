@@ -25,7 +25,7 @@ class oif_LoadKeyword : public zkw_Keyword {
   /// The load of the kind table, or nullptr (bolt loads, other classes).
   const kloC_KindLoad* KindLoad() const noexcept { return kindLoad_; }
   /// The kind of the load, or Count for a load outside the kind table.
-  kloC_LoadKind Kind() const noexcept;
+  kloC_LoadKind Kind() const noexcept { return kind_; }
   const kloC_LoadState& State() const;
 
   /// The real (part 1) or imaginary (part 2) values of the components.
@@ -35,6 +35,7 @@ class oif_LoadKeyword : public zkw_Keyword {
 
   std::shared_ptr<const kloC_Load> load_;
   const kloC_KindLoad* kindLoad_;
+  kloC_LoadKind kind_;
   std::size_t step_;
   cow_String amplitude_;
   cow_String region_;
