@@ -56,25 +56,33 @@ void oif_LoadBuilder::Build() {
     loads_.push_back(std::move(load));
   }
 
+  // The statuses of all loads, step by step, read once from the loads.
+  const std::size_t count = loads_.size();
+  std::vector<unsigned char> statuses(count * stepNames_.size());
+  for (std::size_t i = 0; i < count; ++i)
+    for (std::size_t step = 1; step < stepNames_.size(); ++step)
+      statuses[step * count + i] = static_cast<unsigned char>(loads_[i].object->Status(step));
+
   for (std::size_t step = 1; step < stepNames_.size(); ++step) {
     const auto* analysis = dynamic_cast<const kprC_AnalysisStep*>(&steps.At(step));
     const bool withCases = analysis && analysis->loadCases().Size() != 0;
-    for (const Load& load : loads_) {
-      if (!Selected(load, step)) continue;
+    for (std::size_t i = 0; i < count; ++i) {
+      const Load& load = loads_[i];
+      const int s = statuses[step * count + i];
+      if (!Selected(load, step, s)) continue;
       if (!withCases) {
-        Write(load, step, cow_String(), 1.0);
+        Write(load, step, s, cow_String(), 1.0);
         continue;
       }
       for (const auto& [caseName, loadCase] : analysis->loadCases()) {
         auto listed = loadCase->loads.find(load.object->name());
-        if (listed != loadCase->loads.end()) Write(load, step, caseName, listed->second);
+        if (listed != loadCase->loads.end()) Write(load, step, s, caseName, listed->second);
       }
     }
   }
 }
 
-bool oif_LoadBuilder::Selected(const Load& load, std::size_t step) const {
-  const int s = load.object->Status(step);
+bool oif_LoadBuilder::Selected(const Load& load, std::size_t step, int s) const {
   const bool opNew = opStatus_.Flag(load.key, step);
   if (!load.bolt) return oif_LoadOpStatus::Writes(s, opNew);
   // Bolt loads applied as a force (method 0); the other methods are
@@ -106,7 +114,7 @@ bool oif_LoadBuilder::InertiaReliefHidden(const Load& load, std::size_t step) co
   return false;
 }
 
-void oif_LoadBuilder::Write(const Load& load, std::size_t step, const cow_String& loadCase, double scale) {
+void oif_LoadBuilder::Write(const Load& load, std::size_t step, int s, const cow_String& loadCase, double scale) {
   const cow_String& stepName = stepNames_[step];
   const kloC_LoadInfo* kind = load.kind;
   if (kind && kind->family == kloC_LoadFamily::CommentOnly && InertiaReliefHidden(load, step)) return;
@@ -120,7 +128,6 @@ void oif_LoadBuilder::Write(const Load& load, std::size_t step, const cow_String
   else
     AddStepDefinition(stepName, oif_Comment(load.comment + "   Scale factor: " + NumberText(scale)), loadCase);
 
-  const int s = load.object->Status(step);
   oif_KeywordForm form = oif_KeywordForm::Make(s, opNew);
   if (load.bolt) {
     form.ApplyAmplitude(static_cast<const kloC_BoltLoad&>(*load.object).ConstGetState(step).amplitude.State());

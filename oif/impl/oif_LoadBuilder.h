@@ -27,9 +27,9 @@ class oif_LoadBuilder : public zkw_BuilderComponent {
     const kloC_LoadInfo* kind = nullptr;  // nullptr for bolt loads and classes outside the kind table
   };
 
-  /// Whether a load is written in a step (before load cases).
-  bool Selected(const Load& load, std::size_t step) const;
-  void Write(const Load& load, std::size_t step, const cow_String& loadCase, double scale);
+  /// Whether a load of status `s` is written in a step (before load cases).
+  bool Selected(const Load& load, std::size_t step, int s) const;
+  void Write(const Load& load, std::size_t step, int s, const cow_String& loadCase, double scale);
   /// An inertia relief removed in a step where another one is active keeps
   /// no comment.
   bool InertiaReliefHidden(const Load& load, std::size_t step) const;
