@@ -699,3 +699,46 @@ Plate-1.Body, GRAV, 2., 0., 0., -1.
 }
 
 }  // namespace
+
+namespace {
+
+TEST(LoadsExample, ForcesRestatedGravityOnceAndTheLoadCases) {
+  const odb_Odb odb = mfl_ModelFile::Open(std::string(OIF_SOURCE_DIR) + "/examples/loads.json");
+  // The two forces on the tip (and the push on the corner) share the *Cload
+  // group, restated in every step; gravity is written once, when created.
+  EXPECT_EQ(Loads(odb, "Bend"), std::string(kHeading) + R"(** Name: Drag   Type: Concentrated force
+*Cload, op=NEW
+Beam-1.Tip, 1, -15.
+** Name: Lift   Type: Concentrated force
+*Cload, op=NEW
+Beam-1.Tip, 3, 40.
+** Name: Push   Type: Concentrated force
+*Cload, op=NEW
+** Name: Squeeze   Type: Pressure
+*Dsload
+Beam-1.Top, P, 1000.
+)");
+  EXPECT_EQ(Loads(odb, "Cases"), "");
+  EXPECT_EQ(Loads(odb, "Cases", "Twisting"), R"(** Name: Drag   Type: Concentrated force   Scale factor: 0.5
+*Cload, op=NEW
+Beam-1.Tip, 1, -15.
+** Name: Lift   Type: Concentrated force   Scale factor: 0.5
+*Cload, op=NEW
+Beam-1.Tip, 3, 20.
+** Name: Squeeze   Type: Pressure   Scale factor: 0.25
+*Dsload
+Beam-1.Top, P, 375.
+** Name: Turn   Type: Moment   Scale factor: 2.
+*Cload, op=NEW
+Beam-1.Corner, 4, 25.
+)");
+  // The moment is given in the skew datum: its node set gets a transform.
+  const std::string deck = test::Deck(odb);
+  EXPECT_NE(deck.find("*Nset, nset=_T-Skew\nBeam-1.Corner, \n*Transform, nset=_T-Skew\n"), std::string::npos);
+  std::size_t headings = 0;
+  for (std::size_t at = deck.find("** LOADS\n"); at != std::string::npos; at = deck.find("** LOADS\n", at + 1))
+    ++headings;
+  EXPECT_EQ(headings, 2u);  // Settle and Bend; the load-case step has none
+}
+
+}  // namespace
