@@ -33,6 +33,8 @@ struct Options {
   long elements = 100000;  // in all instances together
   int instances = 2;
   bool sharedPart = false;  // one part for all instances (the file holds its mesh once)
+  int steps = 0;            // analysis steps "Step-1" ...; 0: one step "Load"
+  long conditions = 0;      // displacement conditions, created in the first step and changed in every later one
 };
 
 struct Summary {
@@ -383,7 +385,37 @@ inline Summary Generate(const Options& options, Out& out) {
     for (std::size_t e = 0; e < faces.size(); ++e) (e > 0 ? out << ", " : out).Int(faces[e]);
     out << "]}";
   }
-  out << "]}]},\n \"steps\": [{\"name\": \"Initial\", \"kind\": \"initial\"}, {\"name\": \"Load\", \"kind\": \"static\"}]\n}\n";
+  out << "]}]},\n \"steps\": [{\"name\": \"Initial\", \"kind\": \"initial\"}";
+  if (options.steps <= 0) out << ", {\"name\": \"Load\", \"kind\": \"static\"}";
+  for (int k = 1; k <= options.steps; ++k) {
+    out << ", {\"name\": \"Step-";
+    out.Int(k) << "\", \"kind\": \"static\"}";
+  }
+  out << "]";
+  // Displacement conditions on the node sets of the instances, round the
+  // sets and instances; each created in the first step with three
+  // components and changed in one component in every later step.
+  if (options.conditions > 0) {
+    static const char* const kSets[] = {"Bottom", "Side", "Corners"};
+    const std::string first = options.steps > 0 ? "Step-1" : "Load";
+    out << ",\n \"boundaryConditions\": [";
+    for (long c = 0; c < options.conditions; ++c) {
+      out << (c > 0 ? ",\n  " : "\n  ") << "{\"name\": \"BC-";
+      out.Int(c + 1) << "\", \"kind\": \"displacement\", \"region\": {\"set\": \"" << kSets[c % 3]
+                     << "\", \"instance\": \"" << instanceName(int((c / 3) % instances)) << "\"}, \"createdIn\": \""
+                     << first << "\", \"u1\": ";
+      out.Real(double(c % 97 + 1) * 0.001) << ", \"u2\": 0, \"u3\": ";
+      out.Real(double(c % 13 + 1) * 0.01) << ", \"changes\": [";
+      for (int k = 2; k <= options.steps; ++k) {
+        out << (k > 2 ? ", " : "") << "{\"step\": \"Step-";
+        out.Int(k) << "\", \"u1\": ";
+        out.Real(double(c % 97 + k) * 0.001) << "}";
+      }
+      out << "]}";
+    }
+    out << "]";
+  }
+  out << "\n}\n";
   out.Flush();
   return {block.Nodes() * instances, block.Elements() * instances};
 }

@@ -148,6 +148,11 @@ class mdl_StepStates {
     }
     return states;
   }
+  /// Makes room for `count` entries from step `first` on.
+  void Reserve(std::size_t first, std::size_t count) {
+    if (entries_.empty()) first_ = first;
+    entries_.reserve(count);
+  }
   /// Position of the first step with an entry, and the number of entries.
   std::size_t First() const noexcept { return first_; }
   std::size_t Size() const noexcept { return entries_.size(); }

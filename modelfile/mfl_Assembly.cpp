@@ -3,6 +3,8 @@
 #include <array>
 
 #include "modelfile/mfl_Loader.h"
+#include "modelfile/mfl_Members.h"
+#include "modelfile/mfl_Text.h"
 
 namespace mfl {
 
@@ -12,6 +14,28 @@ gsl_Vector ReadVector(const Ref& ref) {
   std::vector<double> values = ref.Reals();
   if (values.size() != 3) ref.Fail("model.size", "expected 3 numbers, found " + std::to_string(values.size()));
   return {values[0], values[1], values[2]};
+}
+
+/// The members of a datum coordinate system besides its "name".
+const Members<ddb_Datum>& DatumMembers() {
+  static const Members<ddb_Datum> members = [] {
+    static const EnumTable<ddb_Datum::Kind> kKinds = {{"rectangular", ddb_Datum::Rectangular},
+                                                      {"cylindrical", ddb_Datum::Cylindrical},
+                                                      {"spherical", ddb_Datum::Spherical}};
+    Members<ddb_Datum> m;
+    m.Custom("kind", [](const Ref& ref, ddb_Datum& datum) {
+       datum.kind = ReadEnum(ref, kKinds, "coordinate system kind");
+     }).Required();
+    m.Custom("origin",
+             [](const Ref& ref, ddb_Datum& datum) {
+               const gsl_Vector o = ReadVector(ref);
+               datum.origin = gsl_Point(o.x(), o.y(), o.z());
+             })
+        .Custom("xAxis", [](const Ref& ref, ddb_Datum& datum) { datum.xAxis = ReadVector(ref); })
+        .Custom("yAxis", [](const Ref& ref, ddb_Datum& datum) { datum.yAxis = ReadVector(ref); });
+    return m;
+  }();
+  return members;
 }
 
 }  // namespace
@@ -45,7 +69,7 @@ void Loader::LoadParts(const Ref& parts) {
 void Loader::LoadAssembly(const Ref& assemblyRef) {
   assemblyRef.AllowOnly({"name", "keywords", "instances", "mesh", "sets", "referencePoints"});
   ddb_Assembly& assembly = contents_->assembly;
-  if (assemblyRef.Has("name")) assembly.assemblyName = ReadName(assemblyRef.Get("name"));
+  if (assemblyRef.Has("name")) assembly.assemblyName = ReadPlainName(assemblyRef.Get("name"), "the assembly's name");
   if (assemblyRef.Has("keywords")) assembly.input = ReadKeywordText(assemblyRef.Get("keywords"));
 
   std::map<std::string, std::size_t> seen;
@@ -135,28 +159,12 @@ void Loader::LoadAssemblySets(const Ref& sets) {
 void Loader::LoadDatums(const Ref& datums) {
   std::map<std::string, std::size_t> seen;
   datums.ForEachElement([&](const Ref& ref) {
-    ref.AllowOnly({"name", "kind", "origin", "xAxis", "yAxis"});
+    DatumMembers().AllowOnly(ref, {"name"});
     ddb_Datum datum;
     datum.id = int(contents_->datums.size()) + 1;
     datum.datumName = ReadName(ref.Get("name"));
     CheckUnique(ref.Get("name"), datum.datumName, seen, "datum");
-    const Ref kind = ref.Get("kind");
-    const std::string kindText = kind.AsString();
-    if (kindText == "rectangular")
-      datum.kind = ddb_Datum::Rectangular;
-    else if (kindText == "cylindrical")
-      datum.kind = ddb_Datum::Cylindrical;
-    else if (kindText == "spherical")
-      datum.kind = ddb_Datum::Spherical;
-    else
-      kind.Fail("model.enum", "unknown coordinate system kind \"" + kindText +
-                                  "\"; expected rectangular, cylindrical or spherical");
-    if (ref.Has("origin")) {
-      gsl_Vector o = ReadVector(ref.Get("origin"));
-      datum.origin = gsl_Point(o.x(), o.y(), o.z());
-    }
-    if (ref.Has("xAxis")) datum.xAxis = ReadVector(ref.Get("xAxis"));
-    if (ref.Has("yAxis")) datum.yAxis = ReadVector(ref.Get("yAxis"));
+    DatumMembers().ReadInto(*this, ref, datum);
     const double lx = datum.xAxis.Length();
     if (lx <= gsl_Util::Tolerance) ref.Get("xAxis").Fail("model.geometry", "the x axis has no length");
     datum.xAxis = datum.xAxis * (1.0 / lx);

@@ -145,16 +145,9 @@ mdl_StepStates<kbcC_BCState> ReadKindHistory(const Loader& loader, const Ref& ob
   std::vector<std::string_view> valueKeys;
   KindState<K>().VisitAttrs([&](const char* name, auto&) { valueKeys.push_back(name); });
   if (object.Has("history")) CheckExplicitHistory(loader, object.Get("history"));
-  const mdl_History<KindState<K>> history = ReadHistory<KindState<K>>(
+  return ReadStepStates<KindState<K>, kbcC_BCState>(
       loader, object, ownKeys, valueKeys,
       [&contents](const Ref& values, KindState<K>& state) { ApplyValues<K>(values, state, contents); });
-  mdl_StepStates<kbcC_BCState> states;
-  const std::vector<std::string>& names = loader.StepNames();
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    auto it = history.Entries().find(names[i]);
-    if (it != history.Entries().end()) states.Set(i, it->second.status, it->second.state);
-  }
-  return states;
 }
 
 template <std::size_t... I>
@@ -201,6 +194,8 @@ void ReadBoundaryConditions(const Loader& loader, const Ref& root, ddb_ModelCont
       const std::string name = ReadName(object.Get("name"));
       CheckUnique(object.Get("name"), name, seen, "boundary condition");
       const kbcC_BCInfo& info = ReadKind(object.Get("kind"));
+      if (loader.StepNames().empty())
+        object.Fail("model.step", "boundary conditions hold in steps, and the model has none");
       if (info.IsConnector())
         object.Get("kind").Fail("model.unsupported", "connector boundary conditions act on connector wires, which "
                                                      "this model file cannot give yet");
@@ -216,22 +211,22 @@ void ReadBoundaryConditions(const Loader& loader, const Ref& root, ddb_ModelCont
       read.emplace_back(condition, object);
     });
   }
+  // Every condition a load case lists must exist.
+  if (root.Has("steps")) {
+    root.Get("steps").ForEachElement([&](const Ref& step) {
+      if (!step.Has("loadCases")) return;
+      step.Get("loadCases").ForEachElement([&](const Ref& loadCase) {
+        if (!loadCase.Has("boundaryConditions")) return;
+        loadCase.Get("boundaryConditions").ForEachMember([&](const std::string& name, const Ref& factor) {
+          if (seen.count(name) == 0) factor.Fail("model.unknown-reference", "no boundary condition named \"" + name + "\"");
+        });
+      });
+    });
+  }
   for (auto& [condition, object] : read) {
     CheckListed(loader, object, *condition, contents);
     contents.boundaryConditions.Add(condition->name(), condition);
   }
-
-  // Every condition a load case lists must exist.
-  if (!root.Has("steps")) return;
-  root.Get("steps").ForEachElement([&](const Ref& step) {
-    if (!step.Has("loadCases")) return;
-    step.Get("loadCases").ForEachElement([&](const Ref& loadCase) {
-      if (!loadCase.Has("boundaryConditions")) return;
-      loadCase.Get("boundaryConditions").ForEachMember([&](const std::string& name, const Ref& factor) {
-        if (seen.count(name) == 0) factor.Fail("model.unknown-reference", "no boundary condition named \"" + name + "\"");
-      });
-    });
-  });
 }
 
 }  // namespace mfl

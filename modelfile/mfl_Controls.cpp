@@ -2,9 +2,12 @@
 // step in which one exists gets its state as its own controls object:
 // created or changed there (written in full), carried over (propagated) or
 // deactivated (back to the solver's defaults).
+#include <array>
 #include <cmath>
 #include <limits>
+#include <span>
 
+#include "modeldb/kprC_ControlsKind.h"
 #include "modelfile/mfl_History.h"
 #include "modelfile/mfl_Steps.h"
 
@@ -102,29 +105,29 @@ struct Field {
   bool displacement = false;
 };
 
-const Field kDisplacement = {
+constexpr Field kDisplacement = {
     "displacement", &S::displacement,
     [](P& c) -> List& { return static_cast<kprC_TypicalControls&>(c).displacement; }, true};
-const Field kHydrostaticFluidPressure = {
+constexpr Field kHydrostaticFluidPressure = {
     "hydrostaticFluidPressure", &S::hydrostaticFluidPressure,
     [](P& c) -> List& { return static_cast<kprC_TypicalControls&>(c).hydrostaticFluidPressure; }};
-const Field kRotation = {"rotation", &S::rotation,
+constexpr Field kRotation = {"rotation", &S::rotation,
                          [](P& c) -> List& { return static_cast<kprC_TypicalControls&>(c).rotation; }};
-const Field kHeatTemperature = {
+constexpr Field kHeatTemperature = {
     "temperature", &S::temperature,
     [](P& c) -> List& { return static_cast<kprC_HeatTransferControls&>(c).temperature; }};
-const Field kConcentration = {
+constexpr Field kConcentration = {
     "concentration", &S::concentration,
     [](P& c) -> List& { return static_cast<kprC_MassDiffusionControls&>(c).concentration; }};
-const Field kCTEPotential = {
+constexpr Field kCTEPotential = {
     "electricalPotential", &S::electricalPotential,
     [](P& c) -> List& { return static_cast<kprC_CTEControls&>(c).electricalPotential; }};
-const Field kCTDTemperature = {"temperature", &S::temperature,
+constexpr Field kCTDTemperature = {"temperature", &S::temperature,
                                [](P& c) -> List& { return static_cast<kprC_CTDControls&>(c).temperature; }};
-const Field kPorePressure = {
+constexpr Field kPorePressure = {
     "poreFluidPressure", &S::poreFluidPressure,
     [](P& c) -> List& { return static_cast<kprC_PoreControls&>(c).poreFluidPressure; }};
-const Field kElectricalPotential = {
+constexpr Field kElectricalPotential = {
     "electricalPotential", &S::electricalPotential,
     [](P& c) -> List& { return static_cast<kprC_ElectricalControls&>(c).electricalPotential; }};
 
@@ -133,46 +136,61 @@ std::shared_ptr<P> Create() {
   return std::make_shared<C>();
 }
 
-/// A controls kind: its text in the file, the class of its controls objects
-/// and its solution fields.
+/// A controls kind: the class of its controls objects and its solution
+/// fields; its text in the file is its model database row's.
 struct ControlsKind {
-  std::string_view name;
+  kprC_ControlsKind kind;
   std::shared_ptr<P> (*create)();
-  std::vector<Field> fields;
+  std::array<const Field*, 4> fieldSlots;
 
-  std::shared_ptr<P> Make(const ControlsState& state) const {
+  std::string_view Name() const { return kprC_Info(kind).fileName; }
+  std::span<const Field* const> Fields() const {
+    std::size_t count = 0;
+    while (count < fieldSlots.size() && fieldSlots[count] != nullptr) ++count;
+    return {fieldSlots.data(), count};
+  }
+
+  /// `quasiNewton`: the step uses that technique, whose default number of
+  /// line searches is not the list's default.
+  std::shared_ptr<P> Make(const ControlsState& state, bool quasiNewton) const {
     std::shared_ptr<P> controls = create();
     auto value = [](const mdl_PropAttr<List>& attr) { return attr.IsSet() ? attr.ConstGet() : List(); };
     controls->discontinuous = state.discontinuous.IsSet() && state.discontinuous.ConstGet();
     controls->timeIncrementation = Merge(value(state.timeIncrementation), P::timeIncrementationDef(controls->discontinuous));
     controls->constraints = Merge(value(state.constraints), P::constraintsDef());
-    controls->lineSearch = Merge(value(state.lineSearch), P::lineSearchDef());
-    for (const Field& field : fields)
-      field.list(*controls) = Merge(value(state.*field.attr), P::fieldDef(field.displacement));
+    List lineSearchDefaults = P::lineSearchDef();
+    if (quasiNewton) lineSearchDefaults[0] = P::QuasiNewtonLineSearches;
+    controls->lineSearch = Merge(value(state.lineSearch), lineSearchDefaults);
+    for (const Field* field : Fields())
+      field->list(*controls) = Merge(value(state.*field->attr), P::fieldDef(field->displacement));
     return controls;
   }
 };
 
-const ControlsKind kControlsKinds[] = {
-    {"typical", &Create<kprC_TypicalControls>, {kDisplacement, kHydrostaticFluidPressure, kRotation}},
-    {"heat transfer", &Create<kprC_HeatTransferControls>, {kHeatTemperature}},
-    {"mass diffusion", &Create<kprC_MassDiffusionControls>, {kConcentration}},
-    {"coupled thermal-electrical", &Create<kprC_CTEControls>, {kHeatTemperature, kCTEPotential}},
-    {"coupled temperature-displacement", &Create<kprC_CTDControls>,
-     {kDisplacement, kHydrostaticFluidPressure, kRotation, kCTDTemperature}},
-    {"pore fluid", &Create<kprC_PoreControls>, {kDisplacement, kHydrostaticFluidPressure, kRotation, kPorePressure}},
-    {"electrical", &Create<kprC_ElectricalControls>,
-     {kDisplacement, kHydrostaticFluidPressure, kRotation, kElectricalPotential}},
+using K = kprC_ControlsKind;
+
+constexpr ControlsKind kControlsKinds[] = {
+    {K::Typical, &Create<kprC_TypicalControls>, {&kDisplacement, &kHydrostaticFluidPressure, &kRotation}},
+    {K::HeatTransfer, &Create<kprC_HeatTransferControls>, {&kHeatTemperature}},
+    {K::MassDiffusion, &Create<kprC_MassDiffusionControls>, {&kConcentration}},
+    {K::CoupledThermalElectric, &Create<kprC_CTEControls>, {&kHeatTemperature, &kCTEPotential}},
+    {K::CoupledTempDisplacement, &Create<kprC_CTDControls>,
+     {&kDisplacement, &kHydrostaticFluidPressure, &kRotation, &kCTDTemperature}},
+    {K::PoreFluid, &Create<kprC_PoreControls>,
+     {&kDisplacement, &kHydrostaticFluidPressure, &kRotation, &kPorePressure}},
+    {K::Electrical, &Create<kprC_ElectricalControls>,
+     {&kDisplacement, &kHydrostaticFluidPressure, &kRotation, &kElectricalPotential}},
 };
+static_assert(mdl_OneRowPerKindInOrder<kprC_ControlsKind>(kControlsKinds));
 
 const ControlsKind& ReadControlsKind(const Ref& ref) {
   const std::string text = ref.AsString();
-  std::string known;
+  std::vector<std::string_view> known;
   for (const ControlsKind& kind : kControlsKinds) {
-    if (text == kind.name) return kind;
-    known += (known.empty() ? "\"" : ", \"") + std::string(kind.name) + "\"";
+    if (text == kind.Name()) return kind;
+    known.push_back(kind.Name());
   }
-  ref.Fail("model.enum", "unknown controls kind \"" + text + "\"; expected one of " + known);
+  FailUnknown(ref, "controls kind", text, QuotedList(known));
 }
 
 struct SolverControlsState {
@@ -217,6 +235,13 @@ void ReadEach(const Loader& loader, const Ref& list, const char* what,
 
 }  // namespace
 
+std::vector<std::string_view> ControlsKindMembers(kprC_ControlsKind kind) {
+  std::vector<std::string_view> members = {"discontinuous"};
+  for (const ListSlot& slot : kGeneralLists) members.push_back(slot.name);
+  for (const Field* field : kControlsKinds[int(kind)].Fields()) members.push_back(field->name);
+  return members;
+}
+
 void ReadControls(const Loader& loader, const Ref& root,
                   const std::map<std::string, std::shared_ptr<kprC_AnalysisStep>>& steps) {
   if (root.Has("controls")) {
@@ -225,22 +250,21 @@ void ReadControls(const Loader& loader, const Ref& root,
         loader, root.Get("controls"), "controls",
         [&](const Ref& object) {
           kind = &ReadControlsKind(object.Get("kind"));
-          std::vector<std::string_view> valueKeys = {"discontinuous"};
-          for (const ListSlot& slot : kGeneralLists) valueKeys.push_back(slot.name);
-          for (const Field& field : kind->fields) valueKeys.push_back(field.name);
+          const std::vector<std::string_view> valueKeys = ControlsKindMembers(kind->kind);
           return ReadHistory<ControlsState>(
               loader, object, {"kind"}, valueKeys, [kind](const Ref& values, ControlsState& state) {
                 if (values.Has("discontinuous")) state.discontinuous.Set(values.Get("discontinuous").AsBool());
                 for (const ListSlot& slot : kGeneralLists)
                   if (values.Has(slot.name))
                     Overlay(state.*slot.attr, ReadList(values.Get(slot.name), slot.size, slot.counts));
-                for (const Field& field : kind->fields)
-                  if (values.Has(field.name))
-                    Overlay(state.*field.attr, ReadList(values.Get(field.name), kprC_PrimaryControls::FieldSize, 0));
+                for (const Field* field : kind->Fields())
+                  if (values.Has(field->name))
+                    Overlay(state.*field->attr, ReadList(values.Get(field->name), kprC_PrimaryControls::FieldSize, 0));
               });
         },
         [&](const std::string& step, int status, const ControlsState& state) {
-          std::shared_ptr<kprC_PrimaryControls> controls = kind->Make(state);
+          const bool quasiNewton = steps.at(step)->solutionTechnique == kprC_Step::TECHNIQUE_QUASI_NEWTON;
+          std::shared_ptr<kprC_PrimaryControls> controls = kind->Make(state, quasiNewton);
           controls->propagated = status == mdl_Propagated;
           controls->defaults = status == mdl_Deactivated;
           steps.at(step)->controls_ = controls;

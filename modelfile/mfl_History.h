@@ -3,6 +3,7 @@
 // (createdIn / changes / deactivatedIn) or the explicit form (history).
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -118,6 +119,121 @@ mdl_History<S> ReadHistory(const Loader& loader, const Ref& object, const std::v
     });
   }
   return mdl_DeriveHistory(steps, created, std::move(initial), changes, deactivated);
+}
+
+
+/// The history of `object` by step position, read the way ReadHistory reads
+/// it: for objects with many steps (conditions), without step names per
+/// step. Explicit history entries must be in step order.
+/// `Stored` is the state type the model keeps (S or a base of it).
+template <class S, class Stored = S, class Apply>
+mdl_StepStates<Stored> ReadStepStates(const Loader& loader, const Ref& object,
+                                      const std::vector<std::string_view>& ownKeys,
+                                      const std::vector<std::string_view>& valueKeys, Apply&& apply) {
+  mdl_StepStates<Stored> states;
+  if (object.Has("history")) {
+    std::vector<std::string_view> allowed = detail::Keys({"history"}, ownKeys);
+    object.AllowOnly(allowed);
+    object.Get("history").ForEachElement([&](const Ref& entry) {
+      entry.AllowOnly({"step", "status", "values", "attributeStates"});
+      const Ref stepRef = entry.Get("step");
+      const std::size_t step = loader.StepIndex(stepRef);
+      if (states.Size() != 0 && step < states.First() + states.Size())
+        stepRef.Fail("model.step", "history entries are listed in step order, one per step");
+      S state;
+      if (entry.Has("values")) {
+        const Ref values = entry.Get("values");
+        values.AllowOnly(valueKeys);
+        apply(values, state);
+      }
+      if (entry.Has("attributeStates")) {
+        const Ref attributeStates = entry.Get("attributeStates");
+        attributeStates.ForEachMember([&](const std::string& key, const Ref& stateRef) {
+          const int attrState = stateRef.AsInt();
+          if (attrState < 0 || attrState > 3) stateRef.Fail("model.range", "attribute states are 0 to 3");
+          bool found = false;
+          state.VisitAttrs([&](const char* attrName, auto& attr) {
+            if (key == attrName) {
+              attr.SetState(attrState);
+              found = true;
+            }
+          });
+          if (!found) stateRef.Fail("model.unknown-member", "no attribute named \"" + key + "\"");
+        });
+      }
+      states.Set(step, entry.Get("status").AsInt(), std::move(state));
+    });
+    return states;
+  }
+
+  std::vector<std::string_view> allowed = detail::Keys({"createdIn", "changes", "deactivatedIn"}, ownKeys);
+  allowed.insert(allowed.end(), valueKeys.begin(), valueKeys.end());
+  object.AllowOnly(allowed);
+  const std::vector<std::string>& steps = loader.StepNames();
+  const std::size_t created = object.Has("createdIn") ? loader.StepIndex(object.Get("createdIn")) : 0;
+  std::size_t end = steps.size();  // the step of the deactivation, or past the last step
+  bool deactivated = false;
+  if (object.Has("deactivatedIn")) {
+    const Ref ref = object.Get("deactivatedIn");
+    end = loader.StepIndex(ref);
+    deactivated = true;
+    if (end <= created) ref.Fail("model.step", "an object is deactivated in a step after the one it is created in");
+  }
+  S state;
+  apply(object, state);
+  states.Reserve(created, (deactivated ? end + 1 : steps.size()) - created);
+  states.Set(created, mdl_Created, state);
+
+  const std::vector<std::string_view> changeKeys = detail::Keys({"step", "reset"}, valueKeys);
+  const bool hasChanges = object.Has("changes");
+  const Ref changes = hasChanges ? object.Get("changes") : object;
+  const std::size_t changeCount = hasChanges ? changes.Size() : 0;
+  if (hasChanges && !changes.IsArray()) changes.Fail("model.type", "expected an array");
+  std::size_t next = 0;
+  // The step of the next change, checked against the order of the steps.
+  std::size_t previous = created;
+  auto stepOf = [&](const Ref& change) {
+    change.AllowOnly(changeKeys);
+    const Ref stepRef = change.Get("step");
+    const std::size_t step = loader.StepIndex(stepRef);
+    if (step <= previous)
+      stepRef.Fail("model.step", "changes are listed in step order, after the step the object is created in");
+    if (deactivated && step >= end) stepRef.Fail("model.step", "a change after the object's deactivation");
+    previous = step;
+    return step;
+  };
+  std::size_t nextStep = steps.size();
+  std::optional<Ref> nextChange;
+  auto advance = [&] {
+    if (next < changeCount) {
+      nextChange.emplace(changes.At(next++));
+      nextStep = stepOf(*nextChange);
+    } else {
+      nextChange.reset();
+      nextStep = steps.size();
+    }
+  };
+  if (hasChanges && changes.node().kind() != Node::Kind::Array && changeCount != 0)
+    changes.Fail("model.type", "expected an array of objects, not of numbers");
+  advance();
+  for (std::size_t i = created + 1; i < steps.size() && i <= end; ++i) {
+    state.VisitAttrs([](const char*, auto& attr) { attr.CarryOver(); });
+    if (i == end) {
+      states.Set(i, mdl_Deactivated, state);
+      break;
+    }
+    bool changed = false;
+    if (nextStep == i) {
+      const Ref& change = *nextChange;
+      apply(change, state);
+      if (change.Has("reset"))
+        change.Get("reset").ForEachElement([&](const Ref& name) { detail::ResetAttr(state, name); });
+      changed = true;
+      advance();
+    }
+    states.Set(i, changed ? mdl_Modified : mdl_Propagated, state);
+  }
+  return states;
 }
 
 }  // namespace mfl

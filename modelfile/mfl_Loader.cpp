@@ -4,17 +4,24 @@
 #include "modelfile/mfl_Conditions.h"
 #include "modelfile/mfl_Loads.h"
 #include "modelfile/mfl_ModelFile.h"
+#include "modelfile/mfl_Text.h"
 
 namespace mfl {
 
 std::string ReadKeywordText(const Ref& ref) {
-  if (ref.IsString()) return ref.AsString();
+  if (ref.IsString()) {
+    std::string text = ref.AsString();
+    CheckNoControls(ref, text, "model.text", "keyword text", "\n\t");
+    return text;
+  }
   if (!ref.IsArray()) ref.Fail("model.type", "expected keyword text: a text or an array of lines");
   std::string text;
   bool first = true;
   ref.ForEachElement([&](const Ref& line) {
     if (!first) text += '\n';
-    text += line.AsString();
+    const std::string lineText = line.AsString();
+    CheckNoControls(line, lineText, "model.text", "keyword text", "\n\t");
+    text += lineText;
     first = false;
   });
   return text;
@@ -25,6 +32,7 @@ std::string ReadName(const Ref& ref) {
   if (name.empty()) ref.Fail("model.name", "a name must not be empty");
   if (name.find_first_of("\"\n\r") != std::string::npos)
     ref.Fail("model.name", "a name must not contain double quotes or line breaks");
+  CheckNoControls(ref, name, "model.name", "a name");
   return name;
 }
 
@@ -47,8 +55,7 @@ Loader::Loader(Document& document)
 
 std::size_t Loader::StepIndex(const Ref& ref) const {
   const std::string name = ref.AsString();
-  for (std::size_t i = 0; i < stepNames_.size(); ++i)
-    if (stepNames_[i] == name) return i;
+  if (auto it = stepIndex_.find(name); it != stepIndex_.end()) return it->second;
   ref.Fail("model.unknown-reference", "no step named \"" + name + "\"");
 }
 

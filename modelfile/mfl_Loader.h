@@ -7,9 +7,11 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "modeldb/ddb_Model.h"
+#include "modeldb/kseC_SectionKind.h"
 #include "modeldb/omu_PrimEnum.h"
 #include "modelfile/mfl_Json.h"
 #include "modelfile/mfl_Mesh.h"
@@ -43,8 +45,10 @@ class Loader {
   /// that part instance, or of the assembly when no instance is given. The
   /// set must be of one of `kinds` (rgnC_SetData::Kind); refuses anything else.
   rgnC_Region SetRegion(const Ref& ref, std::initializer_list<int> kinds) const;
-  /// The loader reading the model right now on this thread, for readers that
-  /// are called without one (the step member tables).
+  /// The loader reading the model right now on this thread. Kept for readers
+  /// written before member callbacks received the loader (Members<S>::Custom
+  /// with a (loader, value, object) callback); new readers take the loader
+  /// they are given.
   static const Loader& Current();
 
  private:
@@ -64,6 +68,7 @@ class Loader {
   Document* document_;
   std::shared_ptr<ddb_ModelContents> contents_;
   std::vector<std::string> stepNames_;
+  std::unordered_map<std::string, std::size_t> stepIndex_;  // position of each step name
   int nextMeshIndex_ = 1;
   std::map<std::string, std::shared_ptr<const MeshLabels>> partLabels_;
   std::map<std::string, InstanceMesh> instanceMeshes_;
@@ -102,6 +107,8 @@ using SectionFactory =
     std::function<std::shared_ptr<kseC_Section>(const std::string& name, const Ref& section,
                                                  const ddb_ModelContents& contents)>;
 const std::map<std::string, SectionFactory, std::less<>>& SectionKinds();
+/// The members a section of `kind` may have in the model file.
+std::vector<std::string_view> SectionKindMembers(kseC_SectionKind kind);
 /// Reads the sections ([{"name": ..., "kind": ..., ...}]); after the
 /// materials and the beam profiles.
 void ReadSections(const Ref& sections, ddb_ModelContents& contents);

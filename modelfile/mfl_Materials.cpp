@@ -6,6 +6,7 @@
 
 #include "modeldb/kmaC_Material.h"
 #include "modelfile/mfl_Loader.h"
+#include "modelfile/mfl_Members.h"
 
 namespace mfl {
 
@@ -13,7 +14,7 @@ int ReadEnum(const Ref& ref, const omu_PrimEnumBase& enumeration) {
   if (ref.IsString()) {
     const std::string text = ref.AsString();
     const int value = enumeration.Find(text);
-    if (value < 0) ref.Fail("model.enum", "unknown value \"" + text + "\"; expected one of: " + enumeration.List());
+    if (value < 0) FailUnknown(ref, "value", text, enumeration.List());
     return value;
   }
   if (!ref.IsNumber()) ref.Fail("model.type", "expected one of: " + enumeration.List() + " (or its number)");

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 #include <map>
 #include <string_view>
 
 #include "modelfile/mfl_Loader.h"
+#include "modelfile/mfl_Text.h"
 
 namespace mfl {
 
@@ -78,12 +80,20 @@ ddb_ElementShape ElementShapeOf(const std::string& type) {
 
 namespace {
 
-/// Labels first, first + 1, ... when the file gives none.
-std::vector<int> ReadLabels(const Ref& owner, std::size_t count, const char* what, int first) {
+/// Labels first, first + 1, ... when the file gives none; refused when the
+/// last of them would pass the largest label.
+std::vector<int> ReadLabels(const Ref& owner, std::size_t count, const char* what, long long first) {
   std::vector<int> labels;
   if (!owner.Has("labels")) {
+    constexpr long long kLargest = std::numeric_limits<int>::max();
+    if (count > 0 && (count > std::size_t(kLargest) || first > kLargest - (long long)(count - 1)))
+      owner.Fail("model.range",
+                 (count == 1 ? std::string("the ") + what + " without a label would be numbered " + std::to_string(first)
+                             : "the " + std::to_string(count) + " " + what + "s without labels would be numbered " +
+                                   std::to_string(first) + " to " + std::to_string(first + (long long)(count - 1))) +
+                     ", past the largest label " + std::to_string(kLargest) + "; give the labels");
     labels.resize(count);
-    for (std::size_t i = 0; i < count; ++i) labels[i] = first + int(i);
+    for (std::size_t i = 0; i < count; ++i) labels[i] = int(first + (long long)i);
     return labels;
   }
   const Ref ref = owner.Get("labels");
@@ -222,7 +232,7 @@ LoadedMesh ReadMesh(const Ref& mesh, const MeshScope& scope) {
     std::size_t total = 0;
     mesh.Get("elements").ForEachElement([&](const Ref& ref) {
       ref.AllowOnly({"type", "nodesPerElement", "labels", "connectivity", "dimension", "spaceDimension"});
-      RawClass raw{ref, ReadName(ref.Get("type")), 0, {}, {}};
+      RawClass raw{ref, ReadToken(ref.Get("type"), "an element type"), 0, {}, {}};
       const Ref perRef = ref.Get("nodesPerElement");
       raw.perElement = perRef.AsInt();
       if (raw.perElement < 1) perRef.Fail("model.range", "an element has at least one node");
@@ -238,7 +248,7 @@ LoadedMesh ReadMesh(const Ref& mesh, const MeshScope& scope) {
                                          " is not a multiple");
         count = raw.connectivity.size() / std::size_t(raw.perElement);
       }
-      raw.labels = ReadLabels(ref, count, "element", maxLabel + 1);
+      raw.labels = ReadLabels(ref, count, "element", (long long)maxLabel + 1);
       maxLabel = std::max(maxLabel, MaxOf(raw.labels));
       total += count;
       raws.push_back(std::move(raw));

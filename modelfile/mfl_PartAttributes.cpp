@@ -2,7 +2,12 @@
 // "sectionAssignments", "elementControls", "beamOrientations" and
 // "materialOrientations" of every part. They are read after the sections,
 // and every part instance gets them with its regions on its own mesh.
+#include <algorithm>
+#include <array>
+
+#include "modeldb/kseC_SectionKind.h"
 #include "modelfile/mfl_Loader.h"
+#include "modelfile/mfl_Members.h"
 
 namespace mfl {
 
@@ -17,10 +22,6 @@ int ElementSetIndex(const Ref& ref, const ddb_MeshContents& mesh, const std::str
   ref.Fail("model.unknown-reference", "no element set named \"" + name + "\" in part \"" + part + "\"");
 }
 
-double NumberOr(const Ref& ref, std::string_view key, double fallback) {
-  return ref.Has(key) ? ref.Get(key).AsDouble() : fallback;
-}
-
 gsl_Vector Direction(const Ref& ref) {
   const std::vector<double> v = ref.Reals();
   if (v.size() != 3) ref.Fail("model.size", "expected 3 numbers, found " + std::to_string(v.size()));
@@ -29,34 +30,126 @@ gsl_Vector Direction(const Ref& ref) {
   return direction;
 }
 
-bme_ElemCtrlParams ReadControls(const Ref& ref) {
+/// Exactly N numbers.
+template <std::size_t N>
+std::array<double, N> Fixed(const Ref& ref) {
+  const std::vector<double> v = ref.Reals();
+  if (v.size() != N)
+    ref.Fail("model.size", "expected " + std::to_string(N) + " numbers, found " + std::to_string(v.size()));
+  std::array<double, N> values{};
+  std::copy(v.begin(), v.end(), values.begin());
+  return values;
+}
+
+/// The members of an element controls entry (besides its "elementType").
+const Members<bme_ElemCtrlParams>& ControlsMembers() {
   using P = bme_ElemCtrlParams;
-  P params;
-  if (ref.Has("hourglass")) params.hourglass = ReadEnum(ref.Get("hourglass"), P::HourglassEnm());
-  if (ref.Has("distortionControl")) params.distortion = ReadEnum(ref.Get("distortionControl"), P::DistortionEnm());
-  if (ref.Has("lengthRatio")) {
-    params.lengthRatio = ref.Get("lengthRatio").AsDouble();
-    if (params.lengthRatio <= 0 || params.lengthRatio > 1)
-      ref.Get("lengthRatio").Fail("model.range", "expected a number greater than 0 and at most 1");
-  }
-  if (ref.Has("kinematicSplit")) params.kinematicSplit = ReadEnum(ref.Get("kinematicSplit"), P::KinematicSplitEnm());
-  if (ref.Has("secondOrderAccuracy"))
-    params.secondOrder = ReadEnum(ref.Get("secondOrderAccuracy"), P::SecondOrderEnm());
-  if (ref.Has("stressRate")) params.stressRate = ReadEnum(ref.Get("stressRate"), P::StressRateEnm());
-  params.weightFactor = NumberOr(ref, "weightFactor", P::kDefaultWeightFactor);
-  if (ref.Has("hourglassScaling")) {
-    const Ref scaling = ref.Get("hourglassScaling");
-    const std::vector<double> v = scaling.Reals();
-    if (v.size() != 3) scaling.Fail("model.size", "expected 3 numbers, found " + std::to_string(v.size()));
-    params.hourglassScale = {v[0], v[1], v[2]};
-  }
-  if (ref.Has("bulkViscosityScaling")) {
-    const Ref scaling = ref.Get("bulkViscosityScaling");
-    const std::vector<double> v = scaling.Reals();
-    if (v.size() != 2) scaling.Fail("model.size", "expected 2 numbers, found " + std::to_string(v.size()));
-    params.bulkViscosityScale = {v[0], v[1]};
-  }
-  return params;
+  static const Members<P> members = [] {
+    Members<P> m;
+    m.Enum("hourglass", &P::hourglass, P::HourglassEnm())
+        .Enum("distortionControl", &P::distortion, P::DistortionEnm())
+        .Custom("lengthRatio",
+                [](const Ref& ref, P& params) {
+                  params.lengthRatio = ref.AsDouble();
+                  if (params.lengthRatio <= 0 || params.lengthRatio > 1)
+                    ref.Fail("model.range", "expected a number greater than 0 and at most 1");
+                })
+        .Enum("kinematicSplit", &P::kinematicSplit, P::KinematicSplitEnm())
+        .Enum("secondOrderAccuracy", &P::secondOrder, P::SecondOrderEnm())
+        .Enum("stressRate", &P::stressRate, P::StressRateEnm())
+        .Number("weightFactor", &P::weightFactor)
+        .Custom("hourglassScaling", [](const Ref& ref, P& params) { params.hourglassScale = Fixed<3>(ref); })
+        .Custom("bulkViscosityScaling",
+                [](const Ref& ref, P& params) { params.bulkViscosityScale = Fixed<2>(ref); });
+    return m;
+  }();
+  return members;
+}
+
+/// What the members of a part's attributes refer to: the part's mesh (its
+/// element sets) and the model read so far (sections, datums).
+struct PartContext {
+  const ddb_MeshContents& mesh;
+  const std::string& part;
+  const ddb_ModelContents& contents;
+};
+
+/// An attribute as it is read: the attribute and the set index of its region.
+template <class A>
+struct Read {
+  A attribute;
+  int set = -1;
+};
+
+template <class A>
+void Region(Members<Read<A>, PartContext>& m) {
+  m.Custom("region", [](const PartContext& c, const Ref& ref, Read<A>& read) {
+     read.set = ElementSetIndex(ref, c.mesh, c.part);
+   }).Required();
+}
+
+const Members<Read<ptoC_SectionAssignment>, PartContext>& AssignmentMembers() {
+  using R = Read<ptoC_SectionAssignment>;
+  static const Members<R, PartContext> members = [] {
+    Members<R, PartContext> m;
+    Region(m);
+    m.Custom("section",
+             [](const PartContext& c, const Ref& ref, R& read) {
+               read.attribute.sectionName = ref.AsString();
+               const auto section = c.contents.sections.GetShared(read.attribute.sectionName);
+               if (!section)
+                 ref.Fail("model.unknown-reference", "no section named \"" + read.attribute.sectionName + "\"");
+               // A section the writer has no form for is refused where it is used.
+               if (const kseC_SectionKindInfo* kind = kseC_FindSectionKind(*section); kind && kind->unwritable)
+                 ref.Fail("model.unsupported", "the writer cannot write section \"" + read.attribute.sectionName +
+                                                   "\" of kind \"" + kind->fileName + "\" (" + kind->unwritable + ")");
+             })
+        .Required()
+        .Custom("offset", [](const Ref& ref, R& read) { read.attribute.offset = ref.AsDouble(); })
+        .Custom("controlsMode", [](const Ref& ref, R& read) {
+          read.attribute.controlsMode = ref.AsInt();
+          if (read.attribute.controlsMode < 0 || read.attribute.controlsMode > 2)
+            ref.Fail("model.range", "expected 0, 1 or 2");
+        });
+    return m;
+  }();
+  return members;
+}
+
+const Members<Read<ptoC_BeamOrientation>, PartContext>& BeamOrientationMembers() {
+  using R = Read<ptoC_BeamOrientation>;
+  static const Members<R, PartContext> members = [] {
+    Members<R, PartContext> m;
+    Region(m);
+    m.Custom("direction", [](const Ref& ref, R& read) { read.attribute.direction = Direction(ref); }).Required();
+    return m;
+  }();
+  return members;
+}
+
+const Members<Read<ptoC_MaterialOrientation>, PartContext>& MaterialOrientationMembers() {
+  using R = Read<ptoC_MaterialOrientation>;
+  static const Members<R, PartContext> members = [] {
+    Members<R, PartContext> m;
+    Region(m);
+    m.Custom("datum",
+             [](const PartContext& c, const Ref& ref, R& read) {
+               const std::string datum = ref.AsString();
+               for (const ddb_Datum& known : c.contents.datums)
+                 if (known.name() == datum) read.attribute.datum = known.id;
+               if (read.attribute.datum == 0) ref.Fail("model.unknown-reference", "no datum named \"" + datum + "\"");
+             })
+        .Required()
+        .Custom("axis",
+                [](const Ref& ref, R& read) {
+                  const int axis = ref.AsInt();
+                  if (axis < 1 || axis > 3) ref.Fail("model.range", "expected the axis 1, 2 or 3");
+                  read.attribute.axis = axis - 1;
+                })
+        .Custom("angle", [](const Ref& ref, R& read) { read.attribute.angle = ref.AsDouble(); });
+    return m;
+  }();
+  return members;
 }
 
 /// The attributes of one part, regions given as set indices of the part.
@@ -69,6 +162,7 @@ PartAttributes ReadPart(const Ref& partRef, const ddb_Part& part, const ddb_Mode
   PartAttributes result;
   const ddb_MeshContents& mesh = *part.contents;
   const ddb_ElementData& elements = mesh.elements;
+  const PartContext context{mesh, part.name(), contents};
   if (partRef.Has("sectionAssignments")) {
     // Which assignment holds each element (per class), to refuse a second one.
     std::vector<std::vector<int>> owner(std::size_t(elements.numClasses()));
@@ -76,19 +170,11 @@ PartAttributes ReadPart(const Ref& partRef, const ddb_Part& part, const ddb_Mode
       owner[std::size_t(c)].assign(std::size_t(elements.elementClass(c).numElements()), -1);
     const Ref list = partRef.Get("sectionAssignments");
     list.ForEachElement([&](const Ref& ref) {
-      ref.AllowOnly({"region", "section", "offset", "controlsMode"});
-      ptoC_SectionAssignment assignment;
-      const int set = ElementSetIndex(ref.Get("region"), mesh, part.name());
-      const Ref sectionRef = ref.Get("section");
-      assignment.sectionName = sectionRef.AsString();
-      if (!contents.sections.IsMember(assignment.sectionName))
-        sectionRef.Fail("model.unknown-reference", "no section named \"" + assignment.sectionName + "\"");
-      assignment.offset = NumberOr(ref, "offset", 0.0);
-      if (ref.Has("controlsMode")) {
-        assignment.controlsMode = ref.Get("controlsMode").AsInt();
-        if (assignment.controlsMode < 0 || assignment.controlsMode > 2)
-          ref.Get("controlsMode").Fail("model.range", "expected 0, 1 or 2");
-      }
+      AssignmentMembers().AllowOnly(ref);
+      Read<ptoC_SectionAssignment> read;
+      AssignmentMembers().ReadInto(context, ref, read);
+      const int set = read.set;
+      ptoC_SectionAssignment& assignment = read.attribute;
       const int index = int(result.sectionSets.size());
       for (const rgnC_SubsetData& subset : mesh.sets[std::size_t(set)]->set().SubSets()) {
         if (subset.elementClass() < 0) continue;
@@ -110,13 +196,12 @@ PartAttributes ReadPart(const Ref& partRef, const ddb_Part& part, const ddb_Mode
     result.attributes.elementControls.assign(std::size_t(elements.numClasses()), bme_ElemCtrlParams());
     std::map<std::string, std::size_t> seen;
     partRef.Get("elementControls").ForEachElement([&](const Ref& ref) {
-      ref.AllowOnly({"elementType", "hourglass", "distortionControl", "lengthRatio", "kinematicSplit",
-                     "secondOrderAccuracy", "stressRate", "weightFactor", "hourglassScaling",
-                     "bulkViscosityScaling"});
+      ControlsMembers().AllowOnly(ref, {"elementType"});
       const Ref typeRef = ref.Get("elementType");
       const std::string type = typeRef.AsString();
       CheckUnique(typeRef, type, seen, "element controls entry for the element type");
-      const bme_ElemCtrlParams params = ReadControls(ref);
+      bme_ElemCtrlParams params;
+      ControlsMembers().ReadInto(ref, params);
       bool found = false;
       for (int c = 0; c < elements.numClasses(); ++c)
         if (elements.elementClass(c).elementTypeLabel() == type) {
@@ -129,29 +214,19 @@ PartAttributes ReadPart(const Ref& partRef, const ddb_Part& part, const ddb_Mode
   }
   if (partRef.Has("beamOrientations"))
     partRef.Get("beamOrientations").ForEachElement([&](const Ref& ref) {
-      ref.AllowOnly({"region", "direction"});
-      result.beamSets.push_back(ElementSetIndex(ref.Get("region"), mesh, part.name()));
-      ptoC_BeamOrientation orientation;
-      orientation.direction = Direction(ref.Get("direction"));
-      result.attributes.beamOrientations.push_back(orientation);
+      BeamOrientationMembers().AllowOnly(ref);
+      Read<ptoC_BeamOrientation> read;
+      BeamOrientationMembers().ReadInto(context, ref, read);
+      result.beamSets.push_back(read.set);
+      result.attributes.beamOrientations.push_back(read.attribute);
     });
   if (partRef.Has("materialOrientations"))
     partRef.Get("materialOrientations").ForEachElement([&](const Ref& ref) {
-      ref.AllowOnly({"region", "datum", "axis", "angle"});
-      result.materialSets.push_back(ElementSetIndex(ref.Get("region"), mesh, part.name()));
-      ptoC_MaterialOrientation orientation;
-      const Ref datumRef = ref.Get("datum");
-      const std::string datum = datumRef.AsString();
-      for (const ddb_Datum& known : contents.datums)
-        if (known.name() == datum) orientation.datum = known.id;
-      if (orientation.datum == 0) datumRef.Fail("model.unknown-reference", "no datum named \"" + datum + "\"");
-      if (ref.Has("axis")) {
-        const int axis = ref.Get("axis").AsInt();
-        if (axis < 1 || axis > 3) ref.Get("axis").Fail("model.range", "expected the axis 1, 2 or 3");
-        orientation.axis = axis - 1;
-      }
-      orientation.angle = NumberOr(ref, "angle", 0.0);
-      result.attributes.materialOrientations.push_back(orientation);
+      MaterialOrientationMembers().AllowOnly(ref);
+      Read<ptoC_MaterialOrientation> read;
+      MaterialOrientationMembers().ReadInto(context, ref, read);
+      result.materialSets.push_back(read.set);
+      result.attributes.materialOrientations.push_back(read.attribute);
     });
   return result;
 }

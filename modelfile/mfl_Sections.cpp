@@ -2,9 +2,10 @@
 // section (and of profile) has a reader of its own, found by its "kind".
 #include <array>
 
-#include "modeldb/kbpC_BeamProfile.h"
-#include "modeldb/kseC_Sections.h"
+#include "modeldb/kbpC_ProfileKind.h"
+#include "modeldb/kseC_SectionKind.h"
 #include "modelfile/mfl_Loader.h"
+#include "modelfile/mfl_Members.h"
 
 namespace mfl {
 
@@ -55,12 +56,6 @@ std::string MaterialName(const Ref& ref, const ddb_ModelContents& contents) {
   return material;
 }
 
-kseC_HourglassValues ReadHourglass(const Ref& ref) {
-  kseC_HourglassValues hourglass;
-  if (ref.Has("hourglassStiffness")) hourglass.values = Fixed<3>(ref.Get("hourglassStiffness"));
-  return hourglass;
-}
-
 template <class Section>
 std::shared_ptr<Section> Make(const std::string& name) {
   return std::make_shared<Section>(name);
@@ -68,13 +63,77 @@ std::shared_ptr<Section> Make(const std::string& name) {
 
 // ---- solids and trusses -----------------------------------------------------
 
-std::shared_ptr<kseC_Section> ReadSolid(const std::string& name, const Ref& ref, const ddb_ModelContents& contents) {
-  ref.AllowOnly({"name", "kind", "material", "thickness", "hourglassStiffness"});
-  auto section = Make<kseC_HomogenousSolidSection>(name);
-  section->material = MaterialName(ref.Get("material"), contents);
-  section->thickness = Positive(ref, "thickness", mdl_UnsetDouble);
-  section->hourglass = ReadHourglass(ref);
+/// Member tables of sections: their context is the model read so far (the
+/// materials and the beam profiles).
+template <class S>
+using SectionMembers = Members<S, ddb_ModelContents>;
+
+/// A new section of class S before its members are read.
+template <class S>
+std::shared_ptr<S> MakeSection(const std::string& name, const Ref&, const ddb_ModelContents&) {
+  return Make<S>(name);
+}
+
+/// Reads a section of class S: "name", "kind" and the members of `members`,
+/// refusing any other. `check` looks at the members before they are read.
+template <class S, SectionMembers<S> (*members)(), auto make = &MakeSection<S>,
+          void (*check)(const Ref&) = nullptr>
+std::shared_ptr<kseC_Section> ReadSectionOf(const std::string& name, const Ref& ref,
+                                            const ddb_ModelContents& contents) {
+  static const SectionMembers<S> kMembers = members();
+  kMembers.AllowOnly(ref, {"name", "kind"});
+  std::shared_ptr<S> section = make(name, ref, contents);
+  if constexpr (check != nullptr) check(ref);
+  kMembers.ReadInto(contents, ref, *section);
   return section;
+}
+
+/// The members of sections of class S in the model file.
+template <class S, SectionMembers<S> (*members)()>
+std::vector<std::string_view> SectionMemberNames() {
+  std::vector<std::string_view> names = {"name", "kind"};
+  for (std::string_view name : members().Names()) names.push_back(name);
+  return names;
+}
+
+// Member groups of several kinds.
+
+template <class S>
+void Material(SectionMembers<S>& m) {
+  m.Custom("material", [](const ddb_ModelContents& contents, const Ref& ref, S& section) {
+     section.material = MaterialName(ref, contents);
+   }).Required();
+}
+
+/// A number greater than 0.
+template <class S>
+void PositiveMember(SectionMembers<S>& m, std::string_view name, std::type_identity_t<double S::*> member) {
+  m.Custom(name, [member](const Ref& ref, S& section) {
+    section.*member = ref.AsDouble();
+    if (section.*member <= 0) ref.Fail("model.range", "expected a number greater than 0");
+  });
+}
+
+template <class S>
+void PositiveIntMember(SectionMembers<S>& m, std::string_view name, std::type_identity_t<int S::*> member) {
+  m.Custom(name, [member](const Ref& ref, S& section) {
+    section.*member = ref.AsInt();
+    if (section.*member < 1) ref.Fail("model.range", "expected an integer of at least 1");
+  });
+}
+
+template <class S>
+void Hourglass(SectionMembers<S>& m) {
+  m.Custom("hourglassStiffness", [](const Ref& ref, S& section) { section.hourglass.values = Fixed<3>(ref); });
+}
+
+SectionMembers<kseC_HomogenousSolidSection> SolidMembers() {
+  using S = kseC_HomogenousSolidSection;
+  SectionMembers<S> m;
+  Material(m);
+  PositiveMember(m, "thickness", &S::thickness);
+  Hourglass(m);
+  return m;
 }
 
 /// The layers of a composite section; shell layers may name an orientation.
@@ -100,22 +159,30 @@ std::vector<kseC_Layer> ReadLayers(const Ref& layers, const ddb_ModelContents& c
   return result;
 }
 
-std::shared_ptr<kseC_Section> ReadCompositeSolid(const std::string& name, const Ref& ref,
-                                                 const ddb_ModelContents& contents) {
-  ref.AllowOnly({"name", "kind", "layers", "symmetric", "hourglassStiffness"});
-  auto section = Make<kseC_CompositeSolidSection>(name);
-  section->layers = ReadLayers(ref.Get("layers"), contents, false);
-  section->symmetric = Flag(ref, "symmetric");
-  section->hourglass = ReadHourglass(ref);
-  return section;
+/// The layers of a composite section (required); shell layers may name an
+/// orientation.
+template <class S>
+void Layers(SectionMembers<S>& m, bool shell) {
+  m.Custom("layers", [shell](const ddb_ModelContents& contents, const Ref& ref, S& section) {
+     section.layers = ReadLayers(ref, contents, shell);
+   }).Required();
 }
 
-std::shared_ptr<kseC_Section> ReadTruss(const std::string& name, const Ref& ref, const ddb_ModelContents& contents) {
-  ref.AllowOnly({"name", "kind", "material", "area"});
-  auto section = Make<kseC_TrussSection>(name);
-  section->material = MaterialName(ref.Get("material"), contents);
-  section->area = Positive(ref, "area", 1.0);
-  return section;
+SectionMembers<kseC_CompositeSolidSection> CompositeSolidMembers() {
+  using S = kseC_CompositeSolidSection;
+  SectionMembers<S> m;
+  Layers(m, false);
+  m.Bool("symmetric", &S::symmetric);
+  Hourglass(m);
+  return m;
+}
+
+SectionMembers<kseC_TrussSection> TrussMembers() {
+  using S = kseC_TrussSection;
+  SectionMembers<S> m;
+  Material(m);
+  PositiveMember(m, "area", &S::area);
+  return m;
 }
 
 // ---- shells and membranes ---------------------------------------------------
@@ -142,62 +209,68 @@ kseC_RebarLayerSet ReadRebarLayers(const Ref& ref, const ddb_ModelContents& cont
   return set;
 }
 
-const std::vector<std::string_view>& ShellMembers() {
-  static const std::vector<std::string_view> members = {
-      "name", "kind", "general", "poisson", "integrationRule", "temperaturePoints", "thicknessModulus",
-      "transverseShear", "hourglassStiffness", "rebarLayers", "thickness", "integrationPoints"};
-  return members;
-}
-
-void ReadShellCommon(const Ref& ref, kseC_ShellSection& shell, const ddb_ModelContents& contents) {
-  shell.general = Flag(ref, "general");
-  if (ref.Has("poisson")) {
-    shell.poissonDefined = true;
-    shell.poisson = ref.Get("poisson").AsDouble();
-  }
-  if (ref.Has("integrationRule"))
-    shell.integrationRule = ReadEnum(ref.Get("integrationRule"), kseC_ShellSection::IntegrationRuleEnm());
-  if (ref.Has("temperaturePoints")) {
-    shell.temperatureMode = kseC_ShellSection::Points;
-    shell.temperaturePoints = PositiveInt(ref, "temperaturePoints", 1);
-  }
-  shell.thicknessModulus = Positive(ref, "thicknessModulus", mdl_UnsetDouble);
-  if (ref.Has("transverseShear")) {
-    const std::vector<double> k = Numbers(ref.Get("transverseShear"), {2, 3});
+/// The members every shell has, in reading order.
+template <class S>
+void ShellCommon(SectionMembers<S>& m) {
+  m.Bool("general", &S::general)
+      .Custom("poisson",
+              [](const Ref& ref, S& shell) {
+                shell.poissonDefined = true;
+                shell.poisson = ref.AsDouble();
+              })
+      .Enum("integrationRule", &S::integrationRule, kseC_ShellSection::IntegrationRuleEnm())
+      .Custom("temperaturePoints", [](const Ref& ref, S& shell) {
+        shell.temperatureMode = kseC_ShellSection::Points;
+        shell.temperaturePoints = ref.AsInt();
+        if (shell.temperaturePoints < 1) ref.Fail("model.range", "expected an integer of at least 1");
+      });
+  PositiveMember(m, "thicknessModulus", &S::thicknessModulus);
+  m.Custom("transverseShear", [](const Ref& ref, S& shell) {
+    const std::vector<double> k = Numbers(ref, {2, 3});
     shell.transverseShear = kseC_TransverseShear{k[0], k[1], k.size() == 3 ? k[2] : mdl_UnsetDouble};
-  }
-  shell.hourglass = ReadHourglass(ref);
-  if (ref.Has("rebarLayers")) shell.rebarLayers = ReadRebarLayers(ref.Get("rebarLayers"), contents);
-  shell.thickness = Positive(ref, "thickness", 0.0);
-  shell.integrationPoints = PositiveInt(ref, "integrationPoints", 5);
+  });
+  Hourglass(m);
+  m.Custom("rebarLayers", [](const ddb_ModelContents& contents, const Ref& ref, S& shell) {
+    shell.rebarLayers = ReadRebarLayers(ref, contents);
+  });
+  PositiveMember(m, "thickness", &S::thickness);
+  PositiveIntMember(m, "integrationPoints", &S::integrationPoints);
 }
 
-template <class Shell>
-std::shared_ptr<kseC_Section> ReadShellOf(const std::string& name, const Ref& ref, const ddb_ModelContents& contents,
-                                          std::initializer_list<std::string_view> own) {
-  std::vector<std::string_view> members = ShellMembers();
-  members.insert(members.end(), own);
-  ref.AllowOnly(members);
-  auto shell = Make<Shell>(name);
-  ReadShellCommon(ref, *shell, contents);
-  if constexpr (std::is_same_v<Shell, kseC_CompositeShellSection>)
-    shell->layers = ReadLayers(ref.Get("layers"), contents, true);
-  else
-    shell->material = MaterialName(ref.Get("material"), contents);
-  return shell;
+SectionMembers<kseC_HomogenousShellSection> ShellMembers() {
+  SectionMembers<kseC_HomogenousShellSection> m;
+  ShellCommon(m);
+  Material(m);
+  return m;
 }
 
-std::shared_ptr<kseC_Section> ReadMembrane(const std::string& name, const Ref& ref, const ddb_ModelContents& contents) {
-  ref.AllowOnly({"name", "kind", "material", "thickness", "poisson", "hourglassStiffness"});
-  auto section = Make<kseC_MembraneSection>(name);
-  section->material = MaterialName(ref.Get("material"), contents);
-  section->thickness = Positive(ref, "thickness", 1.0);
-  if (ref.Has("poisson")) {
-    section->poissonDefined = true;
-    section->poisson = ref.Get("poisson").AsDouble();
-  }
-  section->hourglass = ReadHourglass(ref);
-  return section;
+SectionMembers<kseC_CompositeShellSection> CompositeShellMembers() {
+  SectionMembers<kseC_CompositeShellSection> m;
+  ShellCommon(m);
+  Layers(m, true);
+  return m;
+}
+
+/// Shells the writer has no form for: they load, and an assignment of one is
+/// refused.
+template <class S>
+SectionMembers<S> UnsupportedShellMembers() {
+  SectionMembers<S> m;
+  m.Bool("general", &S::general);
+  return m;
+}
+
+SectionMembers<kseC_MembraneSection> MembraneMembers() {
+  using S = kseC_MembraneSection;
+  SectionMembers<S> m;
+  Material(m);
+  PositiveMember(m, "thickness", &S::thickness);
+  m.Custom("poisson", [](const Ref& ref, S& section) {
+    section.poissonDefined = true;
+    section.poisson = ref.AsDouble();
+  });
+  Hourglass(m);
+  return m;
 }
 
 // ---- beams ------------------------------------------------------------------
@@ -218,10 +291,17 @@ kmaC_MaterialTable ReadPropertyTable(const Ref& ref) {
   return rows == 0 ? kmaC_MaterialTable() : kmaC_MaterialTable(rows, columns, std::move(values));
 }
 
+/// The members of a beam section. Its reader is written out: which members
+/// it may have depends on "integrated", checked before any is read.
+std::vector<std::string_view> BeamMemberNames() {
+  return {"name",    "kind",       "profile",      "integrated", "material", "poisson",
+          "temperature", "dependencies", "zero",   "density",  "properties", "fluidInertia",
+          "damping", "shearCenter", "centroid", "sectionPoints"};
+}
+
 std::shared_ptr<kseC_Section> ReadBeam(const std::string& name, const Ref& ref, const ddb_ModelContents& contents) {
-  ref.AllowOnly({"name", "kind", "profile", "integrated", "material", "poisson", "temperature", "dependencies",
-                 "zero", "density", "properties", "fluidInertia", "damping", "shearCenter", "centroid",
-                 "sectionPoints"});
+  static const std::vector<std::string_view> kMembers = BeamMemberNames();
+  ref.AllowOnly(kMembers);
   auto beam = Make<kseC_BeamSection>(name);
   const Ref profileRef = ref.Get("profile");
   beam->profile = profileRef.AsString();
@@ -243,14 +323,9 @@ std::shared_ptr<kseC_Section> ReadBeam(const std::string& name, const Ref& ref, 
   }
   beam->poisson = Number(ref, "poisson", mdl_UnsetDouble);
   if (ref.Has("temperature")) {
-    const Ref t = ref.Get("temperature");
-    const std::string text = t.AsString();
-    if (text == "GRADIENTS")
-      beam->temperatureMode = kseC_BeamSection::Gradients;
-    else if (text == "VALUES")
-      beam->temperatureMode = kseC_BeamSection::Values;
-    else
-      t.Fail("model.enum", "unknown value \"" + text + "\"; expected one of: \"GRADIENTS\", \"VALUES\"");
+    static const EnumTable<int> kTemperature = {{"GRADIENTS", kseC_BeamSection::Gradients},
+                                                {"VALUES", kseC_BeamSection::Values}};
+    beam->temperatureMode = ReadEnum(ref.Get("temperature"), kTemperature);
   }
   if (ref.Has("dependencies")) {
     beam->dependencies = ref.Get("dependencies").AsInt();
@@ -304,52 +379,55 @@ std::shared_ptr<kseC_Section> ReadBeam(const std::string& name, const Ref& ref, 
 
 // ---- point masses and gaskets ----------------------------------------------
 
-std::shared_ptr<kseC_Section> ReadPoint(const std::string& name, const Ref& ref, const ddb_ModelContents&) {
-  ref.AllowOnly({"name", "kind", "mass", "rotaryInertia"});
-  auto point = Make<kseC_PointSection>(name);
+SectionMembers<kseC_PointSection> PointMembers() {
+  using S = kseC_PointSection;
+  SectionMembers<S> m;
+  m.Custom("mass",
+           [](const Ref& mass, S& point) {
+             mass.AllowOnly({"value", "alpha", "composite"});
+             point.mass = mass.Get("value").AsDouble();
+             if (point.mass <= 0) mass.Get("value").Fail("model.range", "expected a number greater than 0");
+             point.massAlpha = Number(mass, "alpha", 0.0);
+             point.massComposite = Number(mass, "composite", 0.0);
+           })
+      .Custom("rotaryInertia", [](const Ref& inertia, S& point) {
+        inertia.AllowOnly({"values", "alpha", "composite"});
+        point.inertia = Fixed<6>(inertia.Get("values"));
+        point.inertiaAlpha = Number(inertia, "alpha", 0.0);
+        point.inertiaComposite = Number(inertia, "composite", 0.0);
+      });
+  return m;
+}
+
+void CheckPoint(const Ref& ref) {
   if (!ref.Has("mass") && !ref.Has("rotaryInertia"))
     ref.Fail("model.missing-member", "a point section gives a \"mass\", a \"rotaryInertia\" or both");
-  if (ref.Has("mass")) {
-    const Ref mass = ref.Get("mass");
-    mass.AllowOnly({"value", "alpha", "composite"});
-    point->mass = mass.Get("value").AsDouble();
-    if (point->mass <= 0) mass.Get("value").Fail("model.range", "expected a number greater than 0");
-    point->massAlpha = Number(mass, "alpha", 0.0);
-    point->massComposite = Number(mass, "composite", 0.0);
-  }
-  if (ref.Has("rotaryInertia")) {
-    const Ref inertia = ref.Get("rotaryInertia");
-    inertia.AllowOnly({"values", "alpha", "composite"});
-    point->inertia = Fixed<6>(inertia.Get("values"));
-    point->inertiaAlpha = Number(inertia, "alpha", 0.0);
-    point->inertiaComposite = Number(inertia, "composite", 0.0);
-  }
-  return point;
 }
 
-std::shared_ptr<kseC_Section> ReadGasketSection(const std::string& name, const Ref& ref,
-                                                const ddb_ModelContents& contents) {
-  ref.AllowOnly({"name", "kind", "material", "thickness", "initialGap", "initialVoid", "crossSection",
-                 "stabilizationStiffness", "hourglassStiffness"});
-  auto gasket = std::make_shared<kseC_GasketSection>(name, MaterialName(ref.Get("material"), contents));
+/// A gasket section is made with its material.
+std::shared_ptr<kseC_GasketSection> MakeGasket(const std::string& name, const Ref& ref,
+                                               const ddb_ModelContents& contents) {
+  return std::make_shared<kseC_GasketSection>(name, MaterialName(ref.Get("material"), contents));
+}
+
+SectionMembers<kseC_GasketSection> GasketMembers() {
+  using S = kseC_GasketSection;
   using G = kseC_GasketSection;
-  gasket->values[G::InitialThickness] = Positive(ref, "thickness", mdl_UnsetDouble);
-  gasket->values[G::InitialGap] = Number(ref, "initialGap", 0.0);
-  gasket->values[G::InitialVoid] = Number(ref, "initialVoid", 0.0);
-  gasket->values[G::CrossSection] = Positive(ref, "crossSection", 1.0);
-  gasket->stabilizationStiffness = Positive(ref, "stabilizationStiffness", mdl_UnsetDouble);
-  gasket->hourglass = ReadHourglass(ref);
-  return gasket;
-}
-
-/// Sections the writer has no form for; they load, and writing them fails.
-template <class Shell>
-std::shared_ptr<kseC_Section> ReadUnsupportedShell(const std::string& name, const Ref& ref,
-                                                   const ddb_ModelContents&) {
-  ref.AllowOnly({"name", "kind", "general"});
-  auto shell = Make<Shell>(name);
-  shell->general = Flag(ref, "general");
-  return shell;
+  SectionMembers<S> m;
+  m.Custom("material", [](const Ref&, S&) {});  // read first: the section is made with it
+  auto value = [&m](std::string_view name, G::Value at, bool positive) {
+    m.Custom(name, [at, positive](const Ref& ref, S& gasket) {
+      gasket.values[at] = ref.AsDouble();
+      if (positive && gasket.values[at] <= 0) ref.Fail("model.range", "expected a number greater than 0");
+    });
+  };
+  value("thickness", G::InitialThickness, true);
+  value("initialGap", G::InitialGap, false);
+  value("initialVoid", G::InitialVoid, false);
+  value("crossSection", G::CrossSection, true);
+  PositiveMember(m, "stabilizationStiffness", &S::stabilizationStiffness);
+  Hourglass(m);
+  return m;
 }
 
 // ---- beam profiles ----------------------------------------------------------
@@ -397,20 +475,34 @@ std::shared_ptr<kbpC_BeamProfile> ReadGeneralized(const std::string& name, const
   return profile;
 }
 
+/// The reader of every profile kind, in kind order; the kind's name in the
+/// file is its model database row's.
+struct ProfileReaderRow {
+  kbpC_ProfileKind kind;
+  ProfileFactory read;
+};
+
+constexpr ProfileReaderRow kProfileReaders[] = {
+    {kbpC_ProfileKind::Rectangular, &ReadDimensions<kbpC_RectangularProfile, 2>},
+    {kbpC_ProfileKind::Circular, &ReadDimensions<kbpC_CircularProfile, 1>},
+    {kbpC_ProfileKind::Pipe, &ReadDimensions<kbpC_PipeProfile, 2>},
+    {kbpC_ProfileKind::Hexagonal, &ReadDimensions<kbpC_HexagonalProfile, 2>},
+    {kbpC_ProfileKind::Box, &ReadBox},
+    {kbpC_ProfileKind::I, &ReadDimensions<kbpC_IbeamProfile, 7>},
+    {kbpC_ProfileKind::T, &ReadDimensions<kbpC_TbeamProfile, 5>},
+    {kbpC_ProfileKind::L, &ReadDimensions<kbpC_LbeamProfile, 4>},
+    {kbpC_ProfileKind::Trapezoidal, &ReadDimensions<kbpC_TrapezoidalProfile, 4>},
+    {kbpC_ProfileKind::Arbitrary, &ReadArbitrary},
+    {kbpC_ProfileKind::Generalized, &ReadGeneralized},
+};
+static_assert(mdl_OneRowPerKindInOrder<kbpC_ProfileKind>(kProfileReaders));
+
 const std::map<std::string, ProfileFactory, std::less<>>& ProfileKinds() {
-  static const std::map<std::string, ProfileFactory, std::less<>> kinds = {
-      {"rectangular", ReadDimensions<kbpC_RectangularProfile, 2>},
-      {"circular", ReadDimensions<kbpC_CircularProfile, 1>},
-      {"pipe", ReadDimensions<kbpC_PipeProfile, 2>},
-      {"hexagonal", ReadDimensions<kbpC_HexagonalProfile, 2>},
-      {"box", ReadBox},
-      {"I", ReadDimensions<kbpC_IbeamProfile, 7>},
-      {"T", ReadDimensions<kbpC_TbeamProfile, 5>},
-      {"L", ReadDimensions<kbpC_LbeamProfile, 4>},
-      {"trapezoidal", ReadDimensions<kbpC_TrapezoidalProfile, 4>},
-      {"arbitrary", ReadArbitrary},
-      {"generalized", ReadGeneralized},
-  };
+  static const std::map<std::string, ProfileFactory, std::less<>> kinds = [] {
+    std::map<std::string, ProfileFactory, std::less<>> byName;
+    for (const ProfileReaderRow& row : kProfileReaders) byName.emplace(kbpC_Info(row.kind).fileName, row.read);
+    return byName;
+  }();
   return kinds;
 }
 
@@ -427,9 +519,9 @@ void ReadKinds(const Ref& array, const Kinds& kinds, const char* what, Read&& re
     const std::string kind = kindRef.AsString();
     const auto factory = kinds.find(kind);
     if (factory == kinds.end()) {
-      std::string known;
-      for (const auto& entry : kinds) known += (known.empty() ? "" : ", ") + entry.first;
-      kindRef.Fail("model.enum", "unknown " + std::string(what) + " kind \"" + kind + "\"; expected " + known);
+      std::vector<std::string_view> known;
+      for (const auto& entry : kinds) known.push_back(entry.first);
+      FailUnknown(kindRef, std::string(what) + " kind", kind, QuotedList(known));
     }
     read(name, ref, factory->second);
   });
@@ -437,26 +529,49 @@ void ReadKinds(const Ref& array, const Kinds& kinds, const char* what, Read&& re
 
 }  // namespace
 
+namespace {
+
+using K = kseC_SectionKind;
+
+/// The reader of every section kind, in kind order; the kind's name in the
+/// file is its model database row's.
+struct SectionReaderRow {
+  kseC_SectionKind kind;
+  std::shared_ptr<kseC_Section> (*read)(const std::string& name, const Ref& ref, const ddb_ModelContents& contents);
+  /// The kind's members in the model file.
+  std::vector<std::string_view> (*members)();
+};
+
+template <class S, SectionMembers<S> (*members)(), auto make = &MakeSection<S>, void (*check)(const Ref&) = nullptr>
+constexpr SectionReaderRow Row(kseC_SectionKind kind) {
+  return {kind, &ReadSectionOf<S, members, make, check>, &SectionMemberNames<S, members>};
+}
+
+constexpr SectionReaderRow kSectionReaders[] = {
+    Row<kseC_HomogenousSolidSection, &SolidMembers>(K::Solid),
+    Row<kseC_CompositeSolidSection, &CompositeSolidMembers>(K::CompositeSolid),
+    Row<kseC_TrussSection, &TrussMembers>(K::Truss),
+    Row<kseC_HomogenousShellSection, &ShellMembers>(K::Shell),
+    Row<kseC_CompositeShellSection, &CompositeShellMembers>(K::CompositeShell),
+    Row<kseC_GeometryShellSection, &UnsupportedShellMembers<kseC_GeometryShellSection>>(K::GeometryShell),
+    Row<kseC_UserShellSection, &UnsupportedShellMembers<kseC_UserShellSection>>(K::UserShell),
+    Row<kseC_MembraneSection, &MembraneMembers>(K::Membrane),
+    {K::Beam, &ReadBeam, &BeamMemberNames},
+    Row<kseC_PointSection, &PointMembers, &MakeSection<kseC_PointSection>, &CheckPoint>(K::Point),
+    Row<kseC_GasketSection, &GasketMembers, &MakeGasket>(K::Gasket),
+};
+static_assert(mdl_OneRowPerKindInOrder<kseC_SectionKind>(kSectionReaders));
+
+}  // namespace
+
+std::vector<std::string_view> SectionKindMembers(kseC_SectionKind kind) { return kSectionReaders[int(kind)].members(); }
+
 const std::map<std::string, SectionFactory, std::less<>>& SectionKinds() {
-  static const std::map<std::string, SectionFactory, std::less<>> kinds = {
-      {"solid", ReadSolid},
-      {"compositeSolid", ReadCompositeSolid},
-      {"truss", ReadTruss},
-      {"shell",
-       [](const std::string& name, const Ref& ref, const ddb_ModelContents& contents) {
-         return ReadShellOf<kseC_HomogenousShellSection>(name, ref, contents, {"material"});
-       }},
-      {"compositeShell",
-       [](const std::string& name, const Ref& ref, const ddb_ModelContents& contents) {
-         return ReadShellOf<kseC_CompositeShellSection>(name, ref, contents, {"layers"});
-       }},
-      {"geometryShell", ReadUnsupportedShell<kseC_GeometryShellSection>},
-      {"userShell", ReadUnsupportedShell<kseC_UserShellSection>},
-      {"membrane", ReadMembrane},
-      {"beam", ReadBeam},
-      {"point", ReadPoint},
-      {"gasket", ReadGasketSection},
-  };
+  static const std::map<std::string, SectionFactory, std::less<>> kinds = [] {
+    std::map<std::string, SectionFactory, std::less<>> byName;
+    for (const SectionReaderRow& row : kSectionReaders) byName.emplace(kseC_Info(row.kind).fileName, row.read);
+    return byName;
+  }();
   return kinds;
 }
 

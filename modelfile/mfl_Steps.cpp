@@ -3,8 +3,10 @@
 #include <cmath>
 #include <limits>
 
+#include "modeldb/kprC_StepKind.h"
 #include "modeldb/rgnC_SetData.h"
 #include "modelfile/mfl_History.h"
+#include "modelfile/mfl_Text.h"
 
 namespace mfl {
 
@@ -244,7 +246,7 @@ void Sweep(Members<S>& m) {
   m.template Enum<kprC_FrequencySweep::FrequencyScaleEnm>("frequencyScale", &S::frequencyScale, kScale);
 }
 
-kprC_MassScaling ReadMassScaling(const Ref& ref) {
+kprC_MassScaling ReadMassScaling(const Loader& loader, const Ref& ref) {
   kprC_MassScaling d;
   d.objective = ReadEnum(ref.Get("objective"), kObjective);
   switch (d.objective) {
@@ -260,7 +262,7 @@ kprC_MassScaling ReadMassScaling(const Ref& ref) {
       ref.AllowOnly({"objective", "region"});
       break;
   }
-  if (ref.Has("region")) d.region = Loader::Current().SetRegion(ref.Get("region"), {rgnC_SetData::ElementSet});
+  if (ref.Has("region")) d.region = loader.SetRegion(ref.Get("region"), {rgnC_SetData::ElementSet});
   if (ref.Has("type")) d.type = ReadEnum(ref.Get("type"), kScalingType);
   if (ref.Has("targetTimeIncrement")) d.targetTimeInc = ref.Get("targetTimeIncrement").AsDouble();
   if (ref.Has("factor")) d.factor = ref.Get("factor").AsDouble();
@@ -295,8 +297,9 @@ void Explicit(Members<S>& m) {
       .Real("maxTimeIncrement", &S::maxTimeInc)
       .Real("linearBulkViscosity", &S::linearBulkViscosity)
       .Real("quadraticBulkViscosity", &S::quadraticBulkViscosity)
-      .Custom("massScaling", [](const Ref& ref, S& step) {
-        ref.ForEachElement([&](const Ref& definition) { step.massScaling.push_back(ReadMassScaling(definition)); });
+      .Custom("massScaling", [](const Loader& loader, const Ref& ref, S& step) {
+        ref.ForEachElement(
+            [&](const Ref& definition) { step.massScaling.push_back(ReadMassScaling(loader, definition)); });
       });
 }
 
@@ -304,8 +307,8 @@ void Explicit(Members<S>& m) {
 /// collapse ends the step; kept as the set's instance-qualified name.
 template <class S>
 void FullyPlastic(Members<S>& m) {
-  m.Custom("fullyPlastic", [](const Ref& ref, S& step) {
-    Loader::Current().SetRegion(ref, {rgnC_SetData::ElementSet});
+  m.Custom("fullyPlastic", [](const Loader& loader, const Ref& ref, S& step) {
+    loader.SetRegion(ref, {rgnC_SetData::ElementSet});
     const std::string set = ref.Get("set").AsString();
     step.fullyPlastic = ref.Has("instance") ? ref.Get("instance").AsString() + "." + set : set;
   });
@@ -344,10 +347,10 @@ Members<kprC_StaticRiksStep> RiksMembers() {
       .Bool("noStop", &S::noStop)
       .Bool("longTerm", &S::longTerm);
   FullyPlastic(m);
-  m.Custom("endNode", [](const Ref& ref, S& step) {
+  m.Custom("endNode", [](const Loader& loader, const Ref& ref, S& step) {
         // The step ends when this node's degree of freedom reaches the displacement.
         ref.AllowOnly({"region", "dof", "displacement"});
-        step.nodeRegion = Loader::Current().SetRegion(ref.Get("region"), {rgnC_SetData::NodeSet});
+        step.nodeRegion = loader.SetRegion(ref.Get("region"), {rgnC_SetData::NodeSet});
         const Ref dof = ref.Get("dof");
         step.dof = dof.AsInt();
         if (step.dof < 1 || step.dof > 6) dof.Fail("model.range", "a degree of freedom is 1 to 6");
@@ -610,17 +613,24 @@ Members<kprC_SteadyStateSubspaceStep> SteadyStateSubspaceMembers() {
 /// Members every analysis step has; the loader reads them itself.
 constexpr std::string_view kAnalysisMembers[] = {"name", "kind", "description", "keywords", "loadCases"};
 
-template <class S>
-StepFactory Kind(Members<S> (*members)()) {
-  return [members](const std::string& name, const Ref& ref) -> std::shared_ptr<kprC_AnalysisStep> {
-    static const Members<S> kMembers = members();
-    std::vector<std::string_view> allowed(std::begin(kAnalysisMembers), std::end(kAnalysisMembers));
-    for (std::string_view member : kMembers.Names()) allowed.push_back(member);
-    ref.AllowOnly(allowed);
-    auto step = std::make_shared<S>(name);
-    kMembers.ReadInto(ref, *step);
-    return step;
-  };
+/// Reads a step of class S: the members every analysis step has and those
+/// of `members`, refusing any other.
+template <class S, Members<S> (*members)()>
+std::vector<std::string_view> KindMembers() {
+  static const Members<S> kMembers = members();
+  std::vector<std::string_view> allowed(std::begin(kAnalysisMembers), std::end(kAnalysisMembers));
+  for (std::string_view member : kMembers.Names()) allowed.push_back(member);
+  return allowed;
+}
+
+template <class S, Members<S> (*members)()>
+std::shared_ptr<kprC_AnalysisStep> ReadKind(const Loader& loader, const std::string& name, const Ref& ref) {
+  static const Members<S> kMembers = members();
+  static const std::vector<std::string_view> allowed = KindMembers<S, members>();
+  ref.AllowOnly(allowed);
+  auto step = std::make_shared<S>(name);
+  kMembers.ReadInto(loader, ref, *step);
+  return step;
 }
 
 Members<kprC_HeatTransferStep> HeatTransferMembers() { return HeatMembers<kprC_HeatTransferStep>(false); }
@@ -641,33 +651,64 @@ void CheckStep(const Ref& ref, const kprC_AnalysisStep& step) {
 
 }  // namespace
 
+namespace {
+
+using K = kprC_StepKind;
+
+/// The reader of every step kind, in kind order; the kind's name in the file
+/// is its model database row's.
+struct StepReaderRow {
+  kprC_StepKind kind;
+  std::shared_ptr<kprC_AnalysisStep> (*read)(const Loader& loader, const std::string& name, const Ref& ref);
+  std::vector<std::string_view> (*members)();
+};
+
+template <class S, Members<S> (*members)()>
+constexpr StepReaderRow Row(kprC_StepKind kind) {
+  return {kind, &ReadKind<S, members>, &KindMembers<S, members>};
+}
+
+constexpr StepReaderRow kStepReaders[] = {
+    Row<kprC_StaticStep, &StaticMembers>(K::Static),
+    Row<kprC_StaticRiksStep, &RiksMembers>(K::StaticRiks),
+    Row<kprC_StaticLinearPerturbationStep, &PerturbationMembers>(K::StaticLinearPerturbation),
+    Row<kprC_GeostaticStep, &GeostaticMembers>(K::Geostatic),
+    Row<kprC_HeatTransferStep, &HeatTransferMembers>(K::HeatTransfer),
+    Row<kprC_CoupledThermalElectricStep, &CoupledThermalElectricMembers>(K::CoupledThermalElectric),
+    Row<kprC_MassDiffusionStep, &MassDiffusionMembers>(K::MassDiffusion),
+    Row<kprC_SoilsStep, &SoilsMembers>(K::Soils),
+    Row<kprC_CoupledTempDisplacementStep, &CoupledTempDisplacementMembers>(K::CoupledTempDisplacement),
+    Row<kprC_ViscoStep, &ViscoMembers>(K::Visco),
+    Row<kprC_ImplicitDynamicsStep, &ImplicitDynamicsMembers>(K::ImplicitDynamics),
+    Row<kprC_AnnealStep, &AnnealMembers>(K::Anneal),
+    Row<kprC_ExplicitDynamicsStep, &ExplicitDynamicsMembers>(K::ExplicitDynamics),
+    Row<kprC_TempDisplacementDynamicsStep, &TempDisplacementDynamicsMembers>(K::TempDisplacementDynamics),
+    Row<kprC_FrequencyStep, &FrequencyMembers>(K::Frequency),
+    Row<kprC_BuckleStep, &BuckleMembers>(K::Buckle),
+    Row<kprC_ComplexFrequencyStep, &ComplexFrequencyMembers>(K::ComplexFrequency),
+    Row<kprC_ModalDynamicsStep, &ModalDynamicsMembers>(K::ModalDynamics),
+    Row<kprC_SubspaceDynamicsStep, &SubspaceDynamicsMembers>(K::SubspaceDynamics),
+    Row<kprC_RandomResponseStep, &RandomResponseMembers>(K::RandomResponse),
+    Row<kprC_ResponseSpectrumStep, &ResponseSpectrumMembers>(K::ResponseSpectrum),
+    Row<kprC_SteadyStateModalStep, &SteadyStateModalMembers>(K::SteadyStateModal),
+    Row<kprC_SteadyStateDirectStep, &SteadyStateDirectMembers>(K::SteadyStateDirect),
+    Row<kprC_SteadyStateSubspaceStep, &SteadyStateSubspaceMembers>(K::SteadyStateSubspace),
+};
+static_assert(mdl_OneRowPerKindInOrder<kprC_StepKind>(kStepReaders));
+
+}  // namespace
+
+std::vector<std::string_view> StepKindMembers(kprC_StepKind kind) { return kStepReaders[int(kind)].members(); }
+
 const std::map<std::string, StepFactory, std::less<>>& StepKinds() {
-  static const std::map<std::string, StepFactory, std::less<>> kinds = {
-      {"static", Kind(&StaticMembers)},
-      {"static riks", Kind(&RiksMembers)},
-      {"static linear perturbation", Kind(&PerturbationMembers)},
-      {"geostatic", Kind(&GeostaticMembers)},
-      {"heat transfer", Kind(&HeatTransferMembers)},
-      {"coupled thermal-electrical", Kind(&CoupledThermalElectricMembers)},
-      {"mass diffusion", Kind(&MassDiffusionMembers)},
-      {"soils", Kind(&SoilsMembers)},
-      {"coupled temperature-displacement", Kind(&CoupledTempDisplacementMembers)},
-      {"visco", Kind(&ViscoMembers)},
-      {"implicit dynamics", Kind(&ImplicitDynamicsMembers)},
-      {"anneal", Kind(&AnnealMembers)},
-      {"explicit dynamics", Kind(&ExplicitDynamicsMembers)},
-      {"explicit temperature-displacement", Kind(&TempDisplacementDynamicsMembers)},
-      {"frequency", Kind(&FrequencyMembers)},
-      {"buckle", Kind(&BuckleMembers)},
-      {"complex frequency", Kind(&ComplexFrequencyMembers)},
-      {"modal dynamics", Kind(&ModalDynamicsMembers)},
-      {"subspace dynamics", Kind(&SubspaceDynamicsMembers)},
-      {"random response", Kind(&RandomResponseMembers)},
-      {"response spectrum", Kind(&ResponseSpectrumMembers)},
-      {"steady-state modal", Kind(&SteadyStateModalMembers)},
-      {"steady-state direct", Kind(&SteadyStateDirectMembers)},
-      {"steady-state subspace", Kind(&SteadyStateSubspaceMembers)},
-  };
+  static const std::map<std::string, StepFactory, std::less<>> kinds = [] {
+    std::map<std::string, StepFactory, std::less<>> byName;
+    for (const StepReaderRow& row : kStepReaders)
+      byName.emplace(kprC_Info(row.kind).fileName, [read = row.read](const std::string& name, const Ref& ref) {
+        return read(Loader::Current(), name, ref);
+      });
+    return byName;
+  }();
   return kinds;
 }
 
@@ -676,6 +717,7 @@ void Loader::LoadSteps(const Ref& root) {
   std::map<std::string, std::shared_ptr<kprC_AnalysisStep>> analysisSteps;
   std::map<std::string, std::size_t> seen;
   auto add = [&](const std::string& name, std::shared_ptr<kprC_Step> step) {
+    stepIndex_.emplace(name, stepNames_.size());
     stepNames_.push_back(name);
     steps.emplace_back(name, std::move(step));
   };
@@ -699,19 +741,30 @@ void Loader::LoadSteps(const Ref& root) {
       ref.AllowOnly({"name", "kind", "keywords"});
       step = std::make_shared<kprC_InitialStep>(name);
     } else {
-      auto factory = StepKinds().find(kind);
-      if (factory == StepKinds().end()) {
-        std::string known;
-        for (auto& [kindName, make] : StepKinds()) known += (known.empty() ? "" : ", ") + kindName;
-        kindRef.Fail("model.enum", "unknown step kind \"" + kind + "\"; expected initial, " + known);
+      const StepReaderRow* reader = nullptr;
+      for (const StepReaderRow& row : kStepReaders)
+        if (kind == kprC_Info(row.kind).fileName) reader = &row;
+      if (reader == nullptr) {
+        std::vector<std::string_view> known = {"initial"};
+        for (const StepReaderRow& row : kStepReaders) known.push_back(kprC_Info(row.kind).fileName);
+        FailUnknown(kindRef, "step kind", kind, QuotedList(known));
       }
-      auto analysis = factory->second(name, ref);
+      // A kind the writer has no form for is refused here, before any deck is written.
+      if (const char* reason = kprC_Info(reader->kind).unwritable)
+        kindRef.Fail("model.unsupported",
+                     "the writer cannot write a step of kind \"" + kind + "\" (" + std::string(reason) + ")");
+      auto analysis = reader->read(*this, name, ref);
       CheckStep(ref, *analysis);
       if (ref.Has("description")) {
         const Ref description = ref.Get("description");
         analysis->description_ = description.AsString();
         if (analysis->description_.find_first_of("\n\r") != std::string::npos)
           description.Fail("model.text", "a step description is one line");
+        CheckNoControls(description, analysis->description_, "model.text", "a step description");
+        if (analysis->description_.find_first_not_of(' ') != std::string::npos &&
+            analysis->description_[analysis->description_.find_first_not_of(' ')] == '*')
+          description.Fail("model.text", "a step description must not start with \"*\": the deck would read it as a "
+                                         "keyword line or a comment");
       }
       if (ref.Has("loadCases")) {
         std::map<std::string, std::size_t> caseNames;

@@ -1,76 +1,24 @@
 #pragma once
 // Reading of the steps, their procedures and their controls.
-#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <type_traits>
-#include <utility>
 #include <vector>
 
+#include "modeldb/kprC_ControlsKind.h"
+#include "modeldb/kprC_StepKind.h"
 #include "modelfile/mfl_Loader.h"
+#include "modelfile/mfl_Members.h"
 
 namespace mfl {
 
-/// An enumeration of the model file: each value by its text.
-template <class E>
-using EnumTable = std::vector<std::pair<std::string_view, E>>;
+/// The members a step of `kind` may have in the model file, in reading order.
+std::vector<std::string_view> StepKindMembers(kprC_StepKind kind);
 
-/// Reads a text of `table` (model.enum, listing the texts, for any other).
-template <class E>
-E ReadEnum(const Ref& ref, const EnumTable<E>& table) {
-  const std::string text = ref.AsString();
-  for (auto& [name, value] : table)
-    if (text == name) return value;
-  std::string known;
-  for (auto& entry : table) known += (known.empty() ? "\"" : ", \"") + std::string(entry.first) + "\"";
-  ref.Fail("model.enum", "unknown value \"" + text + "\"; expected one of " + known);
-}
-
-/// A number, or the unset marker for null.
-double ReadReal(const Ref& ref);
-/// An integer, or the unset marker for null; refuses values below `min`.
-int ReadInt(const Ref& ref, int min);
-
-/// The members of one kind of object and how each is read into it.
-template <class S>
-class Members {
- public:
-  using Read = std::function<void(const Ref& value, S& object)>;
-
-  Members& Custom(std::string_view name, Read read) {
-    members_.emplace_back(name, std::move(read));
-    return *this;
-  }
-  Members& Real(std::string_view name, std::type_identity_t<double S::*> member) {
-    return Custom(name, [member](const Ref& ref, S& object) { object.*member = ReadReal(ref); });
-  }
-  Members& Int(std::string_view name, std::type_identity_t<int S::*> member, int min = 0) {
-    return Custom(name, [member, min](const Ref& ref, S& object) { object.*member = ReadInt(ref, min); });
-  }
-  Members& Bool(std::string_view name, std::type_identity_t<bool S::*> member) {
-    return Custom(name, [member](const Ref& ref, S& object) { object.*member = ref.AsBool(); });
-  }
-  template <class E>
-  Members& Enum(std::string_view name, std::type_identity_t<E S::*> member, const EnumTable<E>& table) {
-    return Custom(name, [member, &table](const Ref& ref, S& object) { object.*member = ReadEnum(ref, table); });
-  }
-
-  std::vector<std::string_view> Names() const {
-    std::vector<std::string_view> names;
-    for (auto& member : members_) names.push_back(member.first);
-    return names;
-  }
-  /// Reads every member that `ref` has, in this list's order.
-  void ReadInto(const Ref& ref, S& object) const {
-    for (auto& [name, read] : members_)
-      if (ref.Has(name)) read(ref.Get(name), object);
-  }
-
- private:
-  std::vector<std::pair<std::string_view, Read>> members_;
-};
+/// The value members of controls of `kind` in the model file (besides the
+/// history members), in reading order.
+std::vector<std::string_view> ControlsKindMembers(kprC_ControlsKind kind);
 
 /// Reads the controls and solver controls of the model (top-level members
 /// "controls" and "solverControls" of `root`) and gives each analysis step

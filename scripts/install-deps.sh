@@ -1,14 +1,22 @@
 #!/bin/sh
-# Installs the Debian packages the build needs, if any is missing.
+# Installs the Debian packages the build needs, if any is missing, and makes
+# sure a comma-decimal locale (de_DE.UTF-8) exists for the locale tests.
 set -e
-PACKAGES="g++ cmake ninja-build libsimdjson-dev libgtest-dev libbenchmark-dev"
+PACKAGES="g++ cmake ninja-build libsimdjson-dev libgtest-dev libbenchmark-dev locales"
 missing=""
 for package in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing="$missing $package"
 done
-[ -z "$missing" ] && exit 0
-echo "installing:$missing"
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-$SUDO apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing
+if [ -n "$missing" ]; then
+  echo "installing:$missing"
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing
+fi
+# The stream and the table formatter are tested under a locale whose decimal
+# separator is a comma; without one those tests are skipped.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+  echo "generating the locale de_DE.UTF-8"
+  $SUDO localedef -i de_DE -f UTF-8 de_DE.UTF-8
+fi

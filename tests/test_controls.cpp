@@ -282,6 +282,40 @@ TEST(ControlsHistory, CreatedCarriedChangedAndReturnedToDefaults) {
 )");
 }
 
+TEST(ControlsHistory, QuasiNewtonStepKeepsItsLineSearchesWhenTheFileGivesNone) {
+  // Controls of a quasi-Newton step that do not give the number of line
+  // searches leave it at that technique's default: no line search group, and
+  // never a 0 that would turn line search off.
+  odb_Odb withoutLineSearch = test::Model(std::string(kFourSteps) + R"(, "controls": [
+      {"kind": "typical", "createdIn": "Load", "constraints": [null, 2e-5], "deactivatedIn": "Release"}])");
+  EXPECT_EQ(Between(test::Steps(withoutLineSearch), "*Step, name=Load", "*End Step"), R"(*Step, name=Load
+*Static
+1., 1., 1e-05, 1.
+** 
+** CONTROLS
+** 
+*Controls, reset
+*Controls, parameters=constraints
+, 2e-05, , 
+)");
+  odb_Odb otherValue = test::Model(std::string(kFourSteps) + R"(, "controls": [
+      {"kind": "typical", "createdIn": "Load", "lineSearch": [null, 2.0], "deactivatedIn": "Release"}])");
+  EXPECT_EQ(Between(test::Steps(otherValue), "*Step, name=Load", "*End Step"), R"(*Step, name=Load
+*Static
+1., 1., 1e-05, 1.
+** 
+** CONTROLS
+** 
+*Controls, reset
+*Controls, parameters=line search
+, 2., , , 
+)");
+  // A 0 the file gives is kept: the user turns line search off.
+  odb_Odb off = test::Model(std::string(kFourSteps) + R"(, "controls": [
+      {"kind": "typical", "createdIn": "Load", "lineSearch": [0], "deactivatedIn": "Release"}])");
+  EXPECT_NE(test::Steps(off).find("*Controls, parameters=line search\n0, , , , \n"), std::string::npos);
+}
+
 TEST(ControlsHistory, ResetReturnsOneListToItsDefaults) {
   odb_Odb odb = test::Model(std::string(kFourSteps) + R"(, "controls": [
       {"kind": "heat transfer", "createdIn": "Hold", "constraints": [2e-5], "temperature": [0.01],

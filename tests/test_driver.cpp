@@ -3,6 +3,7 @@
 
 #include "oif/impl/oif_RawKeyword.h"
 #include "oif/oif_Writer.h"
+#include "temp_folder.h"
 #include "test_support.h"
 
 namespace {
@@ -96,7 +97,8 @@ TEST(Driver, EmptyModelWritesBannersAndAssemblyLineOnly) {
 TEST(Driver, WritesFileNamedAfterJobAndOverwritesIdentically) {
   odb_Odb odb = test::Model(kModel);
   oif_Writer writer(odb);
-  const std::string job = ::testing::TempDir() + "abc";
+  test::TempFolder folder;
+  const std::string job = folder / "abc";
   writer.WriteInputFile(job.c_str());
   std::FILE* file = std::fopen((job + ".inp").c_str(), "r");
   ASSERT_NE(file, nullptr);
@@ -110,12 +112,12 @@ TEST(Driver, WritesFileNamedAfterJobAndOverwritesIdentically) {
   second.resize(std::fread(second.data(), 1, second.size(), file));
   std::fclose(file);
   EXPECT_EQ(first, second);
-  std::remove((job + ".inp").c_str());
 }
 
 TEST(Driver, FileThatCannotBeOpenedIsSkippedSilently) {
   odb_Odb odb = test::Model(kModel);
-  const std::string job = ::testing::TempDir() + "no-such-directory/deck";
+  test::TempFolder folder;
+  const std::string job = folder / "no-such-directory/deck";
   EXPECT_NO_THROW(oif_Writer(odb).WriteInputFile(job.c_str()));
   EXPECT_EQ(std::fopen((job + ".inp").c_str(), "r"), nullptr);
   oif_ModelInfo info(odb.ddb().model("Default Model"));

@@ -132,3 +132,35 @@ TEST_F(ModelFileHistory, RefusesStepsOutOfOrderAndUnknownNames) {
 }
 
 }  // namespace
+
+namespace {
+
+// The reader by step position gives the same statuses and attribute states
+// as the reader by step name.
+TEST_F(ModelFileHistory, StatesByPositionMatchTheHistoryByName) {
+  auto apply = [](const mfl::Ref& values, ForceState& state) {
+    if (values.Has("magnitude")) state.magnitude.Set(values.Get("magnitude").AsDouble());
+    if (values.Has("amplitude")) state.amplitude.Set(values.Get("amplitude").AsString());
+  };
+  for (const char* json : {
+           R"({"name": "F", "createdIn": "S1", "magnitude": 2,
+               "changes": [{"step": "S2", "amplitude": "Ramp", "reset": ["magnitude"]}], "deactivatedIn": "S3"})",
+           R"({"name": "F", "magnitude": 2, "changes": [{"step": "S3", "magnitude": 5}]})",
+           R"({"name": "F", "history": [{"step": "S1", "status": 1, "values": {"magnitude": 4}},
+                                        {"step": "S3", "status": 10, "attributeStates": {"amplitude": 3}}]})"}) {
+    SCOPED_TRACE(json);
+    const mdl_History<ForceState> byName = Read(json);
+    mfl::Ref object(*document, document->Root(), "");
+    const auto byPosition =
+        mfl::ReadStepStates<ForceState>(loader, object, {"name"}, {"magnitude", "amplitude"}, apply);
+    const std::vector<std::string>& steps = loader.StepNames();
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+      EXPECT_EQ(byPosition.Status(i), byName.Status(steps[i])) << steps[i];
+      EXPECT_EQ(byPosition.State(i).magnitude.State(), byName.ConstGetState(steps[i]).magnitude.State());
+      EXPECT_EQ(byPosition.State(i).magnitude.ConstGet(), byName.ConstGetState(steps[i]).magnitude.ConstGet());
+      EXPECT_EQ(byPosition.State(i).amplitude.State(), byName.ConstGetState(steps[i]).amplitude.State());
+    }
+  }
+}
+
+}  // namespace

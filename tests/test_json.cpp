@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "modelfile/mfl_Json.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -274,16 +275,13 @@ TEST(ModelFileJson, NestingIsLimited) {
 
 class TempFile {
  public:
-  explicit TempFile(const std::string& content) {
-    path_ = (std::filesystem::temp_directory_path() /
-             ("mfl_json_test_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)) + ".json"))
-                .string();
+  explicit TempFile(const std::string& content) : path_(folder_ / "model.json") {
     std::ofstream(path_, std::ios::binary) << content;
   }
-  ~TempFile() { std::remove(path_.c_str()); }
   const std::string& path() const { return path_; }
 
  private:
+  test::TempFolder folder_;
   std::string path_;
 };
 
@@ -320,7 +318,8 @@ TEST(ModelFileJson, MissingFileIsAFileOpenError) {
     EXPECT_NE(std::string(e.what()).find(path), std::string::npos);
   }
   try {
-    Document::Load(std::filesystem::temp_directory_path().string());
+    test::TempFolder folder;
+    Document::Load(folder.Path());
     ADD_FAILURE() << "no error";
   } catch (const mfl_ModelFileError& e) {
     EXPECT_EQ(e.Problem(), "cannot read the file: it is a directory");

@@ -35,6 +35,69 @@ TEST(KeywordLine, LongLinesContinueAfterAComma) {
   EXPECT_EQ(text, "*Keyword, parameter=0, parameter=1,\nparameter=2, parameter=3, parameter=4,\nparameter=5\n");
 }
 
+// Parameters without a break candidate stay on the line however long it
+// grows; the line continues only at a later candidate.
+TEST(KeywordLine, NoBreakFormsKeepTheLineTogether) {
+  const std::string text = Written(
+      [](utl_Stream& s) {
+        oif_KeywordLine(s, "*Solid Section")
+            .ParamNoBreak("elset", "A-long-element-set-name")
+            .NameNoBreak("material", "Steel S355")
+            .FlagNoBreak("composite")
+            .ParamNoBreak("factor", 2.5)
+            .ParamNoBreak("count", 3)
+            .ParamNoBreak("unset", mdl_UnsetDouble)
+            .Param("controls", "EC-1")
+            .End();
+      },
+      40);
+  EXPECT_EQ(text,
+            "*Solid Section, elset=A-long-element-set-name, material=\"Steel S355\", composite, factor=2.5, count=3,\n"
+            "controls=EC-1\n");
+}
+
+TEST(KeywordLine, LiteralTextAndBreakMarks) {
+  const std::string text = Written(
+      [](utl_Stream& s) {
+        oif_KeywordLine(s, "*Dynamic")
+            .Literal(",alpha=")
+            .Literal(-0.05)
+            .Literal(",direct")
+            .Literal(",")
+            .Break()
+            .Literal("nohaf")
+            .Literal(",")
+            .Break()
+            .Literal("initial=NO")
+            .End();
+      },
+      30);
+  // At the second mark the line would end past 30 characters: it continues
+  // after the first.
+  EXPECT_EQ(text, "*Dynamic,alpha=-0.05,direct,\nnohaf,initial=NO\n");
+}
+
+TEST(DataLine, ValuesPerLine) {
+  auto points = [](int count, int perLine) {
+    return Written([&](utl_Stream& s) {
+      oif_DataLine line(s);
+      line.PerLine(perLine);
+      for (int i = 1; i <= count; ++i) line << i;
+      line.End();
+    });
+  };
+  EXPECT_EQ(points(3, 4), "1, 2, 3\n");
+  EXPECT_EQ(points(4, 4), "1, 2, 3, 4\n");
+  EXPECT_EQ(points(6, 4), "1, 2, 3, 4\n5, 6\n");
+  // Empty fields count as fields; one at the start of a line leaves it empty there.
+  EXPECT_EQ(Written([](utl_Stream& s) {
+              (oif_DataLine(s).PerLine(2) << 1 << mdl_UnsetInt << mdl_UnsetInt << 4).End();
+            }),
+            "1, \n, 4\n");
+  EXPECT_EQ(Written([](utl_Stream& s) { (oif_DataLine(s).PerLine(2) << 1 << 2 << mdl_UnsetInt).End(true); }),
+            "1, 2\n\n");
+}
+
 TEST(DataLine, EmptyFieldsInsideAndAtTheEnd) {
   EXPECT_EQ(Written([](utl_Stream& s) { (oif_DataLine(s) << 1.0 << mdl_UnsetDouble << 3).End(); }), "1., , 3\n");
   EXPECT_EQ(Written([](utl_Stream& s) { (oif_DataLine(s) << mdl_UnsetDouble << 2.5).End(); }), ", 2.5\n");

@@ -110,6 +110,26 @@ TEST(MeshModelFile, ElementLabelsAreUniqueAcrossClassesAndDefaultsContinue) {
             (std::vector<int>{11, 12}));
 }
 
+TEST(MeshModelFile, DefaultLabelsNeverPassTheLargestLabel) {
+  const auto withLabels = [](const std::string& labels, const std::string& unlabelled) {
+    return R"("parts": [{"name": "P", "mesh": {"nodes": {"coordinates": [0,0,0]},
+      "elements": [{"type": "MASS", "nodesPerElement": 1, "labels": [)" +
+           labels + R"(], "connectivity": [1]},
+                   {"type": "MASS", "nodesPerElement": 1, "connectivity": [)" + unlabelled + "]}]}}]";
+  };
+  test::ExpectRefusals(
+      {{withLabels("2147483647", "1"), "model.range", "/parts/0/mesh/elements/1",
+        "the element without a label would be numbered 2147483648, past the largest label 2147483647; give the "
+        "labels"},
+       {withLabels("2147483646", "1, 1"), "model.range", "/parts/0/mesh/elements/1",
+        "the 2 elements without labels would be numbered 2147483647 to 2147483648, past the largest label "
+        "2147483647; give the labels"}});
+  // Up to the largest label itself is fine.
+  test::Loaded model(withLabels("2147483645", "1, 1") + R"(, "assembly": {"instances": [{"name": "I", "part": "P"}]})");
+  EXPECT_EQ(model.Instance("I").elementData().elementClass(1).userElementLabelsAsFlatArray(),
+            (std::vector<int>{2147483646, 2147483647}));
+}
+
 TEST(MeshModelFile, ElementShapeFromTheTypeOrGiven) {
   auto shape = [](const char* type) {
     const ddb_ElementShape s = mfl::ElementShapeOf(type);

@@ -338,7 +338,7 @@ TEST(StepBuilder, AStepOfAKindWithoutAProcedureStopsTheBuild) {
 }
 
 TEST(StepBuilder, AStepWithoutAStepLineFailsWhenWritten) {
-  odb_Odb odb = test::Model(R"("steps": [{"name": "Squeal", "kind": "complex frequency", "eigenvalues": 8}])");
+  odb_Odb odb = test::ModelOf({std::make_shared<kprC_ComplexFrequencyStep>("Squeal")});
   EXPECT_EQ(test::Thrown<nex_TextException>([&] { test::Deck(odb); }),
             "Unimplemented function to write out *Step card (oif_Step:243)");
 }

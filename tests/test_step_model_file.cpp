@@ -21,39 +21,9 @@ std::string Refused(const std::string& step) {
   return refusal.id + " " + refusal.pointer;
 }
 
-TEST(StepModelFile, EveryKindOfTheFileIsAStepOfItsClass) {
-  const std::pair<const char*, std::type_index> kinds[] = {
-      {"static", mdl_TypeId<kprC_StaticStep>()},
-      {"static riks", mdl_TypeId<kprC_StaticRiksStep>()},
-      {"static linear perturbation", mdl_TypeId<kprC_StaticLinearPerturbationStep>()},
-      {"geostatic", mdl_TypeId<kprC_GeostaticStep>()},
-      {"heat transfer", mdl_TypeId<kprC_HeatTransferStep>()},
-      {"coupled thermal-electrical", mdl_TypeId<kprC_CoupledThermalElectricStep>()},
-      {"mass diffusion", mdl_TypeId<kprC_MassDiffusionStep>()},
-      {"soils", mdl_TypeId<kprC_SoilsStep>()},
-      {"coupled temperature-displacement", mdl_TypeId<kprC_CoupledTempDisplacementStep>()},
-      {"implicit dynamics", mdl_TypeId<kprC_ImplicitDynamicsStep>()},
-      {"anneal", mdl_TypeId<kprC_AnnealStep>()},
-      {"explicit dynamics", mdl_TypeId<kprC_ExplicitDynamicsStep>()},
-      {"explicit temperature-displacement", mdl_TypeId<kprC_TempDisplacementDynamicsStep>()},
-      {"frequency", mdl_TypeId<kprC_FrequencyStep>()},
-      {"buckle", mdl_TypeId<kprC_BuckleStep>()},
-      {"complex frequency", mdl_TypeId<kprC_ComplexFrequencyStep>()},
-      {"modal dynamics", mdl_TypeId<kprC_ModalDynamicsStep>()},
-      {"subspace dynamics", mdl_TypeId<kprC_SubspaceDynamicsStep>()},
-      {"random response", mdl_TypeId<kprC_RandomResponseStep>()},
-      {"response spectrum", mdl_TypeId<kprC_ResponseSpectrumStep>()},
-      {"steady-state modal", mdl_TypeId<kprC_SteadyStateModalStep>()},
-      {"steady-state direct", mdl_TypeId<kprC_SteadyStateDirectStep>()},
-      {"steady-state subspace", mdl_TypeId<kprC_SteadyStateSubspaceStep>()},
-  };
-  // Visco needs its creep tolerance (below); every other kind loads bare.
-  EXPECT_EQ(mfl::StepKinds().size(), std::size(kinds) + 1);
-  for (auto& [kind, type] : kinds) {
-    auto step = Load<kprC_AnalysisStep>(std::string(R"({"name": "S", "kind": ")") + kind + R"("})");
-    ASSERT_NE(step, nullptr) << kind;
-    EXPECT_EQ(step->DynTypeId(), type) << kind;
-  }
+// Every kind loads as its class: see test_kind_tables.cpp.
+TEST(StepModelFile, ViscoNeedsItsCreepTolerance) {
+  EXPECT_EQ(Refused(R"({"name": "S", "kind": "visco"})"), "model.missing-member /steps/0");
   EXPECT_NE(Load<kprC_ViscoStep>(R"({"name": "S", "kind": "visco", "creepTolerance": 1e-4})"), nullptr);
 }
 

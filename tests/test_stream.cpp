@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cfloat>
 #include <charconv>
 #include <clocale>
+#include <csignal>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -19,6 +22,7 @@
 #include "exceptions/nex_Exception.h"
 #include "textstream/aio_ios.h"
 #include "textstream/utl_Stream.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -675,8 +679,8 @@ TEST(TextStream, FlushHandsOverEverything) {
 }
 
 TEST(TextStream, FileOutputAndCloseTwice) {
-  const std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                     ("oif_stream_test_" + std::to_string(::getpid()) + ".inp");
+  test::TempFolder folder;
+  const std::filesystem::path path = folder / "stream.inp";
   {
     aio_ios ios;
     std::FILE* file = std::fopen(path.string().c_str(), "wb");
@@ -752,9 +756,48 @@ TEST(TextStream, FullDeviceThrowsOnFlush) {
   ios.attach(file, true);
   utl_Stream stream(ios);
   stream << "*Heading" << endl;
-  // The file is unbuffered, so the refusal shows at the write itself.
-  EXPECT_THROW(stream.Flush(), nex_TextException);
+  // The file is unbuffered, so the refusal shows at the write itself, with
+  // the system's reason.
+  try {
+    stream.Flush();
+    ADD_FAILURE() << "no error";
+  } catch (const aio_IOError& error) {
+    EXPECT_EQ(error.Error(), ENOSPC);
+    EXPECT_EQ(error.Message(), "Text output: writing the file failed: No space left on device");
+  }
 }
+
+#if defined(__linux__)
+TEST(TextStream, WriteTheFileTakesOnlyInPartIsAnError) {
+  // A file size limit lets the first 4096 bytes of the block through and
+  // refuses the rest; nothing is written after that block.
+  test::TempFolder folder;
+  std::FILE* file = std::fopen((folder / "part.inp").c_str(), "wb");
+  ASSERT_NE(file, nullptr);
+  struct rlimit previous;
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+  const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = previous;
+  small.rlim_cur = 4096;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  std::string message;
+  {
+    aio_ios ios;
+    ios.attach(file, true);
+    utl_Stream stream(ios);
+    stream << std::string(10000, 'x').c_str();
+    try {
+      stream.Flush();
+    } catch (const aio_IOError& error) {
+      message = error.Message();
+    }
+  }
+  ::setrlimit(RLIMIT_FSIZE, &previous);
+  std::signal(SIGXFSZ, previousSignal);
+  EXPECT_EQ(message, "Text output: writing the file failed: File too large");
+  EXPECT_EQ(std::filesystem::file_size(folder / "part.inp"), 4096u);
+}
+#endif
 
 TEST(TextStream, SameBytesUnderCommaLocale) {
   const auto body = [](utl_Stream& s) {

@@ -1,6 +1,20 @@
 #include "textstream/aio_ios.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include "exceptions/nex_Exception.h"
+
+aio_IOError::aio_IOError(std::string message, int error)
+    : nex_TextException(std::move(message) + ": " + std::strerror(error)), error_(error) {}
+aio_IOError::~aio_IOError() = default;
+void aio_IOError::Raise() const { throw *this; }
+
+namespace {
+[[noreturn]] void ThrowIOError(const char* what, int error, int line) {
+  aio_IOError(what, error != 0 ? error : EIO).Throw(__FILE__, line);
+}
+}  // namespace
 
 aio_ios::~aio_ios() {
   // A destructor must not throw; a failing fclose of an owned file is lost
@@ -31,8 +45,9 @@ void aio_ios::write(const char* data, std::size_t size) {
     return;
   }
   if (file_ == nullptr) NEX_THROW_TEXT("Text output: no file or string attached");
+  errno = 0;
   if (std::fwrite(data, 1, size, file_) != size)
-    NEX_THROW_TEXT("Text output: writing the file failed");
+    ThrowIOError("Text output: writing the file failed", errno, __LINE__);
 }
 
 void aio_ios::close() {
@@ -41,6 +56,7 @@ void aio_ios::close() {
   file_ = nullptr;
   owns_ = false;
   sink_ = nullptr;
-  if (file != nullptr && owns && std::fclose(file) != 0)
-    NEX_THROW_TEXT("Text output: closing the file failed");
+  if (file == nullptr || !owns) return;
+  errno = 0;
+  if (std::fclose(file) != 0) ThrowIOError("Text output: closing the file failed", errno, __LINE__);
 }

@@ -3,7 +3,24 @@
 #include <cstdio>
 #include <string>
 
+#include "exceptions/nex_Exception.h"
 #include "modeldb/mdb_Export.h"
+
+/// The file refused the text: a failed write or close. The message gives the
+/// operation and the system's reason ("Text output: writing the file failed:
+/// No space left on device"); Error() is the errno value.
+class MDB_API aio_IOError : public nex_TextException {
+ public:
+  aio_IOError(std::string message, int error);
+  ~aio_IOError() override;
+  int Error() const noexcept { return error_; }
+
+ protected:
+  [[noreturn]] void Raise() const override;
+
+ private:
+  int error_;
+};
 
 /// Output device of the text stream: an opened C file, or a string (for tests
 /// and in-memory decks). Owns the file when attached with owns = true.
@@ -27,11 +44,11 @@ class MDB_API aio_ios {
   /// (or the next attach / close).
   void attach(std::string& sink);
 
-  /// Hands `size` bytes to the file or the string. Throws nex_TextException
-  /// when the file refuses them, or when nothing is attached.
+  /// Hands `size` bytes to the file or the string. Throws aio_IOError when
+  /// the file refuses them, nex_TextException when nothing is attached.
   void write(const char* data, std::size_t size);
-  /// Detaches; closes the file when owned (throws nex_TextException when
-  /// closing reports an error). Writes nothing itself: the stream flushes
+  /// Detaches; closes the file when owned (throws aio_IOError when closing
+  /// reports an error). Writes nothing itself: the stream flushes
   /// before. Safe to call twice.
   void close();
   bool is_open() const noexcept { return file_ != nullptr || sink_ != nullptr; }

@@ -1,11 +1,12 @@
 #include "oif/impl/oif_AcousticMedium.h"
 
 #include "oif/impl/oif_DataTable.h"
+#include "oif/impl/oif_KeywordLine.h"
 
 namespace {
-/// Writes ", dependencies=n" without a break candidate before it.
-void Dependencies(utl_Stream& stream, int dependencies) {
-  if (dependencies > 0) stream << ", dependencies=" << dependencies;
+/// ", dependencies=n", without a break candidate before it.
+void Dependencies(oif_KeywordLine& line, int dependencies) {
+  if (dependencies > 0) line.ParamNoBreak("dependencies", dependencies);
 }
 
 void PrintTable(utl_Stream& stream, const kmaC_MaterialTable& source, bool temperature, int dependencies) {
@@ -16,15 +17,15 @@ void PrintTable(utl_Stream& stream, const kmaC_MaterialTable& source, bool tempe
 }  // namespace
 
 void oif_AcousticMedium::Write(utl_Stream& stream) const {
-  stream << "*Acoustic Medium";
-  stream.OptionalLineBreak();
-  Dependencies(stream, option_.Dependencies());
-  stream.LineBreak();
+  oif_KeywordLine line(stream, "*Acoustic Medium");
+  Dependencies(line, option_.Dependencies());
+  line.End();
   PrintTable(stream, option_.Table(), option_.TemperatureDependency(), option_.Dependencies());
   if (const kmaC_TableData* drag = option_.TableAttr(kmaC_Attr::VolumetricDrag)) {
-    stream << "*Acoustic Medium, Volumetric Drag";
-    Dependencies(stream, drag->dependencies);
-    stream.LineBreak();
+    oif_KeywordLine dragLine(stream, "*Acoustic Medium");
+    dragLine.FlagNoBreak("Volumetric Drag");
+    Dependencies(dragLine, drag->dependencies);
+    dragLine.End();
     PrintTable(stream, drag->table, drag->temperatureDependency, drag->dependencies);
   }
 }

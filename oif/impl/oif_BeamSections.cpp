@@ -1,36 +1,30 @@
 #include "oif/impl/oif_BeamSections.h"
 
 #include "exceptions/nex_Exception.h"
+#include "modeldb/kbpC_ProfileKind.h"
 #include "oif/impl/oif_DataTable.h"
+#include "oif/impl/oif_KeywordLine.h"
 #include "zkw/zkw_VelornName.h"
 
 namespace {
 
-/// Values separated by ", ", then a line break.
+/// One data line of values.
 void ValueLine(utl_Stream& stream, std::initializer_list<double> values) {
-  bool first = true;
-  for (double value : values) {
-    if (!first) stream << ", ";
-    stream << value;
-    first = false;
-  }
-  stream.LineBreak();
+  oif_DataLine data(stream);
+  for (double value : values) data << value;
+  data.End();
 }
 
 void ValueLine(utl_Stream& stream, const std::vector<double>& values) {
-  for (std::size_t i = 0; i < values.size(); ++i) stream << (i ? ", " : "") << values[i];
-  stream.LineBreak();
+  oif_DataLine data(stream);
+  for (double value : values) data << value;
+  data.End();
 }
 
 void SectionLine(utl_Stream& stream, const char* text) {
   stream.OptionalLineBreak();
   stream << text;
   stream.LineBreak();
-}
-
-template <class T>
-bool Is(const kbpC_BeamProfile* profile) {
-  return dynamic_cast<const T*>(profile) != nullptr;
 }
 
 bool AtOrigin(const std::array<double, 2>& point) { return point[0] == 0.0 && point[1] == 0.0; }
@@ -45,82 +39,94 @@ oif_BeamSectionCommon::oif_BeamSectionCommon(const cow_String& elset, std::share
 void oif_BeamSectionCommon::Write(utl_Stream& stream) const {
   const auto* beam = dynamic_cast<const kseC_BeamSection*>(section_.get());
   if (!beam) return;
-  stream << KeywordText() << ", elset=" << elset_ << ", ";
-  stream.OptionalLineBreak();
+  // The rest of this line is in the beam keywords' own layout.
+  oif_KeywordLine(stream, KeywordText()).ParamNoBreak("elset", elset_).Literal(", ").Break();
   MaterialOrPropertyLines(stream, *beam, Phase::KeywordLine);
   if (mdl_IsSet(beam->poisson) && beam->poisson != 0.0) stream << "poisson = " << beam->poisson << ", ";
   TemperatureOrZero(stream, *beam);
   DensityParameter(stream, *beam);
   Profile(stream);
-  stream << direction_.x() << "," << direction_.y() << "," << direction_.z();
-  stream.LineBreak();
+  (oif_DataLine(stream, ",") << direction_.x() << direction_.y() << direction_.z()).End();
   MaterialOrPropertyLines(stream, *beam, Phase::DataLines);
 
   if (beam->fluidInertia) {
     using F = kseC_FluidInertia;
     const auto& v = beam->fluidInertia->values;
-    stream << "*Beam Fluid Inertia";
-    if (beam->fluidInertia->half) stream << ", half";
-    stream.LineBreak();
-    stream << v[F::Density] << ", ";
-    if (v[F::CenterY] != 0.0) stream << v[F::CenterY];
-    stream << ", ";
-    if (v[F::CenterZ] != 0.0) stream << v[F::CenterZ];
-    stream << ", " << v[F::Diameter];
-    if (v[F::NormalCoefficient] != 1.0 || v[F::AxialCoefficient] != 0.0) {
-      stream << ", ";
-      if (v[F::NormalCoefficient] != 1.0) stream << v[F::NormalCoefficient];
-      if (v[F::AxialCoefficient] != 0.0) stream << ", " << v[F::AxialCoefficient];
-    }
-    stream.LineBreak();
+    oif_KeywordLine line(stream, "*Beam Fluid Inertia");
+    if (beam->fluidInertia->half) line.FlagNoBreak("half");
+    line.End();
+    // A value at its default leaves its field empty; trailing defaults are left out.
+    oif_DataLine data(stream);
+    data << v[F::Density];
+    v[F::CenterY] != 0.0 ? data << v[F::CenterY] : data.Empty();
+    v[F::CenterZ] != 0.0 ? data << v[F::CenterZ] : data.Empty();
+    data << v[F::Diameter];
+    v[F::NormalCoefficient] != 1.0 ? data << v[F::NormalCoefficient] : data.Empty();
+    if (v[F::AxialCoefficient] != 0.0) data << v[F::AxialCoefficient];
+    data.End();
   }
   TrailingKeywords(stream, *beam);
 }
 
+namespace {
+
+/// Data lines of the profiles.
+void Dimensions(utl_Stream& stream, const kbpC_BeamProfile& profile) { ValueLine(stream, profile.dimensions); }
+
+void Box(utl_Stream& stream, const kbpC_BeamProfile& profile) {
+  const auto& box = static_cast<const kbpC_BoxProfile&>(profile);
+  const auto& t = box.thickness;
+  if (box.uniformThickness)
+    ValueLine(stream, {box.dimensions.at(0), box.dimensions.at(1), t[0], t[0], t[0], t[0]});
+  else
+    ValueLine(stream, {box.dimensions.at(0), box.dimensions.at(1), t[0], t[1], t[2], t[3]});
+}
+
+/// A T is an I without its bottom flange.
+void TAsI(utl_Stream& stream, const kbpC_BeamProfile& profile) {
+  const auto& d = profile.dimensions;
+  ValueLine(stream, {d.at(2), d.at(1), 0.0, d.at(0), 0.0, d.at(3), d.at(4)});
+}
+
+void Arbitrary(utl_Stream& stream, const kbpC_BeamProfile& profile) {
+  const auto& points = static_cast<const kbpC_ArbitraryProfile&>(profile).points;
+  NEX_ASSERT(points.size() >= 2);
+  (oif_DataLine(stream) << int(points.size() - 1) << points[0].x << points[0].y << points[1].x << points[1].y
+                        << points[1].thickness)
+      .End();
+  for (std::size_t i = 2; i < points.size(); ++i) ValueLine(stream, {points[i].x, points[i].y, points[i].thickness});
+}
+
+/// The writer's row of every profile kind: its "section=" text and its data
+/// lines; the generalized profile is written by each beam keyword its own way.
+struct ProfileRow {
+  kbpC_ProfileKind kind;
+  const char* section;  // nullptr: the keyword's GeneralizedProfile()
+  void (*data)(utl_Stream& stream, const kbpC_BeamProfile& profile);
+};
+
+using PK = kbpC_ProfileKind;
+
+constexpr ProfileRow kProfileRows[] = {
+    {PK::Rectangular, "section=RECT", &Dimensions}, {PK::Circular, "section=CIRC", &Dimensions},
+    {PK::Pipe, "section=PIPE", &Dimensions},        {PK::Hexagonal, "section=HEX", &Dimensions},
+    {PK::Box, "section=BOX", &Box},                 {PK::I, "section=I", &Dimensions},
+    {PK::T, "section=I", &TAsI},                    {PK::L, "section=L", &Dimensions},
+    {PK::Trapezoidal, "section=TRAPEZOID", &Dimensions}, {PK::Arbitrary, "section=ARBITRARY", &Arbitrary},
+    {PK::Generalized, nullptr, nullptr},
+};
+static_assert(mdl_OneRowPerKindInOrder<kbpC_ProfileKind>(kProfileRows));
+
+}  // namespace
+
 void oif_BeamSectionCommon::Profile(utl_Stream& stream) const {
-  const kbpC_BeamProfile* p = profile_.get();
-  // Profiles whose data line is their dimensions in stored order.
-  struct Plain {
-    bool (*is)(const kbpC_BeamProfile*);
-    const char* text;
-  };
-  static constexpr Plain kPlain[] = {
-      {Is<kbpC_RectangularProfile>, "section=RECT"}, {Is<kbpC_CircularProfile>, "section=CIRC"},
-      {Is<kbpC_PipeProfile>, "section=PIPE"},        {Is<kbpC_HexagonalProfile>, "section=HEX"},
-      {Is<kbpC_IbeamProfile>, "section=I"},          {Is<kbpC_LbeamProfile>, "section=L"},
-      {Is<kbpC_TrapezoidalProfile>, "section=TRAPEZOID"}};
-  for (const Plain& plain : kPlain)
-    if (plain.is(p)) {
-      SectionLine(stream, plain.text);
-      ValueLine(stream, p->dimensions);
-      return;
-    }
-  if (const auto* box = dynamic_cast<const kbpC_BoxProfile*>(p)) {
-    SectionLine(stream, "section=BOX");
-    const auto& t = box->thickness;
-    if (box->uniformThickness)
-      ValueLine(stream, {box->dimensions.at(0), box->dimensions.at(1), t[0], t[0], t[0], t[0]});
-    else
-      ValueLine(stream, {box->dimensions.at(0), box->dimensions.at(1), t[0], t[1], t[2], t[3]});
-  } else if (Is<kbpC_TbeamProfile>(p)) {
-    // A T is an I without its bottom flange.
-    const auto& d = p->dimensions;
-    SectionLine(stream, "section=I");
-    ValueLine(stream, {d.at(2), d.at(1), 0.0, d.at(0), 0.0, d.at(3), d.at(4)});
-  } else if (const auto* arbitrary = dynamic_cast<const kbpC_ArbitraryProfile*>(p)) {
-    SectionLine(stream, "section=ARBITRARY");
-    const auto& points = arbitrary->points;
-    NEX_ASSERT(points.size() >= 2);
-    stream << int(points.size() - 1) << ", " << points[0].x << ", " << points[0].y << ", " << points[1].x << ", "
-           << points[1].y << ", " << points[1].thickness;
-    stream.LineBreak();
-    for (std::size_t i = 2; i < points.size(); ++i)
-      ValueLine(stream, {points[i].x, points[i].y, points[i].thickness});
-  } else if (const auto* generalized = dynamic_cast<const kbpC_GeneralizedProfile*>(p)) {
-    GeneralizedProfile(stream, *generalized);
-  } else {
-    SectionLine(stream, "**ERROR -- Illegal Beam Profile Definition");
-  }
+  const kbpC_ProfileKindInfo* info = profile_ ? kbpC_FindProfileKind(*profile_) : nullptr;
+  if (info == nullptr) return SectionLine(stream, "**ERROR -- Illegal Beam Profile Definition");
+  const ProfileRow& row = kProfileRows[int(info->kind)];
+  if (row.section == nullptr)
+    return GeneralizedProfile(stream, static_cast<const kbpC_GeneralizedProfile&>(*profile_));
+  SectionLine(stream, row.section);
+  row.data(stream, *profile_);
 }
 
 // ---- *Beam Section ----------------------------------------------------------
@@ -172,29 +178,26 @@ void oif_BeamGeneralSection::MaterialOrPropertyLines(utl_Stream& stream, const k
 
 void oif_BeamGeneralSection::TrailingKeywords(utl_Stream& stream, const kseC_BeamSection& section) const {
   if (section.dampingAlpha != 0.0 || section.dampingBeta != 0.0 || section.dampingComposite != 0.0) {
-    stream << "*Damping";
-    if (section.dampingAlpha != 0.0) stream << ", alpha=" << section.dampingAlpha;
-    if (section.dampingBeta != 0.0) stream << ", beta=" << section.dampingBeta;
-    if (section.dampingComposite != 0.0) stream << ", composite=" << section.dampingComposite;
-    stream << endl;
+    oif_KeywordLine line(stream, "*Damping");
+    if (section.dampingAlpha != 0.0) line.ParamNoBreak("alpha", section.dampingAlpha);
+    if (section.dampingBeta != 0.0) line.ParamNoBreak("beta", section.dampingBeta);
+    if (section.dampingComposite != 0.0) line.ParamNoBreak("composite", section.dampingComposite);
+    line.End();
   }
   if (section.shearCenter && !AtOrigin(*section.shearCenter)) {
-    stream << "*Shear Center" << endl;
+    oif_KeywordLine(stream, "*Shear Center").End();
     ValueLine(stream, {(*section.shearCenter)[0], (*section.shearCenter)[1]});
   }
   if (section.centroid && !AtOrigin(*section.centroid)) {
-    stream << "*Centroid" << endl;
+    oif_KeywordLine(stream, "*Centroid").End();
     ValueLine(stream, {(*section.centroid)[0], (*section.centroid)[1]});
   }
   if (!section.sectionPoints.empty()) {
-    stream << "*Section Points" << endl;
-    const auto& points = section.sectionPoints;
-    for (std::size_t i = 0; i < points.size(); ++i) {
-      stream << points[i][0] << ", " << points[i][1];
-      if (i % 4 == 3 || i + 1 == points.size())
-        stream << endl;
-      else
-        stream << ", ";
-    }
+    oif_KeywordLine(stream, "*Section Points").End();
+    // Four points a line.
+    oif_DataLine data(stream);
+    data.PerLine(8);
+    for (const auto& point : section.sectionPoints) data << point[0] << point[1];
+    data.End();
   }
 }

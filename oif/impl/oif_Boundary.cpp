@@ -18,20 +18,20 @@ void DofLine(utl_Stream& stream, const cow_String& region, int dof, double value
 }  // namespace
 
 oif_Boundary::oif_Boundary(const oif_KeywordForm& form, std::shared_ptr<const kbcC_BoundaryCondition> condition,
-                           std::size_t step, const cow_String& regionName, std::vector<int> loadCases,
+                           std::size_t step, std::shared_ptr<const cow_String> regionName, LoadCases loadCases,
                            bool complex, double scale, bool shellToSolid)
-    : form_(form),
-      condition_(std::move(condition)),
+    : condition_(std::move(condition)),
+      regionName_(std::move(regionName)),
       step_(step),
-      regionName_(regionName),
-      loadCases_(std::move(loadCases)),
-      complex_(complex),
       scale_(scale),
+      form_(form),
+      loadCases_(loadCases),
+      complex_(complex),
       shellToSolid_(shellToSolid) {
+  if (condition_->Kind() != kbcC_BCKind::Submodel) return;
   const kbcC_BCState& state = condition_->ConstGetStateQuad(step_);
-  if (state.amplitude.IsSet()) amplitude_ = state.amplitude.ConstGet();
   const bool fixed = state.fixed.IsSet() && state.fixed.ConstGet();
-  if (condition_->Kind() == kbcC_BCKind::Submodel && !form_.removed && !fixed) {
+  if (!form_.removed && !fixed) {
     aio_ios ios;
     ios.attach(submodelLine_);
     utl_Stream stream(ios, 0, 6, 6);
@@ -45,9 +45,9 @@ oif_Boundary::oif_Boundary(const oif_KeywordForm& form, std::shared_ptr<const kb
 
 oif_ConnectorMotion::oif_ConnectorMotion(const oif_KeywordForm& form,
                                          std::shared_ptr<const kbcC_BoundaryCondition> condition, std::size_t step,
-                                         const cow_String& regionName, std::vector<int> loadCases, bool complex,
-                                         double scale)
-    : oif_Boundary(form, std::move(condition), step, regionName, std::move(loadCases), complex, scale, false) {
+                                         std::shared_ptr<const cow_String> regionName, LoadCases loadCases,
+                                         bool complex, double scale)
+    : oif_Boundary(form, std::move(condition), step, std::move(regionName), loadCases, complex, scale, false) {
   connector_ = true;
 }
 
@@ -68,7 +68,7 @@ void oif_Boundary::WriteLine(utl_Stream& stream, int loadCase) const {
     line.End();
     return;
   }
-  if (!amplitude_.empty()) line.Name("amplitude", amplitude_);
+  if (state.amplitude.IsSet() && !state.amplitude.ConstGet().empty()) line.Name("amplitude", state.amplitude.ConstGet());
   if (loadCase != 0) line.Param("load case", loadCase);
   if (state.fixed.IsSet() && state.fixed.ConstGet()) line.Flag("fixed");
   if (info.distributed && condition_->distribution == kbcC_BoundaryCondition::DISTRIBUTION_USER) line.Flag("user");
@@ -89,12 +89,12 @@ void oif_Boundary::WriteData(utl_Stream& stream, int loadCase) const {
         if (!form_.Due(value.State())) continue;
         if (info.IsConnector()) {
           oif_DataLine line(stream);
-          line << regionName_ << d;
+          line << Region() << d;
           const double product = value.ConstGet() * scale_;
           if (!fixed && product != 0.0) line << product;
           line.End();
         } else {
-          DofLine(stream, regionName_, d, value.ConstGet(), fixed, scale_);
+          DofLine(stream, Region(), d, value.ConstGet(), fixed, scale_);
         }
       }
       break;
@@ -102,7 +102,7 @@ void oif_Boundary::WriteData(utl_Stream& stream, int loadCase) const {
     case kbcC_BCForm::Type:
       if (form_.Due(state.type.State())) {
         oif_DataLine line(stream);
-        line << regionName_ << kbcC_TypeEnum().GetString(state.type.ConstGet());
+        line << Region() << kbcC_TypeEnum().GetString(state.type.ConstGet());
         line.End();
       }
       break;
@@ -110,9 +110,9 @@ void oif_Boundary::WriteData(utl_Stream& stream, int loadCase) const {
       const mdl_PropAttr<double>& value = state.real[0];
       if (!form_.Due(value.State())) break;
       if (condition_->dofs.empty()) {
-        DofLine(stream, regionName_, info.dof, value.ConstGet(), fixed, scale_);
+        DofLine(stream, Region(), info.dof, value.ConstGet(), fixed, scale_);
       } else {
-        for (int dof : condition_->dofs) DofLine(stream, regionName_, dof, value.ConstGet(), fixed, scale_);
+        for (int dof : condition_->dofs) DofLine(stream, Region(), dof, value.ConstGet(), fixed, scale_);
       }
       break;
     }
@@ -125,7 +125,7 @@ void oif_Boundary::WriteData(utl_Stream& stream, int loadCase) const {
 void oif_Boundary::WriteSubmodelData(utl_Stream& stream) const {
   for (int dof : condition_->dofs) {
     oif_DataLine line(stream);
-    line << regionName_ << dof << dof;
+    line << Region() << dof << dof;
     line.End();
   }
   if (shellToSolid_) {
@@ -133,7 +133,7 @@ void oif_Boundary::WriteSubmodelData(utl_Stream& stream) const {
     double thickness = state.shellThickness.IsSet() ? state.shellThickness.ConstGet() : 0.0;
     if (thickness <= 0.0) thickness = 0.1 * condition_->length;
     oif_DataLine line(stream);
-    line << regionName_ << thickness;
+    line << Region() << thickness;
     line.End();
   }
 }
@@ -145,12 +145,13 @@ void oif_Boundary::Write(utl_Stream& stream) const {
     for (const oif_Boundary& other : grouped_) other.WriteSubmodelData(stream);
     return;
   }
-  if (loadCases_.empty()) {
+  if (loadCases_ == NoLoadCase) {
     WriteLine(stream, 0);
     if (!form_.removed) WriteData(stream, 0);
     return;
   }
-  for (int loadCase : loadCases_) {
+  for (int loadCase : {1, 2}) {
+    if ((loadCases_ & loadCase) == 0) continue;
     WriteLine(stream, loadCase);
     if (!form_.removed) WriteData(stream, loadCase);
   }

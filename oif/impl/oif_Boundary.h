@@ -13,11 +13,15 @@
 /// factor; the keyword reads the condition's state in the step.
 class oif_Boundary : public zkw_Keyword {
  public:
-  /// `loadCases`: the load-case numbers to write the condition for (none:
-  /// no load case parameter); `complex`: load case 2 states the imaginary
-  /// parts. `shellToSolid`: submodel conditions write the shell thickness.
+  /// Load cases to write the condition for: none (no load case parameter),
+  /// 1, 2, or both.
+  enum LoadCases : unsigned char { NoLoadCase = 0, LoadCase1 = 1, LoadCase2 = 2, BothLoadCases = 3 };
+
+  /// `complex`: load case 2 states the imaginary parts. `shellToSolid`:
+  /// submodel conditions write the shell thickness. The region name is
+  /// shared by the keywords of one condition.
   oif_Boundary(const oif_KeywordForm& form, std::shared_ptr<const kbcC_BoundaryCondition> condition,
-               std::size_t step, const cow_String& regionName, std::vector<int> loadCases, bool complex,
+               std::size_t step, std::shared_ptr<const cow_String> regionName, LoadCases loadCases, bool complex,
                double scale, bool shellToSolid);
   zkw_Keyword* Clone() const override { return new oif_Boundary(*this); }
   void Write(utl_Stream& stream) const override;
@@ -36,14 +40,15 @@ class oif_Boundary : public zkw_Keyword {
   void WriteData(utl_Stream& stream, int loadCase) const;
   void WriteSubmodelData(utl_Stream& stream) const;
 
-  oif_KeywordForm form_;
+  const cow_String& Region() const noexcept { return *regionName_; }
+
   std::shared_ptr<const kbcC_BoundaryCondition> condition_;
+  std::shared_ptr<const cow_String> regionName_;
   std::size_t step_;
-  cow_String regionName_;
-  cow_String amplitude_;
-  std::vector<int> loadCases_;
-  bool complex_;
   double scale_;
+  oif_KeywordForm form_;
+  LoadCases loadCases_;
+  bool complex_;
   bool shellToSolid_;
   cow_String submodelLine_;
   std::vector<oif_Boundary> grouped_;
@@ -58,7 +63,7 @@ class oif_Boundary : public zkw_Keyword {
 class oif_ConnectorMotion : public oif_Boundary {
  public:
   oif_ConnectorMotion(const oif_KeywordForm& form, std::shared_ptr<const kbcC_BoundaryCondition> condition,
-                      std::size_t step, const cow_String& regionName, std::vector<int> loadCases, bool complex,
-                      double scale);
+                      std::size_t step, std::shared_ptr<const cow_String> regionName, LoadCases loadCases,
+                      bool complex, double scale);
   zkw_Keyword* Clone() const override { return new oif_ConnectorMotion(*this); }
 };

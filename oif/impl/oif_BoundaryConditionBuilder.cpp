@@ -52,17 +52,15 @@ void oif_BoundaryConditionBuilder::Build() {
     if (object->suppressed) continue;
     Condition condition;
     condition.object = object;
-    condition.comment = "Name: " + name + " Type: " + kbcC_BCTypeLabelMap::Label(object->DynTypeId());
-    condition.key = opStatus_.StatusKey(object->DynTypeId());
     if (object->Info().IsConnector()) {
       // The connector wires of the condition, as one element set named after it.
       const cow_String setName = zkw_VelornName(name).Printable();
       std::vector<cow_String> members;
       for (const std::string& region : object->connectorRegions) members.push_back(zkw_VelornName(region).Printable());
       AddAssemblyDefinition(oif_Elset(setName, members));
-      condition.regionName = setName;
+      condition.regionName = std::make_shared<const cow_String>(setName);
     } else {
-      condition.regionName = oif_SetName(object->region, *info).Name(2);
+      condition.regionName = std::make_shared<const cow_String>(oif_SetName(object->region, *info).Name(2));
     }
     conditions.push_back(std::move(condition));
   }
@@ -82,13 +80,13 @@ void oif_BoundaryConditionBuilder::Build() {
     const kbcC_BoundaryCondition& object = *condition.object;
     if (object.Kind() != kbcC_BCKind::Submodel) continue;
     const auto& thickness = object.states.State(object.states.First()).shellThickness;
-    oif_Submodel submodel(object, shellToSolid_, thickness.IsSet() ? thickness.ConstGet() : 0.0, condition.regionName);
+    oif_Submodel submodel(object, shellToSolid_, thickness.IsSet() ? thickness.ConstGet() : 0.0, *condition.regionName);
     auto same = std::find_if(submodels.begin(), submodels.end(),
                              [&](const oif_Submodel& other) { return other.SameParameters(submodel); });
     if (same == submodels.end())
       submodels.push_back(submodel);
     else
-      same->AddRegion(condition.regionName);
+      same->AddRegion(*condition.regionName);
   }
   for (const oif_Submodel& submodel : submodels) AddAssemblyDefinition(submodel);
   for (const SubmodelGroup& group : submodelGroups_) {
@@ -102,11 +100,11 @@ void oif_BoundaryConditionBuilder::AddHeading(std::size_t step) {
   if (!heading_.IsFiller(heading)) AddStepDefinition(stepNames_[step], heading);
 }
 
-void oif_BoundaryConditionBuilder::BuildStep(std::size_t step, const std::vector<Condition>& conditions) {
+void oif_BoundaryConditionBuilder::BuildStep(std::size_t step, std::vector<Condition>& conditions) {
   conditionCases_.clear();
   const kprC_AnalysisStep* analysis = step > 0 ? dynamic_cast<const kprC_AnalysisStep*>(&steps_.At(step)) : nullptr;
   const bool withCases = analysis && analysis->loadCases().Size() != 0;
-  for (const Condition& condition : conditions) {
+  for (Condition& condition : conditions) {
     if (!withCases) {
       AddCondition(step, condition, cow_String(), 1.0);
       continue;
@@ -123,11 +121,17 @@ void oif_BoundaryConditionBuilder::BuildStep(std::size_t step, const std::vector
   }
 }
 
-void oif_BoundaryConditionBuilder::AddCondition(std::size_t step, const Condition& condition,
-                                                const cow_String& loadCase, double scale) {
+void oif_BoundaryConditionBuilder::AddCondition(std::size_t step, Condition& condition, const cow_String& loadCase,
+                                                double scale) {
   const kbcC_BoundaryCondition& object = *condition.object;
   const int s = object.Status(step);
+  if (s == mdl_Inactive) return;
   const bool inCase = !loadCase.empty();
+  if (condition.key < 0) {
+    // Found the first time the condition is met in a step.
+    condition.key = opStatus_.StatusKey(object.DynTypeId());
+    condition.comment = "Name: " + object.name() + " Type: " + kbcC_BCTypeLabelMap::Label(object.DynTypeId());
+  }
   const bool opNew = opStatus_.Flag(condition.key, step);
   if (!oif_BCOpStatus::Writes(s, inCase || opNew)) return;
   oif_KeywordForm form = oif_KeywordForm::Make(s, opNew, inCase || opNew);
@@ -146,22 +150,22 @@ void oif_BoundaryConditionBuilder::AddCondition(std::size_t step, const Conditio
   const std::type_index procedure = steps_.At(step).DynTypeId();
   const bool buckling = step > 0 && procedure == mdl_TypeId<kprC_BuckleStep>();
   const kbcC_BCInfo& info = object.Info();
-  std::vector<int> cases;
+  using Cases = oif_Boundary::LoadCases;
+  Cases cases = oif_Boundary::NoLoadCase;
   bool complex = false;
   auto chosen = [&] {
     const int choice = state.buckleCase.IsSet() ? state.buckleCase.ConstGet() : 0;
-    if (choice == 1 || choice == 2) return std::vector<int>{choice};
-    return std::vector<int>{1, 2};
+    return choice == 1 || choice == 2 ? Cases(choice) : oif_Boundary::BothLoadCases;
   };
   if (form.removed) {
-    if (buckling) cases = {1};
+    if (buckling) cases = oif_Boundary::LoadCase1;
   } else if (info.form == kbcC_BCForm::Motion || info.form == kbcC_BCForm::ConnectorMotion) {
     complex = state.UseComplex(procedure);
     if (info.typeParam) {
-      if (complex || buckling) cases = {1};
+      if (complex || buckling) cases = oif_Boundary::LoadCase1;
       complex = false;
     } else if (complex) {
-      cases = {1, 2};
+      cases = oif_Boundary::BothLoadCases;
     } else if (buckling) {
       cases = chosen();
     }

@@ -21,9 +21,9 @@ class oif_BoundaryConditionBuilder : public zkw_BuilderComponent {
   /// What the builder needs of one condition in every step, found once.
   struct Condition {
     std::shared_ptr<const kbcC_BoundaryCondition> object;
-    cow_String regionName;
+    std::shared_ptr<const cow_String> regionName;
     cow_String comment;  // "Name: ... Type: ..."
-    int key = 0;
+    int key = -1;        // the status key; -1 until the condition is first written
   };
   /// Submodel-driven conditions of one step and load case with one keyword line.
   struct SubmodelGroup {
@@ -31,8 +31,8 @@ class oif_BoundaryConditionBuilder : public zkw_BuilderComponent {
     oif_Boundary keyword;
   };
 
-  void BuildStep(std::size_t step, const std::vector<Condition>& conditions);
-  void AddCondition(std::size_t step, const Condition& condition, const cow_String& loadCase, double scale);
+  void BuildStep(std::size_t step, std::vector<Condition>& conditions);
+  void AddCondition(std::size_t step, Condition& condition, const cow_String& loadCase, double scale);
   void BuildBoltLoads(std::size_t step);
   void BuildLoadCaseMarkers(std::size_t step);
   void AddHeading(std::size_t step);

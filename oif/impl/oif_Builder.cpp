@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "oif/impl/oif_KeywordLine.h"
 #include "oif/impl/oif_Model.h"
 #include "textstream/aio_ios.h"
 #include "zkw/zkw_ModelInfo.h"
@@ -78,7 +79,7 @@ void oif_Builder::WriteDeck(utl_Stream& stream, const zkw_KeywordList& head,
 
   if (writesParts) {
     WriteBanner(stream, "ASSEMBLY");
-    stream << "*Assembly, name=" << ddb.rootAssembly().name() << endl;
+    oif_KeywordLine(stream, "*Assembly").ParamNoBreak("name", ddb.rootAssembly().name()).End();
   }
   for (const cow_String& instance : ddb.rootAssembly().instance().Keys())
     for (const zkw_BuilderHandle& builder : builders)

@@ -1,22 +1,32 @@
 #include "oif/impl/oif_Controls.h"
 
+#include "exceptions/nex_Exception.h"
+#include "oif/impl/oif_KeywordLine.h"
+
 namespace {
 
 /// Values `from` to `to` of a list against the same values of its default
-/// list: a value equal to its default leaves its field empty, ", " follows
-/// every field but the last. A list whose length differs from the default
-/// list's writes nothing.
-void Range(utl_Stream& stream, const std::vector<double>& values, const std::vector<double>& defaults,
+/// list, as fields of `data`: a value equal to its default leaves its field
+/// empty. A list whose length differs from the default list's adds nothing.
+void Range(oif_DataLine& data, const std::vector<double>& values, const std::vector<double>& defaults,
            std::size_t from, std::size_t to, bool asInt) {
   if (values.size() != defaults.size() || to >= values.size()) return;
   for (std::size_t i = from; i <= to; ++i) {
-    if (asInt) {
-      if (int(values[i]) != int(defaults[i])) stream << int(values[i]);
-    } else {
-      if (values[i] != defaults[i]) stream << values[i];
-    }
-    if (i != to) stream << ", ";
+    if (asInt ? int(values[i]) == int(defaults[i]) : values[i] == defaults[i])
+      data.Empty();
+    else if (asInt)
+      data << int(values[i]);
+    else
+      data << values[i];
   }
+}
+
+/// One data line of a range; its empty fields keep their separators.
+void RangeLine(utl_Stream& stream, const std::vector<double>& values, const std::vector<double>& defaults,
+               std::size_t from, std::size_t to, bool asInt) {
+  oif_DataLine data(stream);
+  Range(data, values, defaults, from, to, asInt);
+  data.End(true);
 }
 
 /// Lists of the same length that differ in a value from `from` on.
@@ -29,29 +39,20 @@ bool DiffersFrom(const std::vector<double>& values, const std::vector<double>& d
 
 void TimeIncrementation(utl_Stream& stream, const std::vector<double>& values, const std::vector<double>& defaults) {
   if (values == defaults) return;
-  stream << "*Controls, parameters=time incrementation" << endl;
-  Range(stream, values, defaults, 0, 10, true);
-  if (DiffersFrom(values, defaults, 11)) {
-    stream.LineBreak();
-    Range(stream, values, defaults, 11, 18, false);
-  }
-  if (DiffersFrom(values, defaults, 19)) {
-    stream.LineBreak();
-    Range(stream, values, defaults, 19, 26, false);
-  }
-  if (DiffersFrom(values, defaults, 27)) {
-    stream.LineBreak();
-    Range(stream, values, defaults, 27, 27, false);
-  }
-  stream << endl;
+  oif_KeywordLine(stream, "*Controls").ParamNoBreak("parameters", "time incrementation").End();
+  RangeLine(stream, values, defaults, 0, 10, true);
+  if (DiffersFrom(values, defaults, 11)) RangeLine(stream, values, defaults, 11, 18, false);
+  if (DiffersFrom(values, defaults, 19)) RangeLine(stream, values, defaults, 19, 26, false);
+  if (DiffersFrom(values, defaults, 27)) RangeLine(stream, values, defaults, 27, 27, false);
 }
 
 void Constraints(utl_Stream& stream, const std::vector<double>& values) {
   const std::vector<double>& defaults = kprC_PrimaryControls::constraintsDef();
   if (values == defaults) return;
-  stream << "*Controls, parameters=constraints" << endl;
-  if (!values.empty()) Range(stream, values, defaults, 0, values.size() - 1, false);
-  stream << endl;
+  oif_KeywordLine(stream, "*Controls").ParamNoBreak("parameters", "constraints").End();
+  oif_DataLine data(stream);
+  if (!values.empty()) Range(data, values, defaults, 0, values.size() - 1, false);
+  data.End(true);
 }
 
 /// The number of line search iterations is compared with the quasi-Newton
@@ -62,22 +63,25 @@ void LineSearch(utl_Stream& stream, const std::vector<double>& values, bool quas
   const int iterations = quasiNewton ? kprC_PrimaryControls::QuasiNewtonLineSearches : int(defaults[0]);
   const bool sameLength = values.size() == defaults.size();
   if (sameLength && int(values[0]) == iterations && !DiffersFrom(values, defaults, 1)) return;
-  stream << "*Controls, parameters=line search" << endl;
+  oif_KeywordLine(stream, "*Controls").ParamNoBreak("parameters", "line search").End();
+  oif_DataLine data(stream);
   if (sameLength) {
-    if (int(values[0]) != iterations) stream << int(values[0]);
-    stream << ", ";
-    Range(stream, values, defaults, 1, defaults.size() - 1, false);
+    if (int(values[0]) != iterations)
+      data << int(values[0]);
+    else
+      data.Empty();
+    Range(data, values, defaults, 1, defaults.size() - 1, false);
   }
-  stream << endl;
+  data.End(true);
 }
 
 }  // namespace
 
 bool oif_Controls::WriteGeneral(utl_Stream& stream, const kprC_PrimaryControls& controls) const {
   if (controls.propagated) return false;
-  stream << "*Controls, reset" << endl;
+  oif_KeywordLine(stream, "*Controls").FlagNoBreak("reset").End();
   if (controls.defaults) return false;
-  if (controls.discontinuous) stream << "*Controls, analysis=discontinuous" << endl;
+  if (controls.discontinuous) oif_KeywordLine(stream, "*Controls").ParamNoBreak("analysis", "discontinuous").End();
   TimeIncrementation(stream, controls.timeIncrementation,
                      kprC_PrimaryControls::timeIncrementationDef(controls.discontinuous));
   Constraints(stream, controls.constraints);
@@ -89,13 +93,10 @@ void oif_Controls::WriteField(utl_Stream& stream, const char* field, const std::
                               bool displacement) {
   const std::vector<double>& defaults = kprC_PrimaryControls::fieldDef(displacement);
   if (values == defaults) return;
-  stream << "*Controls, parameters=field, field=" << field << endl;
-  Range(stream, values, defaults, 0, 7, false);
-  if (values.size() >= 9 && DiffersFrom(values, defaults, 8)) {
-    stream.LineBreak();
-    Range(stream, values, defaults, 8, values.size() - 1, false);
-  }
-  stream << endl;
+  oif_KeywordLine(stream, "*Controls").ParamNoBreak("parameters", "field").ParamNoBreak("field", field).End();
+  RangeLine(stream, values, defaults, 0, 7, false);
+  if (values.size() >= 9 && DiffersFrom(values, defaults, 8))
+    RangeLine(stream, values, defaults, 8, values.size() - 1, false);
 }
 
 void oif_TypicalControls::WriteTypicalFields(utl_Stream& stream, const kprC_TypicalControls& controls) {
@@ -145,13 +146,42 @@ void oif_ElectricalControls::Write(utl_Stream& stream) const {
 
 void oif_SolverControls::Write(utl_Stream& stream) const {
   if (propagated_) return;
-  stream << "*Solver Controls, reset" << endl;
+  oif_KeywordLine(stream, "*Solver Controls").FlagNoBreak("reset").End();
   if (defaults_) return;
-  stream << "*Solver Controls" << endl;
-  if (tolerance_ != 0.0) stream << tolerance_;
-  stream << ", ";
-  if (maxIterations_ != 0) stream << maxIterations_;
-  stream << ", ";
-  if (restart_ != 0) stream << restart_;
-  stream << endl;
+  oif_KeywordLine(stream, "*Solver Controls").End();
+  // 0 stands for a value not given.
+  oif_DataLine data(stream);
+  tolerance_ != 0.0 ? data << tolerance_ : data.Empty();
+  maxIterations_ != 0 ? data << maxIterations_ : data.Empty();
+  restart_ != 0 ? data << restart_ : data.Empty();
+  data.End(true);
+}
+
+namespace {
+
+template <class Keyword, class Controls>
+void AddControls(const kprC_Controls& controls, bool lineSearch, const std::function<void(const zkw_Keyword&)>& add) {
+  add(Keyword(nex_canDynamicCastRef<Controls>(controls, "oif_Controls", __LINE__), lineSearch));
+}
+
+using K = kprC_ControlsKind;
+
+constexpr oif_ControlsRow kRows[] = {
+    {K::Typical, &AddControls<oif_TypicalControls, kprC_TypicalControls>},
+    {K::HeatTransfer, &AddControls<oif_HeatTransferControls, kprC_HeatTransferControls>},
+    {K::MassDiffusion, &AddControls<oif_MassDiffusionControls, kprC_MassDiffusionControls>},
+    {K::CoupledThermalElectric, &AddControls<oif_CTEControls, kprC_CTEControls>},
+    {K::CoupledTempDisplacement, &AddControls<oif_CTDControls, kprC_CTDControls>},
+    {K::PoreFluid, &AddControls<oif_PoreControls, kprC_PoreControls>},
+    {K::Electrical, &AddControls<oif_ElectricalControls, kprC_ElectricalControls>},
+};
+static_assert(mdl_OneRowPerKindInOrder<kprC_ControlsKind>(kRows));
+
+}  // namespace
+
+std::span<const oif_ControlsRow> oif_ControlsRows() { return kRows; }
+
+const oif_ControlsRow* oif_FindControlsRow(const kprC_Controls& controls) {
+  const kprC_ControlsKindInfo* info = kprC_FindControlsKind(controls);
+  return info == nullptr ? nullptr : &kRows[int(info->kind)];
 }

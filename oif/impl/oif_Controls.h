@@ -2,7 +2,10 @@
 // Solution controls and solver controls of a step. A controls keyword first
 // resets every control of the step, then states each group that differs
 // from the solver's defaults, leaving every value equal to its default empty.
-#include "modeldb/kprC_Controls.h"
+#include <functional>
+#include <span>
+
+#include "modeldb/kprC_ControlsKind.h"
 #include "zkw/zkw_Keyword.h"
 
 /// Base of the seven controls keywords. `lineSearch`: the step uses the
@@ -125,3 +128,15 @@ class oif_SolverControls : public zkw_Keyword {
   int maxIterations_;
   int restart_;
 };
+
+/// The writer's row of every controls kind (kprC_ControlsKind): the keyword
+/// its controls print with. `lineSearch` as for oif_Controls.
+struct oif_ControlsRow {
+  kprC_ControlsKind kind;
+  void (*add)(const kprC_Controls& controls, bool lineSearch, const std::function<void(const zkw_Keyword&)>& add);
+};
+
+/// One row per controls kind, in kind order.
+std::span<const oif_ControlsRow> oif_ControlsRows();
+/// The row of a controls object's class; nullptr for a class outside the table.
+const oif_ControlsRow* oif_FindControlsRow(const kprC_Controls& controls);

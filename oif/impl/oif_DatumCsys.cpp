@@ -1,5 +1,7 @@
 #include "oif/impl/oif_DatumCsys.h"
 
+#include "oif/impl/oif_KeywordLine.h"
+
 oif_DatumCsys::oif_DatumCsys(const ddb_Model& model, int datum, const gsl_Matrix& matrix) {
   if (datum == 0) return;
   ddb_Datum system = model.datum(datum);
@@ -17,24 +19,12 @@ oif_DatumCsys::oif_DatumCsys(const ddb_Model& model, int datum, const gsl_Matrix
 bool oif_DatumCsys::Write(utl_Stream& stream, const cow_String& keyword, Style style) const {
   if (!defined_) return false;
   const bool transform = style == Style::Transform;
-  stream << keyword;
-  switch (kind_) {
-    case Cylindrical:
-      stream << ", ";
-      stream.OptionalLineBreak();
-      stream << (transform ? "type=C" : "system=CYLINDRICAL") << endl;
-      break;
-    case Spherical:
-      stream << ", ";
-      stream.OptionalLineBreak();
-      stream << (transform ? "type=S" : "system=SPHERICAL") << endl;
-      break;
-    case Rectangular:
-      stream << endl;
-      break;
-    default:
-      return false;
-  }
+  if (kind_ != Cylindrical && kind_ != Spherical && kind_ != Rectangular) return false;
+  oif_KeywordLine line(stream, keyword.c_str());
+  const char* parameter = transform ? "type" : "system";
+  if (kind_ == Cylindrical) line.Param(parameter, transform ? "C" : "CYLINDRICAL");
+  if (kind_ == Spherical) line.Param(parameter, transform ? "S" : "SPHERICAL");
+  line.End();
   utl_StreamSmallReal smallValues(stream, smallReal_);
   gsl_Vector first, second;
   if (kind_ == Rectangular) {

@@ -1,6 +1,7 @@
 #include "oif/impl/oif_Elastic.h"
 
 #include "oif/impl/oif_DataTable.h"
+#include "oif/impl/oif_KeywordLine.h"
 
 void oif_Elastic::Write(utl_Stream& stream) const {
   using A = kmaC_Attr;
@@ -16,6 +17,6 @@ void oif_Elastic::Write(utl_Stream& stream) const {
   line.End();
   oif_PrintTableT(stream, option_);
   oif_WriteSubOptions(stream, option_, {kmaC_OptionKind::FailStrain, kmaC_OptionKind::FailStress});
-  if (option_.Flag(A::NoCompression)) stream << "*No Compression" << endl;
-  if (option_.Flag(A::NoTension)) stream << "*No Tension" << endl;
+  if (option_.Flag(A::NoCompression)) oif_KeywordLine(stream, "*No Compression").End();
+  if (option_.Flag(A::NoTension)) oif_KeywordLine(stream, "*No Tension").End();
 }

@@ -4,6 +4,7 @@
 #include <map>
 #include <vector>
 
+#include "oif/impl/oif_KeywordLine.h"
 #include "oif/impl/oif_Model.h"
 #include "oif/impl/oif_Region.h"
 #include "zkw/zkw_VelornName.h"
@@ -81,7 +82,7 @@ void oif_ElementFromMesh::Write(utl_Stream& stream) const {
     groups[type].emplace_back(elementOffset, nodeOffset, elementClass, mesh_);
   }
   for (const auto& [type, members] : groups) {
-    stream << "*Element, type=" << type << endl;
+    oif_KeywordLine(stream, "*Element").ParamNoBreak("type", type).End();
     for (const oif_Element& member : members) member.Write(stream);
   }
   stream.Flush();
@@ -95,8 +96,7 @@ oif_AssemblyElement::oif_AssemblyElement(const rgnC_Region& region, const cow_St
     : region_(region), sectionName_(sectionName), info_(&info) {}
 
 void oif_AssemblyElement::Write(utl_Stream& stream) const {
-  stream << "*Element, type=" << "CONN3D2";
-  stream.LineBreak();
+  oif_KeywordLine(stream, "*Element").ParamNoBreak("type", "CONN3D2").End();
   const ddb_Model& model = oif_ModelOf(info_->Model()).DdbModel();
   const ddb_Set* set = oif_RegionSet(model, region_);
   if (set == nullptr) return;

@@ -1,5 +1,6 @@
 #include "oif/impl/oif_ExplicitProcedures.h"
 
+#include "oif/impl/oif_KeywordLine.h"
 #include "oif/impl/oif_ProcedureLines.h"
 
 namespace {
@@ -96,7 +97,7 @@ void oif_DynamicTempDisplacement::Write(utl_Stream& stream) const {
 void oif_BulkViscosity::Write(utl_Stream& stream) const {
   const auto* step = dynamic_cast<const kprC_ExplicitStep*>(step_);
   if (step == nullptr) return;
-  stream << "*Bulk Viscosity" << endl;
+  oif_KeywordLine(stream, "*Bulk Viscosity").End();
   oif_WriteValues(stream, step->linearBulkViscosity, step->quadraticBulkViscosity);
 }
 
@@ -105,7 +106,7 @@ void oif_VariableMassScaling::Write(utl_Stream& stream) const {
   switch (d.objective) {
     case kprC_MassScaling::OBJECTIVE_DISABLE:
       stream << "** Mass Scaling: Disable Throughout Step" << endl;
-      stream << "*Variable Mass Scaling" << endl;
+      oif_KeywordLine(stream, "*Variable Mass Scaling").End();
       return;
     case kprC_MassScaling::OBJECTIVE_SEMI_AUTOMATIC:
       SemiAutomatic(stream, d, region_, "*Variable Mass Scaling", false);

@@ -1,4 +1,6 @@
 #include "oif/impl/oif_ImplicitProcedures.h"
+
+#include "oif/impl/oif_KeywordLine.h"
 #include "oif/impl/oif_SetName.h"
 
 #include "oif/impl/oif_ProcedureLines.h"
@@ -228,25 +230,19 @@ oif_ImplicitDynamics::oif_ImplicitDynamics(const kprC_Step& step)
     : step_(nex_canDynamicCastRef<kprC_ImplicitDynamicsStep>(step, "oif_ImplicitDynamics", __LINE__)) {}
 
 void oif_ImplicitDynamics::Write(utl_Stream& stream) const {
-  stream << "*Dynamic,alpha=";
-  Value(stream, step_.alpha);
-  if (step_.adiabatic) stream << ",adiabatic";
+  // This keyword separates its parameters by "," alone.
+  oif_KeywordLine line(stream, "*Dynamic");
+  line.Literal(",alpha=");
+  Value(line.Stream(), step_.alpha);
+  if (step_.adiabatic) line.Literal(",adiabatic");
   if (step_.IsAutomatic()) {
-    if (mdl_IsSet(step_.haftol)) stream << ",haftol=" << step_.haftol;
+    if (mdl_IsSet(step_.haftol)) line.Literal(",haftol=").Literal(step_.haftol);
   } else {
-    stream << (step_.noStop ? ",direct=NO STOP" : ",direct");
-    if (!step_.halfIncResidual) {
-      stream << ",";
-      stream.OptionalLineBreak();
-      stream << "nohaf";
-    }
+    line.Literal(step_.noStop ? ",direct=NO STOP" : ",direct");
+    if (!step_.halfIncResidual) line.Literal(",").Break().Literal("nohaf");
   }
-  if (!step_.initialAcceleration) {
-    stream << ",";
-    stream.OptionalLineBreak();
-    stream << "initial=NO";
-  }
-  stream.LineBreak();
+  if (!step_.initialAcceleration) line.Literal(",").Break().Literal("initial=NO");
+  line.End();
   IncrementLine(stream, step_, ",");
 }
 
@@ -254,13 +250,13 @@ oif_StaticLinearPerturbation::oif_StaticLinearPerturbation(const kprC_Step& step
   nex_canDynamicCastRef<kprC_StaticLinearPerturbationStep>(step, "oif_StaticLinearPerturbation", __LINE__);
 }
 
-void oif_StaticLinearPerturbation::Write(utl_Stream& stream) const { stream << "*Static" << endl; }
+void oif_StaticLinearPerturbation::Write(utl_Stream& stream) const { oif_KeywordLine(stream, "*Static").End(); }
 
 oif_Geostatic::oif_Geostatic(const kprC_Step& step) {
   nex_canDynamicCastRef<kprC_GeostaticStep>(step, "oif_Geostatic", __LINE__);
 }
 
-void oif_Geostatic::Write(utl_Stream& stream) const { stream << "*Geostatic" << endl; }
+void oif_Geostatic::Write(utl_Stream& stream) const { oif_KeywordLine(stream, "*Geostatic").End(); }
 
 oif_Anneal::oif_Anneal(const kprC_Step& step) : step_(nex_canDynamicCastRef<kprC_AnnealStep>(step, "oif_Anneal", __LINE__)) {}
 
@@ -274,5 +270,5 @@ void oif_SolutionTechnique::Write(utl_Stream& stream) const {
   const kprC_AnalysisStep* coupled = coupledTD != nullptr ? static_cast<const kprC_AnalysisStep*>(coupledTD)
                                                           : static_cast<const kprC_AnalysisStep*>(coupledTE);
   if (coupled != nullptr && coupled->solutionTechnique == kprC_Step::TECHNIQUE_SEPARATED)
-    stream << "*Solution Technique, type=SEPARATED" << endl;
+    oif_KeywordLine(stream, "*Solution Technique").ParamNoBreak("type", "SEPARATED").End();
 }

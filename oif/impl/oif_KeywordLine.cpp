@@ -62,12 +62,70 @@ oif_KeywordLine& oif_KeywordLine::OpNew(bool opNew) {
 
 void oif_KeywordLine::End() { stream_.LineBreak(); }
 
+oif_KeywordLine& oif_KeywordLine::ParamNoBreak(const char* name, const char* value) {
+  stream_ << ", " << name << '=' << value;
+  return *this;
+}
+
+oif_KeywordLine& oif_KeywordLine::ParamNoBreak(const char* name, const cow_String& value) {
+  return ParamNoBreak(name, value.c_str());
+}
+
+oif_KeywordLine& oif_KeywordLine::ParamNoBreak(const char* name, int value) {
+  if (mdl_IsSet(value)) stream_ << ", " << name << '=' << value;
+  return *this;
+}
+
+oif_KeywordLine& oif_KeywordLine::ParamNoBreak(const char* name, double value) {
+  if (mdl_IsSet(value)) stream_ << ", " << name << '=' << value;
+  return *this;
+}
+
+oif_KeywordLine& oif_KeywordLine::NameNoBreak(const char* name, const cow_String& value) {
+  stream_ << ", " << name << '=' << zkw_VelornName(value);
+  return *this;
+}
+
+oif_KeywordLine& oif_KeywordLine::FlagNoBreak(const char* word) {
+  stream_ << ", " << word;
+  return *this;
+}
+
+oif_KeywordLine& oif_KeywordLine::Literal(const char* text) {
+  stream_ << text;
+  return *this;
+}
+
+oif_KeywordLine& oif_KeywordLine::Literal(const cow_String& text) { return Literal(text.c_str()); }
+
+oif_KeywordLine& oif_KeywordLine::Literal(int value) {
+  stream_ << value;
+  return *this;
+}
+
+oif_KeywordLine& oif_KeywordLine::Literal(double value) {
+  stream_ << value;
+  return *this;
+}
+
+oif_KeywordLine& oif_KeywordLine::Break() {
+  stream_.OptionalLineBreak();
+  return *this;
+}
+
 oif_DataLine::oif_DataLine(utl_Stream& stream, const char* separator)
     : stream_(stream), separator_(separator) {}
 
+void oif_DataLine::Boundary(int index) {
+  if (perLine_ > 0 && index % perLine_ == 0)
+    stream_ << endl;
+  else
+    stream_ << separator_;
+}
+
 void oif_DataLine::Next() {
-  for (; pendingEmpty_ > 0; --pendingEmpty_) stream_ << separator_;
-  if (fields_ > 0) stream_ << separator_;
+  for (int index = fields_ - pendingEmpty_; pendingEmpty_ > 0; --pendingEmpty_, ++index) Boundary(index);
+  if (fields_ > 0) Boundary(fields_);
   ++fields_;
 }
 
@@ -108,7 +166,7 @@ oif_DataLine& oif_DataLine::Empty() {
 
 void oif_DataLine::End(bool keepTrailingEmpty) {
   if (keepTrailingEmpty)
-    for (; pendingEmpty_ > 0; --pendingEmpty_) stream_ << separator_;
+    for (int index = fields_ - pendingEmpty_; pendingEmpty_ > 0; --pendingEmpty_, ++index) Boundary(index);
   pendingEmpty_ = 0;
   stream_ << endl;
 }

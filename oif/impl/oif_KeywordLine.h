@@ -28,6 +28,28 @@ class oif_KeywordLine {
   oif_KeywordLine& OpNew(bool opNew);
   void End();
 
+  // Forms without a break candidate: ", name=value" where the line does not
+  // continue before the parameter (mostly the element set, name or type that
+  // opens a keyword). Unset values are left out as above.
+  oif_KeywordLine& ParamNoBreak(const char* name, const char* value);
+  oif_KeywordLine& ParamNoBreak(const char* name, const cow_String& value);
+  oif_KeywordLine& ParamNoBreak(const char* name, int value);
+  oif_KeywordLine& ParamNoBreak(const char* name, double value);
+  oif_KeywordLine& NameNoBreak(const char* name, const cow_String& value);
+  oif_KeywordLine& FlagNoBreak(const char* word);
+  /// Text written as it is, for the few keywords whose parameters are not
+  /// separated by ", " ("*Dynamic,alpha=..."); numbers as the stream writes
+  /// them, unset markers included.
+  oif_KeywordLine& Literal(const char* text);
+  oif_KeywordLine& Literal(const cow_String& text);
+  oif_KeywordLine& Literal(int value);
+  oif_KeywordLine& Literal(double value);
+  /// A break candidate right here (after a "," or ", " written literally).
+  oif_KeywordLine& Break();
+  /// The stream, for a value with a format of its own; the line still ends
+  /// with End().
+  utl_Stream& Stream() noexcept { return stream_; }
+
  private:
   void Separate();
   utl_Stream& stream_;
@@ -35,7 +57,8 @@ class oif_KeywordLine {
 
 /// Writes one data line of values separated by `separator`. An unset value
 /// leaves its field empty; empty fields at the end of the line are left out
-/// unless End(true).
+/// unless End(true). With PerLine(n), the values continue on a new line after
+/// every n fields (no separator at the end of a full line).
 class oif_DataLine {
  public:
   explicit oif_DataLine(utl_Stream& stream, const char* separator = ", ");
@@ -54,12 +77,20 @@ class oif_DataLine {
     separator_ = separator;
     return *this;
   }
+  /// At most `count` fields a line (0: one line).
+  oif_DataLine& PerLine(int count) noexcept {
+    perLine_ = count;
+    return *this;
+  }
   void End(bool keepTrailingEmpty = false);
 
  private:
   void Next();
+  /// What comes before field `index` (> 0): the separator or a new line.
+  void Boundary(int index);
   utl_Stream& stream_;
   const char* separator_;
   int fields_ = 0;
   int pendingEmpty_ = 0;
+  int perLine_ = 0;
 };

@@ -1,5 +1,6 @@
 #include "oif/impl/oif_ModalProcedures.h"
 
+#include "oif/impl/oif_KeywordLine.h"
 #include "oif/impl/oif_ProcedureLines.h"
 #include "zkw/zkw_VelornName.h"
 
@@ -89,15 +90,15 @@ void oif_SubspaceDynamics::Write(utl_Stream& stream) const {
 }
 
 void oif_SelectEigenmodes::Write(utl_Stream& stream) const {
-  stream << "*Select Eigenmodes, generate" << endl;
-  stream << "1, " << count_ << ", 1" << endl;
+  oif_KeywordLine(stream, "*Select Eigenmodes").FlagNoBreak("generate").End();
+  (oif_DataLine(stream) << 1 << count_ << 1).End();
 }
 
 oif_RandomResponse::oif_RandomResponse(const kprC_Step& step)
     : step_(nex_canDynamicCastRef<kprC_RandomResponseStep>(step, "oif_RandomResponse", __LINE__)) {}
 
 void oif_RandomResponse::Write(utl_Stream& stream) const {
-  stream << "*Random Response" << endl;
+  oif_KeywordLine(stream, "*Random Response").End();
   FrequencyRanges(stream, step_, true);
 }
 

@@ -1,12 +1,14 @@
 #include "oif/impl/oif_Node.h"
 
+#include "oif/impl/oif_KeywordLine.h"
+
 oif_Node::oif_Node(const ddb_PartInstance& instance, zkw_ModelInfo&) : nodes_(instance.mesh().contents()) {}
 
 oif_Node::oif_Node(const ddb_Mesh& mesh) : nodes_(mesh.contents()) {}
 
 void oif_Node::Write(utl_Stream& stream) const {
   if (!nodes_ || nodes_->nodes.NumNodes() == 0) return;
-  stream << "*Node" << endl;
+  oif_KeywordLine(stream, "*Node").End();
   utl_StreamSmallReal smallValues(stream, smallReal_);
   const ddb_NodeData& nodes = nodes_->nodes;
   const std::vector<int>& labels = nodes.UserNodeLabels();

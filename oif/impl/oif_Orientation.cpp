@@ -1,5 +1,6 @@
 #include "oif/impl/oif_Orientation.h"
 
+#include "oif/impl/oif_KeywordLine.h"
 #include "zkw/zkw_VelornName.h"
 
 oif_Orientation::oif_Orientation(const ddb_Model& model, int datum, const cow_String& name,
@@ -13,11 +14,11 @@ oif_Orientation::oif_Orientation(const ddb_Model& model, const ptoC_MaterialOrie
     : oif_Orientation(model, orientation.datum, name, true, orientation.angle, orientation.axis, matrix) {}
 
 void oif_Orientation::Write(utl_Stream& stream) const {
-  const cow_String keyword = "*Orientation, name=" + name_;
   if (!csys_) {
-    stream << keyword << ", system=user" << endl;
+    oif_KeywordLine(stream, "*Orientation").ParamNoBreak("name", name_).ParamNoBreak("system", "user").End();
     return;
   }
+  const cow_String keyword = "*Orientation, name=" + name_;
   if (!csys_->Write(stream, keyword, oif_DatumCsys::Style::Orientation) || !additionalRotation_) return;
   stream << (axis_ == 0 ? "1, " : axis_ == 1 ? "2, " : "3, ") << angle_ << endl;
 }

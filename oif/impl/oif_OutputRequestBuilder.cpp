@@ -27,29 +27,9 @@ void oif_OutputRequestBuilder::AddControls(const cow_String& name, const kprC_An
   if (!controls->propagated) AddStepDefinition(name, oif_Comment("\nCONTROLS\n"));
   // The quasi-Newton technique changes the default number of line searches.
   const bool lineSearch = step.solutionTechnique == kprC_Step::TECHNIQUE_QUASI_NEWTON;
-  const std::type_index type = controls->DynTypeId();
-  const char* source = "oif_OutputRequestBuilder";
-  if (type == mdl_TypeId<kprC_TypicalControls>())
-    AddStepDefinition(name, oif_TypicalControls(nex_canDynamicCastRef<kprC_TypicalControls>(*controls, source, 1318),
-                                                lineSearch));
-  else if (type == mdl_TypeId<kprC_HeatTransferControls>())
-    AddStepDefinition(name, oif_HeatTransferControls(
-                                nex_canDynamicCastRef<kprC_HeatTransferControls>(*controls, source, 1325), lineSearch));
-  else if (type == mdl_TypeId<kprC_MassDiffusionControls>())
-    AddStepDefinition(name, oif_MassDiffusionControls(
-                                nex_canDynamicCastRef<kprC_MassDiffusionControls>(*controls, source, 1332), lineSearch));
-  else if (type == mdl_TypeId<kprC_CTEControls>())
-    AddStepDefinition(name,
-                      oif_CTEControls(nex_canDynamicCastRef<kprC_CTEControls>(*controls, source, 1339), lineSearch));
-  else if (type == mdl_TypeId<kprC_CTDControls>())
-    AddStepDefinition(name,
-                      oif_CTDControls(nex_canDynamicCastRef<kprC_CTDControls>(*controls, source, 1346), lineSearch));
-  else if (type == mdl_TypeId<kprC_PoreControls>())
-    AddStepDefinition(name,
-                      oif_PoreControls(nex_canDynamicCastRef<kprC_PoreControls>(*controls, source, 1353), lineSearch));
-  else if (type == mdl_TypeId<kprC_ElectricalControls>())
-    AddStepDefinition(name, oif_ElectricalControls(
-                                nex_canDynamicCastRef<kprC_ElectricalControls>(*controls, source, 1360), lineSearch));
+  const oif_ControlsRow* row = oif_FindControlsRow(*controls);
+  if (row == nullptr) nex_TextException("Unimplemented controls type").Throw("oif_OutputRequestBuilder", __LINE__);
+  row->add(*controls, lineSearch, [&](const zkw_Keyword& keyword) { AddStepDefinition(name, keyword); });
 }
 
 void oif_OutputRequestBuilder::AddSolverControls(const cow_String& name, const kprC_AnalysisStep& step) {

@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "modeldb/kseC_Sections.h"
-#include "oif/impl/oif_BeamSections.h"
 #include "oif/impl/oif_Comment.h"
 #include "oif/impl/oif_Model.h"
 #include "oif/impl/oif_Orientation.h"
 #include "oif/impl/oif_SetName.h"
 #include "oif/impl/oif_Sets.h"
+#include "oif/impl/oif_SectionKinds.h"
 #include "oif/impl/oif_Sections.h"
 
 namespace {
@@ -168,51 +168,13 @@ void oif_PartAttributesBuilder::BuildInstance(const cow_String& name, const ddb_
     if (!section) continue;
     const bool citeControls = assignment.controlsMode == ptoC_SectionAssignment::Controls ||
                               assignment.controlsMode == ptoC_SectionAssignment::ExplicitControls;
-    const oif_SectionNames names{elset, materialOrientation, citeControls ? controls : cow_String()};
-    const oif_Comment sectionComment("Section: " + assignment.sectionName);
-    auto hourglass = [&](const kseC_HourglassValues& values) {
-      if (!explicitAnalysis) AddInstanceDefinition(name, oif_HourglassStiffness(values));
-    };
-
-    if (const auto* solid = dynamic_cast<const kseC_SolidSection*>(section.get())) {
-      AddInstanceDefinition(name, sectionComment);
-      AddInstanceDefinition(name, oif_SolidSection(names, section));
-      hourglass(solid->hourglass);
-    } else if (dynamic_cast<const kseC_TrussSection*>(section.get())) {
-      AddInstanceDefinition(name, sectionComment);
-      AddInstanceDefinition(name, oif_SolidSection(names, section));
-    } else if (const auto* shell = dynamic_cast<const kseC_ShellSection*>(section.get())) {
-      AddInstanceDefinition(name, sectionComment);
-      if (dynamic_cast<const kseC_UserShellSection*>(shell))
-        AddInstanceDefinition(name, oif_ShellGeneralSection(names, section, assignment.offset));
-      else
-        AddInstanceDefinition(name, oif_ShellSection(names, section, assignment.offset));
-      if (shell->transverseShear) AddInstanceDefinition(name, oif_TransverseShear(*shell->transverseShear));
-      hourglass(shell->hourglass);
-    } else if (const auto* membrane = dynamic_cast<const kseC_MembraneSection*>(section.get())) {
-      AddInstanceDefinition(name, sectionComment);
-      AddInstanceDefinition(name, oif_MembraneSection(names, section));
-      hourglass(membrane->hourglass);
-    } else if (const auto* gasket = dynamic_cast<const kseC_GasketSection*>(section.get())) {
-      cow_String behavior;
-      const auto material = model->Materials().GetShared(gasket->material());
-      if (material && material->HasGasketBehavior()) behavior = gasket->material();
-      AddInstanceDefinition(name, sectionComment);
-      AddInstanceDefinition(name, oif_GasketSection(names, section, behavior));
-      hourglass(gasket->hourglass);
-    } else if (dynamic_cast<const kseC_PointSection*>(section.get())) {
-      auto point = std::static_pointer_cast<const kseC_PointSection>(section);
-      AddInstanceDefinition(name, sectionComment);
-      if (const oif_Mass mass(names, point); !mass.IsEmpty()) AddInstanceDefinition(name, mass);
-      if (const oif_RotaryI rotary(names, point); !rotary.IsEmpty()) AddInstanceDefinition(name, rotary);
-    } else if (const auto* beam = dynamic_cast<const kseC_BeamSection*>(section.get())) {
-      AddInstanceDefinition(name, oif_Comment("Section: " + assignment.sectionName + "  Profile: " + beam->profile));
-      const auto profile = model->BeamProfiles().GetShared(beam->profile);
-      if (beam->integrated)
-        AddInstanceDefinition(name, oif_BeamSection(elset, section, profile, direction));
-      else
-        AddInstanceDefinition(name, oif_BeamGeneralSection(elset, section, profile, direction));
-    }
+    const oif_SectionRow* row = oif_FindSectionRow(*section);
+    if (row == nullptr)
+      nex_TextException("Unimplemented section type " + assignment.sectionName)
+          .Throw("oif/impl/oif_PartAttributesBuilder", __LINE__);
+    row->add({section, oif_SectionNames{elset, materialOrientation, citeControls ? controls : cow_String()},
+              assignment.sectionName, assignment.offset, direction, explicitAnalysis, *model,
+              [&](const zkw_Keyword& keyword) { AddInstanceDefinition(name, keyword); }});
   }
 }
 

@@ -1,5 +1,7 @@
 #include "oif/impl/oif_Sorption.h"
 
+#include "oif/impl/oif_KeywordLine.h"
+
 namespace {
 void Law(oif_KeywordLine& line, int law, const omu_PrimEnumBase& texts) {
   if (law != 1) line.Param("law", texts.GetString(law));  // 1, tabular, is the solver's default
@@ -21,5 +23,7 @@ void oif_Sorption::Write(utl_Stream& stream) const {
   line.End();
   oif_PrintTable(stream, exsorption->table);
   const double scanning = option_.Real(A::Scanning);
-  if (scanning != 0.0) stream << "*Sorption, type=Scanning" << endl << scanning << endl;
+  if (scanning == 0.0) return;
+  oif_KeywordLine(stream, "*Sorption").ParamNoBreak("type", "Scanning").End();
+  (oif_DataLine(stream) << scanning).End();
 }
