@@ -1,6 +1,7 @@
 #include "modeldb/kloC_Load.h"
 
 #include "exceptions/nex_Exception.h"
+#include "modeldb/kloC_LoadTable.h"
 
 kloC_Load::~kloC_Load() = default;
 rgnC_DatumRegionList kloC_Load::DatumCsysRegions() const { return {}; }
@@ -9,10 +10,6 @@ kloC_BoltLoad::~kloC_BoltLoad() = default;
 
 const char* kloC_LoadTypeLabelMap::Label(std::type_index type) {
   if (type == mdl_TypeId<kloC_BoltLoad>()) return "Bolt load";
-  if (type == mdl_TypeId<kloC_ConcentratedForce>()) return "Concentrated force";
-  if (type == mdl_TypeId<kloC_Moment>()) return "Moment";
-  if (type == mdl_TypeId<kloC_Pressure>()) return "Pressure";
-  if (type == mdl_TypeId<kloC_Gravity>()) return "Gravity";
-  if (type == mdl_TypeId<kloC_BodyForce>()) return "Body force";
+  if (const kloC_LoadInfo* info = kloC_FindKind(type)) return info->label;
   nex_TextException("Unimplemented load type label").Throw("kloC_Load", __LINE__);
 }

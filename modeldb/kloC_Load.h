@@ -6,6 +6,9 @@
 // length is written as a boundary condition.
 #include <string>
 
+#include <array>
+
+#include "modeldb/kloC_LoadState.h"
 #include "modeldb/mdl_Object.h"
 #include "modeldb/mdl_PropAttr.h"
 #include "modeldb/rgnC_Region.h"
@@ -47,11 +50,54 @@ enum class kloC_LoadKind : int {
   Count
 };
 
+/// The loads of the kind table (all but bolt loads): what does not change
+/// over the steps, and a state per step. The kind table (kloC_LoadTable.h)
+/// tells which members a kind uses.
+class MDB_API kloC_KindLoad : public kloC_Load {
+ public:
+  /// Variants of a kind: rotational body forces (centrifugal, rotary
+  /// acceleration), pipe pressures (external, internal), line loads (global,
+  /// beam-local).
+  enum VariantEnm : int { VARIANT_FIRST = 0, VARIANT_SECOND = 1 };
+  enum DistributionEnm : int { DISTRIBUTION_UNIFORM = 0, DISTRIBUTION_USER = 1, DISTRIBUTION_HYDROSTATIC = 2 };
+  /// The space the load's region lies in.
+  enum SpaceEnm : int { SPACE_3D = 0, SPACE_2D = 1, SPACE_AXISYMMETRIC = 2 };
+
+  kloC_KindLoad(std::string name, kloC_LoadKind kind) : kloC_Load(std::move(name)), kind_(kind) {}
+  ~kloC_KindLoad() override;
+
+  kloC_LoadKind Kind() const noexcept { return kind_; }
+  rgnC_DatumRegionList DatumCsysRegions() const override;
+  int OrientationDatum() const override;
+
+  const kloC_LoadState& ConstGetStateQuad(std::size_t step) const noexcept { return states.State(step); }
+  /// Sets status and state of a step (steps in increasing order).
+  void Set(std::size_t step, int status, kloC_LoadState state) {
+    statuses.Set(step, status);
+    states.Set(step, status, std::move(state));
+  }
+
+  /// Concentrated forces and moments follow the rotation of their nodes.
+  bool follower = false;
+  DistributionEnm distribution = DISTRIBUTION_UNIFORM;
+  int variant = VARIANT_FIRST;
+  SpaceEnm space = SPACE_3D;
+  /// Datum coordinate system of the components (forces, moments, inertia
+  /// relief); 0 for the global system.
+  int datum = 0;
+  /// Rotational body forces: two points on the axis of rotation.
+  std::array<double, 3> point1{}, point2{};
+  mdl_StepStates<kloC_LoadState> states;
+
+ private:
+  kloC_LoadKind kind_;
+};
+
 /// The class of the loads of one kind (all but bolt loads).
 template <kloC_LoadKind K>
-class kloC_LoadOf : public kloC_Load {
+class kloC_LoadOf : public kloC_KindLoad {
  public:
-  using kloC_Load::kloC_Load;
+  explicit kloC_LoadOf(std::string name) : kloC_KindLoad(std::move(name), K) {}
 };
 
 using kloC_ConcentratedForce = kloC_LoadOf<kloC_LoadKind::ConcentratedForce>;

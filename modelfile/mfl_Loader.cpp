@@ -3,6 +3,7 @@
 #include "modelfile/mfl_Connectors.h"
 #include "modelfile/mfl_Conditions.h"
 #include "modelfile/mfl_Fields.h"
+#include "modelfile/mfl_Loads.h"
 #include "modelfile/mfl_ModelFile.h"
 #include "modelfile/mfl_Text.h"
 
@@ -79,7 +80,7 @@ ddb_Model Loader::Load() {
   root.AllowOnly({"format", "version", "description", "headKeywords", "keywords", "parts", "assembly",
                   "datums", "steps", "controls", "solverControls", "materials", "beamProfiles", "sections",
                   "constraints", "cyclicSymmetry", "connectors", "amplitudes", "boundaryConditions",
-                  "fields"});
+                  "fields", "loads"});
   if (root.Get("format").AsString() != "oif-model")
     root.Get("format").Fail("model.format", "not an oif model file: \"format\" must be \"oif-model\"");
   const Ref version = root.Get("version");
@@ -99,6 +100,7 @@ ddb_Model Loader::Load() {
   LoadSteps(root);
   ReadBoundaryConditions(*this, root, *contents_);
   ReadFields(*this, root, *contents_);
+  ReadLoads(*this, root, *contents_);
   if (root.Has("materials")) ReadMaterials(root.Get("materials"), *contents_);
   if (root.Has("beamProfiles")) ReadBeamProfiles(root.Get("beamProfiles"), *contents_);
   if (root.Has("sections")) ReadSections(root.Get("sections"), *contents_);

@@ -770,7 +770,7 @@ void Loader::LoadSteps(const Ref& root) {
         std::map<std::string, std::size_t> caseNames;
         ref.Get("loadCases").ForEachElement([&](const Ref& caseRef) {
           caseRef.AllowOnly({"name", "includeBaseStateBoundaryConditions", "keepBoundaryConditions",
-                             "boundaryConditions"});
+                             "boundaryConditions", "loads"});
           auto loadCase = std::make_shared<klcC_LoadCase>(ReadName(caseRef.Get("name")));
           CheckUnique(caseRef.Get("name"), loadCase->name(), caseNames, "load case in this step");
           if (caseRef.Has("includeBaseStateBoundaryConditions"))
@@ -782,6 +782,10 @@ void Loader::LoadSteps(const Ref& root) {
           if (caseRef.Has("boundaryConditions"))
             caseRef.Get("boundaryConditions").ForEachMember([&](const std::string& condition, const Ref& factor) {
               loadCase->boundaryConditions[condition] = factor.AsDouble();
+            });
+          if (caseRef.Has("loads"))
+            caseRef.Get("loads").ForEachMember([&](const std::string& load, const Ref& factor) {
+              loadCase->loads[load] = factor.AsFloat();
             });
           analysis->loadCases_.Add(loadCase->name(), loadCase);
         });

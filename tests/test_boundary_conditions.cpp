@@ -284,7 +284,11 @@ TEST(BoundaryConditions, BoltLoadsAppliedAsALengthGetTheirComment) {
     contents.loads.Add("Bolt", bolt);
     contents.loads.Add("Force", force);
   });
-  EXPECT_EQ(StepBody(test::Deck(odb), "S1"), std::string(kHeading) + "** Name: Bolt Type: Bolt load\n");
+  // The bolt applied as a force belongs to the loads: its comment there, and
+  // no *Cload data while its magnitude is not given.
+  EXPECT_EQ(StepBody(test::Deck(odb), "S1"), std::string(kHeading) +
+                                                 "** Name: Bolt Type: Bolt load\n"
+                                                 "** \n** LOADS\n** \n** Name: Force   Type: Bolt load\n");
 }
 
 TEST(BoundaryConditions, KeywordsOutsideTheirGroupAreRefusedWhenWritten) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "mesh_test_support.h"
+#include "modeldb/kloC_LoadTable.h"
 
 namespace {
 
@@ -134,27 +135,23 @@ std::shared_ptr<kcoC_Coupling> Coupling(const std::string& name, const rgnC_Regi
   return coupling;
 }
 
-class TransformedCondition : public kbcC_BoundaryCondition {
- public:
-  TransformedCondition(std::string name, rgnC_DatumRegionList used)
-      : kbcC_BoundaryCondition(std::move(name), kbcC_BCKind::Displacement), used_(std::move(used)) {}
-  rgnC_DatumRegionList DatumCsysRegions() const override { return used_; }
+/// A displacement condition on a region, given in a datum system.
+std::shared_ptr<kbcC_BoundaryCondition> TransformedCondition(const std::string& name, const rgnC_Region& region,
+                                                            int datum) {
+  auto condition = kbcC_Make(kbcC_BCKind::Displacement, name);
+  condition->region = region;
+  condition->datum = datum;
+  return condition;
+}
 
- private:
-  rgnC_DatumRegionList used_;
-};
-
-class TransformedLoad : public kloC_Load {
- public:
-  TransformedLoad(std::string name, rgnC_DatumRegionList used, int datum)
-      : kloC_Load(std::move(name)), used_(std::move(used)), datum_(datum) {}
-  rgnC_DatumRegionList DatumCsysRegions() const override { return used_; }
-  int OrientationDatum() const override { return datum_; }
-
- private:
-  rgnC_DatumRegionList used_;
-  int datum_;
-};
+/// A load of a kind with a datum system (on a region).
+std::shared_ptr<kloC_KindLoad> TransformedLoad(kloC_LoadKind kind, const std::string& name, const rgnC_Region& region,
+                                               int datum) {
+  auto load = kloC_Make(kind, name);
+  load->region = region;
+  load->datum = datum;
+  return load;
+}
 
 /// Instances A (mesh 1) and B (mesh 2) of a part with node set Fix; assembly
 /// node set Ends on A. Datums: 1 Rect, 2 "Bolt axis".
@@ -205,10 +202,13 @@ TEST(TransformBuilder, OneTransformPerDatumAndOneOrientationPerName) {
   auto contents = CitedModel();
   const rgnC_Region fixOfA = rgnC_Region::OfMeshSet(1, 0), fixOfB = rgnC_Region::OfMeshSet(2, 0);
   const rgnC_Region ends = rgnC_Region::OfAssemblySet(0);
-  contents->boundaryConditions.Add("BC-2", std::make_shared<TransformedCondition>("BC-2", rgnC_DatumRegionList{{2, ends}}));
-  contents->boundaryConditions.Add("BC-1", std::make_shared<TransformedCondition>("BC-1", rgnC_DatumRegionList{{2, fixOfA}}));
-  contents->loads.Add("CF-1", std::make_shared<TransformedLoad>("CF-1", rgnC_DatumRegionList{{1, fixOfB}}, 0));
-  contents->loads.Add("Relief", std::make_shared<TransformedLoad>("Relief", rgnC_DatumRegionList{}, 1));
+  contents->boundaryConditions.Add("BC-2", TransformedCondition("BC-2", ends, 2));
+  contents->boundaryConditions.Add("BC-1", TransformedCondition("BC-1", fixOfA, 2));
+  // Concentrated forces cite their datum as a transform, inertia relief as an
+  // orientation; other loads do neither.
+  contents->loads.Add("CF-1", TransformedLoad(kloC_LoadKind::ConcentratedForce, "CF-1", fixOfB, 1));
+  contents->loads.Add("Relief", TransformedLoad(kloC_LoadKind::InertiaRelief, "Relief", fixOfA, 1));
+  contents->loads.Add("Weight", TransformedLoad(kloC_LoadKind::Gravity, "Weight", fixOfA, 2));
   contents->constraints.Add("Couple-1", Coupling("Couple-1", fixOfA, fixOfB, rgnC_SetData::NodeSet, 2));
   contents->constraints.Add("Couple-2", Coupling("Couple-2", fixOfB, fixOfA, rgnC_SetData::NodeSet, 2));
   contents->assembly.connectorOrientations = {{ends, 1, 0, 0.0, 0, 0, 0.0}, {ends, 1, 2, 30.0, 2, 0, 0.0}};

@@ -72,6 +72,11 @@ class oif_DataLine {
   oif_DataLine& Empty();
   /// Number of fields so far, empty ones included.
   int Fields() const noexcept { return fields_; }
+  /// The separator written before the fields that follow.
+  oif_DataLine& Separator(const char* separator) noexcept {
+    separator_ = separator;
+    return *this;
+  }
   /// At most `count` fields a line (0: one line).
   oif_DataLine& PerLine(int count) noexcept {
     perLine_ = count;
