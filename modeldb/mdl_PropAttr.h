@@ -136,8 +136,13 @@ class mdl_StepStates {
   void Set(std::size_t step, int status, S state) {
     if (entries_.empty()) first_ = step;
     NEX_ASSERT(step >= first_);
-    if (entries_.size() <= step - first_) entries_.resize(step - first_ + 1);
-    entries_[step - first_] = Entry{status, std::move(state)};
+    const std::size_t at = step - first_;
+    if (at == entries_.size()) {  // the usual case: the next step, built in place
+      entries_.push_back(Entry{status, std::move(state)});
+      return;
+    }
+    if (entries_.size() < at) entries_.resize(at + 1);
+    entries_[at] = Entry{status, std::move(state)};
   }
   /// The same history as `history`, whose steps are named after `stepNames`.
   static mdl_StepStates Of(const mdl_History<S>& history, const std::vector<std::string>& stepNames) {

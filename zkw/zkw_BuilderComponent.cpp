@@ -57,3 +57,8 @@ void zkw_BuilderComponent::AddStepDefinition(const cow_String& step, const zkw_K
 void zkw_BuilderComponent::AddStepDefinition(const cow_String& step, const zkw_Keyword& keyword) {
   AddStepDefinition(step, keyword, cow_String());
 }
+
+void zkw_BuilderComponent::AdoptStepDefinition(const cow_String& step, std::unique_ptr<zkw_Keyword> keyword,
+                                               const cow_String& loadCase) {
+  stepTable_[step][loadCase].Append(zkw_KeywordHandle::Adopt(std::move(keyword)));
+}

@@ -1,4 +1,6 @@
 #pragma once
+#include <memory>
+
 #include "containers/cow.h"
 #include "zkw/zkw_Export.h"
 #include "zkw/zkw_Keyword.h"
@@ -36,6 +38,9 @@ class ZKW_API zkw_BuilderComponent {
   void AddAssemblyDefinition(const zkw_Keyword& keyword);
   void AddStepDefinition(const cow_String& step, const zkw_Keyword& keyword, const cow_String& loadCase);
   void AddStepDefinition(const cow_String& step, const zkw_Keyword& keyword);
+  /// As AddStepDefinition, taking over a freshly made keyword without copying
+  /// it (for builders that register one keyword per object and step).
+  void AdoptStepDefinition(const cow_String& step, std::unique_ptr<zkw_Keyword> keyword, const cow_String& loadCase);
 
   zkw_Model* model;
   zkw_ModelInfo* info;

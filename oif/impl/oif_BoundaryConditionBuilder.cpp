@@ -130,7 +130,8 @@ void oif_BoundaryConditionBuilder::AddCondition(std::size_t step, Condition& con
   if (condition.key < 0) {
     // Found the first time the condition is met in a step.
     condition.key = opStatus_.StatusKey(object.DynTypeId());
-    condition.comment = "Name: " + object.name() + " Type: " + kbcC_BCTypeLabelMap::Label(object.DynTypeId());
+    condition.comment = std::make_shared<const cow_String>("Name: " + object.name() + " Type: " +
+                                                           kbcC_BCTypeLabelMap::Label(object.DynTypeId()));
   }
   const bool opNew = opStatus_.Flag(condition.key, step);
   if (!oif_BCOpStatus::Writes(s, inCase || opNew)) return;
@@ -173,9 +174,14 @@ void oif_BoundaryConditionBuilder::AddCondition(std::size_t step, Condition& con
     cases = chosen();
   }
 
-  const cow_String comment = inCase ? condition.comment + ScaleText(scale) : condition.comment;
+  // The comment of a condition in a load case names its scale factor; else
+  // every step's comment shares the condition's text.
+  auto comment = [&] {
+    return inCase ? std::make_unique<oif_Comment>(*condition.comment + ScaleText(scale))
+                  : std::make_unique<oif_Comment>(condition.comment);
+  };
   if (info.IsConnector()) {
-    AddStepDefinition(stepName, oif_Comment(comment), loadCase);
+    AdoptStepDefinition(stepName, comment(), loadCase);
     cow_String applies = "Applies To: ";
     for (std::size_t i = 0; i < object.connectorRegions.size(); ++i)
       applies += (i ? ", " : "") + object.connectorRegions[i];
@@ -185,7 +191,9 @@ void oif_BoundaryConditionBuilder::AddCondition(std::size_t step, Condition& con
                       loadCase);
     return;
   }
-  oif_Boundary keyword(form, condition.object, step, condition.regionName, cases, complex, scale, shellToSolid_);
+  auto made = std::make_unique<oif_Boundary>(form, condition.object, step, condition.regionName, cases, complex, scale,
+                                             shellToSolid_);
+  const oif_Boundary& keyword = *made;
   if (keyword.IsSubmodelDriven()) {
     for (SubmodelGroup& group : submodelGroups_) {
       if (group.step == stepName && group.loadCase == loadCase && group.keyword.SubmodelLine() == keyword.SubmodelLine()) {
@@ -197,8 +205,8 @@ void oif_BoundaryConditionBuilder::AddCondition(std::size_t step, Condition& con
     submodelGroups_.push_back(SubmodelGroup{stepName, loadCase, object.name(), keyword});
     return;
   }
-  AddStepDefinition(stepName, oif_Comment(comment), loadCase);
-  AddStepDefinition(stepName, keyword, loadCase);
+  AdoptStepDefinition(stepName, comment(), loadCase);
+  AdoptStepDefinition(stepName, std::move(made), loadCase);
 }
 
 void oif_BoundaryConditionBuilder::BuildBoltLoads(std::size_t step) {

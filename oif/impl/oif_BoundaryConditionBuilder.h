@@ -22,7 +22,7 @@ class oif_BoundaryConditionBuilder : public zkw_BuilderComponent {
   struct Condition {
     std::shared_ptr<const kbcC_BoundaryCondition> object;
     std::shared_ptr<const cow_String> regionName;
-    cow_String comment;  // "Name: ... Type: ..."
+    std::shared_ptr<const cow_String> comment;  // "Name: ... Type: ...", shared by the steps' comments
     int key = -1;        // the status key; -1 until the condition is first written
   };
   /// Submodel-driven conditions of one step and load case with one keyword line.
