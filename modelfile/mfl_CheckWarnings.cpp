@@ -278,8 +278,37 @@ class Collector {
     }
   }
 
+  /// The steps in which some boundary condition, load or field is active
+  /// (from its creation to its deactivation, or each step of its history).
+  static std::vector<bool> StepsWithConditions(const Node& root, const std::vector<Node>& steps) {
+    std::vector<bool> active(steps.size(), false);
+    auto index = [&](const Node* name, std::size_t otherwise) {
+      if (name == nullptr) return otherwise;
+      const std::string text = Text(name);
+      for (std::size_t s = 0; s < steps.size(); ++s)
+        if (Text(steps[s].Find("name")) == text) return s;
+      return otherwise;
+    };
+    for (const char* area : {"boundaryConditions", "loads", "fields"}) {
+      for (const Node& condition : Elements(root.Find(area))) {
+        if (const Node* history = condition.Find("history")) {
+          for (const Node& entry : Elements(history)) {
+            const std::size_t s = index(entry.Find("step"), steps.size());
+            if (s < steps.size()) active[s] = true;
+          }
+          continue;
+        }
+        const std::size_t first = index(condition.Find("createdIn"), 0);
+        const std::size_t last = index(condition.Find("deactivatedIn"), steps.size() - 1);
+        for (std::size_t s = first; s <= last && s < steps.size(); ++s) active[s] = true;
+      }
+    }
+    return active;
+  }
+
   void CheckSteps(const Node& root, std::size_t& steps, std::size_t& loadCases) {
     const std::vector<Node>& all = Elements(root.Find("steps"));
+    const std::vector<bool> conditions = StepsWithConditions(root, all);
     for (std::size_t s = 0; s < all.size(); ++s) {
       const Node& step = all[s];
       const std::string kind = Text(step.Find("kind"));
@@ -288,7 +317,7 @@ class Collector {
       loadCases += ArraySize(step.Find("loadCases"));
       // Eigenvalue steps need nothing but their procedure.
       if (kind == "frequency" || kind == "buckle" || kind == "complex frequency") continue;
-      bool holds = false;
+      bool holds = conditions[s];
       for (const NodeMember& member : step.members()) {
         if (member.first == "keywords") holds = holds || !Text(&member.second).empty() ||
                                                 ArraySize(&member.second) != 0;
@@ -297,7 +326,7 @@ class Collector {
       if (!holds)
         Warn(step, "/steps/" + std::to_string(s), "check.empty-step",
              "step '" + Text(step.Find("name")) +
-                 "' has nothing in it: no load cases and no keyword text, only its procedure");
+                 "' has nothing in it: no condition, no load cases and no keyword text, only its procedure");
     }
   }
 

@@ -194,10 +194,30 @@ TEST(ModelCheck, WarnsOfWhatLoadsButIsProbablyWrong) {
       "w.json:14:3: warning [check.unused-part] at /parts/2: part 'Spare' is in no instance of the assembly, "
       "so the deck has no block for it",
       "w.json:16:34: warning [check.unused-material] at /materials/1: material 'Copper' is used by no section",
-      "w.json:18:51: warning [check.empty-step] at /steps/1: step 'Load' has nothing in it: no load cases and "
-      "no keyword text, only its procedure"}));
+      "w.json:18:51: warning [check.empty-step] at /steps/1: step 'Load' has nothing in it: no condition, no "
+      "load cases and no keyword text, only its procedure"}));
   EXPECT_EQ(Count(report, "elements"), 4u);
   EXPECT_EQ(Count(report, "analysis steps"), 2u);
+}
+
+// A step in which a condition is active (created there or earlier, not yet
+// deactivated) holds something; one before the creation does not.
+TEST(ModelCheck, AStepWithAnActiveConditionIsNotEmpty) {
+  const std::string text = R"({"format": "oif-model", "version": 1,
+"parts": [{"name": "P", "mesh": {"nodes": {"coordinates": [0,0,0]}, "sets": [{"name": "Tip", "kind": "node", "nodes": [1]}]}}],
+"assembly": {"instances": [{"name": "P-1", "part": "P"}]},
+"steps": [{"name": "Initial", "kind": "initial"}, {"name": "Early", "kind": "static"},
+          {"name": "Load", "kind": "static"}, {"name": "Later", "kind": "static"}],
+"boundaryConditions": [{"name": "Hold", "kind": "displacement", "region": {"set": "Tip", "instance": "P-1"},
+                        "createdIn": "Load", "u1": 0}]
+})";
+  const mfl_CheckReport report = mfl_ModelCheck::Check(text, "c.json");
+  ASSERT_TRUE(report.errors.empty()) << report.errors.front().Describe();
+  std::vector<std::string> empty;
+  for (const std::string& warning : Warnings(report))
+    if (warning.find("check.empty-step") != std::string::npos) empty.push_back(warning);
+  ASSERT_EQ(empty.size(), 1u);
+  EXPECT_NE(empty[0].find("step 'Early' has nothing in it"), std::string::npos) << empty[0];
 }
 
 // A layer's orientation names an orientation of the deck: one defined by
