@@ -60,7 +60,9 @@ rgnC_Region Loader::SetRegion(const Ref& ref, std::initializer_list<int> kinds) 
     if (set->setType() == kind) return region;
     wanted += (wanted.empty() ? "" : " or ") + std::string(KindName(kind));
   }
-  setRef.Fail("model.type", "\"" + name + "\" is a " + KindName(set->setType()) + "; expected a " + wanted);
+  auto article = [](std::string_view noun) { return noun.front() == 'e' ? "an " : "a "; };
+  const std::string kind = KindName(set->setType());
+  setRef.Fail("model.type", "\"" + name + "\" is " + article(kind) + kind + "; expected " + article(wanted) + wanted);
 }
 
 }  // namespace mfl

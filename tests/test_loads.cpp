@@ -529,7 +529,7 @@ TEST(LoadModelFile, RefusesWrongRegionsUnknownNamesAndKinds) {
        "model.type", "/loads/0/region/set", "expected a surface"},
       {Members(R"({"name": "G", "kind": "gravity", "region": {"set": "Tip", "instance": "Plate-1"},
                    "createdIn": "Step-1", "comp3": 1})"),
-       "model.type", "/loads/0/region/set", "is a node set; expected a element set"},
+       "model.type", "/loads/0/region/set", "is a node set; expected an element set"},
       {Members(R"({"name": "F", "kind": "concentrated force", "region": {"set": "Tip", "instance": "Plate-1"},
                    "createdIn": "Step-1", "cf1": 1, "amplitude": "Smooth"})"),
        "model.unknown-reference", "/loads/0/amplitude", "no amplitude named \"Smooth\""},
