@@ -90,6 +90,13 @@ Members<kamC_Amplitude> LayoutMembers(const kamC_AmplitudeInfo& info) {
 
 }  // namespace
 
+std::string ReadAmplitudeName(const Ref& ref, const ddb_ModelContents& contents) {
+  std::string amplitude = ref.AsString();
+  if (!contents.amplitudes.IsMember(amplitude))
+    ref.Fail("model.unknown-reference", "no amplitude named \"" + amplitude + "\"");
+  return amplitude;
+}
+
 void ReadAmplitudes(const Ref& amplitudes, ddb_ModelContents& contents) {
   std::map<std::string, std::size_t> seen;
   amplitudes.ForEachElement([&](const Ref& ref) {

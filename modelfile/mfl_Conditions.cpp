@@ -97,10 +97,7 @@ void ApplyValues(const Ref& values, kbcC_BCState& state, const ddb_ModelContents
     } else if constexpr (std::is_same_v<T, bool>) {
       attr.Set(ref.AsBool());
     } else if constexpr (std::is_same_v<T, std::string>) {
-      const std::string amplitude = ref.AsString();
-      if (!contents.amplitudes.IsMember(amplitude))
-        ref.Fail("model.unknown-reference", "no amplitude named \"" + amplitude + "\"");
-      attr.Set(amplitude);
+      attr.Set(ReadAmplitudeName(ref, contents));
     } else if (&attr == &state.type) {
       attr.Set(ReadEnum(ref, kbcC_TypeEnum()));
     } else {
@@ -116,26 +113,6 @@ bool KnownStatus(int status) {
          (status >= mdl_Propagated2 && status <= mdl_Deactivated2);
 }
 
-/// The explicit form: steps in order, known statuses, one creation.
-void CheckExplicitHistory(const Loader& loader, const Ref& history) {
-  long previous = -1;
-  bool created = false;
-  history.ForEachElement([&](const Ref& entry) {
-    const Ref stepRef = entry.Get("step");
-    const long step = long(loader.StepIndex(stepRef));
-    if (step <= previous) stepRef.Fail("model.step", "history entries are listed in step order, one per step");
-    previous = step;
-    const Ref statusRef = entry.Get("status");
-    const int status = statusRef.AsInt();
-    if (!KnownStatus(status))
-      statusRef.Fail("model.range", "the status of a boundary condition is 1 to 4 or 9 to 11");
-    if (status == mdl_Created) {
-      if (created) statusRef.Fail("model.step", "a boundary condition is created once");
-      created = true;
-    }
-  });
-}
-
 using KindReader = mdl_StepStates<kbcC_BCState> (*)(const Loader&, const Ref&, const std::vector<std::string_view>&,
                                                    const ddb_ModelContents&);
 
@@ -145,7 +122,8 @@ mdl_StepStates<kbcC_BCState> ReadKindHistory(const Loader& loader, const Ref& ob
                                              const ddb_ModelContents& contents) {
   std::vector<std::string_view> valueKeys;
   KindState<K>().VisitAttrs([&](const char* name, auto&) { valueKeys.push_back(name); });
-  if (object.Has("history")) CheckExplicitHistory(loader, object.Get("history"));
+  if (object.Has("history")) CheckExplicitHistory(loader, object.Get("history"), KnownStatus, "a boundary condition",
+                                                    "1 to 4 or 9 to 11");
   return ReadStepStates<KindState<K>, kbcC_BCState>(
       loader, object, ownKeys, valueKeys,
       [&contents](const Ref& values, KindState<K>& state) { ApplyValues<K>(values, state, contents); });

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "modeldb/kpfC_Field.h"
+#include "modelfile/mfl_Conditions.h"
 #include "modelfile/mfl_Fields.h"
 #include "modelfile/mfl_History.h"
 #include "modelfile/mfl_Members.h"
@@ -129,10 +130,7 @@ void ApplyValues(const Ref& values, kpfC_FieldState& state, const ddb_ModelConte
       attr.Set(value);
     } else if constexpr (std::is_same_v<T, std::string>) {
       if (&attr == &state.amplitude) {
-        const std::string amplitude = ref.AsString();
-        if (!contents.amplitudes.IsMember(amplitude))
-          ref.Fail("model.unknown-reference", "no amplitude named \"" + amplitude + "\"");
-        attr.Set(amplitude);
+        attr.Set(ReadAmplitudeName(ref, contents));
       } else {
         attr.Set(ReadParamText(ref));
       }
@@ -149,25 +147,6 @@ bool KnownStatus(int status) {
          status == mdl_FieldRestated;
 }
 
-/// The explicit form: steps in order, known statuses, one creation.
-void CheckExplicitHistory(const Loader& loader, const Ref& history) {
-  long previous = -1;
-  bool created = false;
-  history.ForEachElement([&](const Ref& entry) {
-    const Ref stepRef = entry.Get("step");
-    const long step = long(loader.StepIndex(stepRef));
-    if (step <= previous) stepRef.Fail("model.step", "history entries are listed in step order, one per step");
-    previous = step;
-    const Ref statusRef = entry.Get("status");
-    const int status = statusRef.AsInt();
-    if (!KnownStatus(status)) statusRef.Fail("model.range", "the status of a field is 1 to 4, 14 or 15");
-    if (status == mdl_Created) {
-      if (created) statusRef.Fail("model.step", "a field is created once");
-      created = true;
-    }
-  });
-}
-
 using KindReader = void (*)(const Loader&, const Ref&, const std::vector<std::string_view>&,
                             const ddb_ModelContents&, kpfC_Field&);
 
@@ -176,15 +155,12 @@ void ReadKindHistory(const Loader& loader, const Ref& object, const std::vector<
                      const ddb_ModelContents& contents, kpfC_Field& field) {
   std::vector<std::string_view> valueKeys;
   KindState<K>().VisitAttrs([&](const char* name, auto&) { valueKeys.push_back(name); });
-  if (object.Has("history")) CheckExplicitHistory(loader, object.Get("history"));
-  const mdl_History<KindState<K>> history = ReadHistory<KindState<K>>(
+  if (object.Has("history")) CheckExplicitHistory(loader, object.Get("history"), KnownStatus, "a field", "1 to 4, 14 or 15");
+  const mdl_StepStates<kpfC_FieldState> states = ReadStepStates<KindState<K>, kpfC_FieldState>(
       loader, object, ownKeys, valueKeys,
       [&contents](const Ref& values, KindState<K>& state) { ApplyValues<K>(values, state, contents); });
-  const std::vector<std::string>& names = loader.StepNames();
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    auto it = history.Entries().find(names[i]);
-    if (it != history.Entries().end()) field.SetState(i, it->second.status, it->second.state);
-  }
+  for (std::size_t i = states.First(); i < states.First() + states.Size(); ++i)
+    if (states.Status(i) != mdl_Inactive) field.SetState(i, states.Status(i), states.State(i));
 }
 
 template <std::size_t... I>

@@ -236,4 +236,29 @@ mdl_StepStates<Stored> ReadStepStates(const Loader& loader, const Ref& object,
   return states;
 }
 
+/// Checks the explicit form of a history ("history": entries with "step" and
+/// "status"): steps in analysis order, one entry each, statuses that
+/// `known` accepts (`statuses` says which in the message), one creation.
+/// `what` names the object ("a load").
+template <class Known>
+void CheckExplicitHistory(const Loader& loader, const Ref& history, Known known, std::string_view what,
+                          std::string_view statuses) {
+  long previous = -1;
+  bool created = false;
+  history.ForEachElement([&](const Ref& entry) {
+    const Ref stepRef = entry.Get("step");
+    const long step = long(loader.StepIndex(stepRef));
+    if (step <= previous) stepRef.Fail("model.step", "history entries are listed in step order, one per step");
+    previous = step;
+    const Ref statusRef = entry.Get("status");
+    const int status = statusRef.AsInt();
+    if (!known(status))
+      statusRef.Fail("model.range", "the status of " + std::string(what) + " is " + std::string(statuses));
+    if (status == mdl_Created) {
+      if (created) statusRef.Fail("model.step", std::string(what) + " is created once");
+      created = true;
+    }
+  });
+}
+
 }  // namespace mfl

@@ -11,6 +11,7 @@
 
 #include "modeldb/kloC_LoadTable.h"
 #include "modeldb/rgnC_SetData.h"
+#include "modelfile/mfl_Conditions.h"
 #include "modelfile/mfl_Connectors.h"
 #include "modelfile/mfl_History.h"
 #include "modelfile/mfl_Steps.h"
@@ -110,32 +111,12 @@ void ApplyValues(const Ref& values, kloC_LoadState& state, const ddb_ModelConten
     if constexpr (std::is_same_v<T, double>) {
       attr.Set(ref.AsDouble());
     } else {
-      const std::string amplitude = ref.AsString();
-      if (!contents.amplitudes.IsMember(amplitude))
-        ref.Fail("model.unknown-reference", "no amplitude named \"" + amplitude + "\"");
-      attr.Set(amplitude);
+      attr.Set(ReadAmplitudeName(ref, contents));
     }
   });
 }
 
-/// The explicit form: steps in order, statuses 1 to 4, one creation.
-void CheckExplicitHistory(const Loader& loader, const Ref& history) {
-  long previous = -1;
-  bool created = false;
-  history.ForEachElement([&](const Ref& entry) {
-    const Ref stepRef = entry.Get("step");
-    const long step = long(loader.StepIndex(stepRef));
-    if (step <= previous) stepRef.Fail("model.step", "history entries are listed in step order, one per step");
-    previous = step;
-    const Ref statusRef = entry.Get("status");
-    const int status = statusRef.AsInt();
-    if (status < mdl_Created || status > mdl_Deactivated) statusRef.Fail("model.range", "the status of a load is 1 to 4");
-    if (status == mdl_Created) {
-      if (created) statusRef.Fail("model.step", "a load is created once");
-      created = true;
-    }
-  });
-}
+bool KnownStatus(int status) { return status >= mdl_Created && status <= mdl_Deactivated; }
 
 using KindReader = mdl_StepStates<kloC_LoadState> (*)(const Loader&, const Ref&, const std::vector<std::string_view>&,
                                                      const ddb_ModelContents&);
@@ -146,15 +127,10 @@ mdl_StepStates<kloC_LoadState> ReadKindHistory(const Loader& loader, const Ref& 
                                                const ddb_ModelContents& contents) {
   std::vector<std::string_view> valueKeys;
   KindState<K>().VisitAttrs([&](const char* name, auto&) { valueKeys.push_back(name); });
-  if (object.Has("history")) CheckExplicitHistory(loader, object.Get("history"));
-  const mdl_History<KindState<K>> history = ReadHistory<KindState<K>>(
+  if (object.Has("history")) CheckExplicitHistory(loader, object.Get("history"), KnownStatus, "a load", "1 to 4");
+  return ReadStepStates<KindState<K>, kloC_LoadState>(
       loader, object, ownKeys, valueKeys,
       [&contents](const Ref& values, KindState<K>& state) { ApplyValues<K>(values, state, contents); });
-  const mdl_StepStates<KindState<K>> named = mdl_StepStates<KindState<K>>::Of(history, loader.StepNames());
-  mdl_StepStates<kloC_LoadState> states;
-  for (std::size_t i = named.First(); i < named.First() + named.Size(); ++i)
-    states.Set(i, named.Status(i), named.State(i));
-  return states;
 }
 
 template <std::size_t... I>
@@ -229,7 +205,7 @@ std::shared_ptr<kloC_BoltLoad> ReadBoltLoad(const Loader& loader, const Ref& obj
   auto bolt = std::make_shared<kloC_BoltLoad>(name);
   if (object.Has("suppressed")) bolt->suppressed = object.Get("suppressed").AsBool();
   bolt->region = loader.SetRegion(object.Get("region"), {rgnC_SetData::NodeSet});
-  if (object.Has("history")) CheckExplicitHistory(loader, object.Get("history"));
+  if (object.Has("history")) CheckExplicitHistory(loader, object.Get("history"), KnownStatus, "a load", "1 to 4");
   const mdl_History<BoltState> history = ReadHistory<BoltState>(
       loader, object, {"name", "kind", "region", "suppressed"}, {"method", "magnitude", "amplitude"},
       [&contents](const Ref& values, BoltState& state) {
@@ -237,10 +213,7 @@ std::shared_ptr<kloC_BoltLoad> ReadBoltLoad(const Loader& loader, const Ref& obj
         if (values.Has("magnitude")) state.magnitude.Set(values.Get("magnitude").AsDouble());
         if (values.Has("amplitude")) {
           const Ref ref = values.Get("amplitude");
-          const std::string amplitude = ref.AsString();
-          if (!contents.amplitudes.IsMember(amplitude))
-            ref.Fail("model.unknown-reference", "no amplitude named \"" + amplitude + "\"");
-          state.amplitude.Set(amplitude);
+          state.amplitude.Set(ReadAmplitudeName(ref, contents));
         }
       });
   const mdl_StepStates<BoltState> states = mdl_StepStates<BoltState>::Of(history, loader.StepNames());
