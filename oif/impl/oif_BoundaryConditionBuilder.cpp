@@ -7,26 +7,11 @@
 #include "oif/impl/oif_SetName.h"
 #include "oif/impl/oif_Sets.h"
 #include "oif/impl/oif_Submodel.h"
-#include "textstream/aio_ios.h"
 #include "zkw/zkw_Model.h"
 #include "zkw/zkw_ModelInfo.h"
 #include "zkw/zkw_VelornName.h"
 
 namespace {
-
-/// A number as the stream writes it, for comment text.
-cow_String NumberText(double value) {
-  cow_String text;
-  aio_ios ios;
-  ios.attach(text);
-  {
-    utl_Stream stream(ios, 0, 6, 6);
-    stream << value;
-  }
-  return text;
-}
-
-cow_String ScaleText(double scale) { return "   Scale factor: " + NumberText(scale); }
 
 bool Contains(const std::vector<cow_String>& names, const cow_String& name) {
   return std::find(names.begin(), names.end(), name) != names.end();
@@ -177,7 +162,7 @@ void oif_BoundaryConditionBuilder::AddCondition(std::size_t step, Condition& con
   // The comment of a condition in a load case names its scale factor; else
   // every step's comment shares the condition's text.
   auto comment = [&] {
-    return inCase ? std::make_unique<oif_Comment>(*condition.comment + ScaleText(scale))
+    return inCase ? std::make_unique<oif_Comment>(*condition.comment + oif_ScaleFactorText(scale))
                   : std::make_unique<oif_Comment>(condition.comment);
   };
   if (info.IsConnector()) {
@@ -228,7 +213,7 @@ void oif_BoundaryConditionBuilder::BuildBoltLoads(std::size_t step) {
                            s == mdl_Deactivated || (s == mdl_Modified && method.IsModified() && m == 0);
       if (!written) return;
       if (inCase) {
-        AddStepDefinition(stepName, oif_Comment(comment + ScaleText(scale)), loadCase);
+        AddStepDefinition(stepName, oif_Comment(comment + oif_ScaleFactorText(scale)), loadCase);
         if (!Contains(boltCases_, loadCase)) boltCases_.push_back(loadCase);
       } else {
         AddHeading(step);

@@ -9,25 +9,8 @@
 #include "oif/impl/oif_LoadFamilies.h"
 #include "oif/impl/oif_NewConnectorSection.h"
 #include "oif/impl/oif_SetName.h"
-#include "textstream/aio_ios.h"
 #include "zkw/zkw_Model.h"
 #include "zkw/zkw_ModelInfo.h"
-
-namespace {
-
-/// A number as the stream writes it, for comment text.
-cow_String NumberText(double value) {
-  cow_String text;
-  aio_ios ios;
-  ios.attach(text);
-  {
-    utl_Stream stream(ios, 0, 6, 6);
-    stream << value;
-  }
-  return text;
-}
-
-}  // namespace
 
 oif_LoadBuilder::oif_LoadBuilder(zkw_ModelInfo& info) : zkw_BuilderComponent(info) {}
 
@@ -126,7 +109,7 @@ void oif_LoadBuilder::Write(const Load& load, std::size_t step, int s, const cow
   if (loadCase.empty())
     AddStepDefinition(stepName, oif_Comment(load.comment), loadCase);
   else
-    AddStepDefinition(stepName, oif_Comment(load.comment + "   Scale factor: " + NumberText(scale)), loadCase);
+    AddStepDefinition(stepName, oif_Comment(load.comment + oif_ScaleFactorText(scale)), loadCase);
 
   oif_KeywordForm form = oif_KeywordForm::Make(s, opNew);
   if (load.bolt) {

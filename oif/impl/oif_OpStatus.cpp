@@ -4,6 +4,7 @@
 
 #include "exceptions/nex_Exception.h"
 #include "oif/impl/oif_SetName.h"
+#include "textstream/aio_ios.h"
 
 namespace {
 
@@ -300,6 +301,17 @@ void oif_KeywordForm::ApplyAmplitude(int amplitudeState) {
   if (amplitudeState == mdl_AttrChanged || amplitudeState == mdl_AttrReset ||
       (amplitudeState == mdl_AttrCarried && !changesOnly))
     changesOnly = false;
+}
+
+cow_String oif_ScaleFactorText(double scale) {
+  cow_String number;
+  aio_ios ios;
+  ios.attach(number);
+  {
+    utl_Stream stream(ios, 0, 6, 6);
+    stream << scale;
+  }
+  return "   Scale factor: " + number;
 }
 
 SectionHeading::SectionHeading(const cow_String& title) : heading_("\n" + title + "\n"), filler_(cow_String()) {}

@@ -164,6 +164,10 @@ struct oif_KeywordForm {
   static bool IsRemoval(int status) noexcept { return status == mdl_Deactivated || status == mdl_Deactivated2; }
 };
 
+/// What the comment before a condition adds inside a load case:
+/// "   Scale factor: " and the factor as the stream writes numbers.
+cow_String oif_ScaleFactorText(double scale);
+
 /// The heading comment of a step's section of one builder ("BOUNDARY
 /// CONDITIONS", "LOADS", ...), written once per step.
 class SectionHeading {
