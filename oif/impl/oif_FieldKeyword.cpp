@@ -39,6 +39,13 @@ std::vector<double> oif_FieldKeyword::Temperatures(int valuesPerPoint) const {
   return values;
 }
 
+bool oif_FieldKeyword::Open(oif_KeywordLine& line) const {
+  line.OpNew(form_.opNew);
+  if (!form_.removed) return true;
+  line.End();
+  return false;
+}
+
 void oif_FieldKeyword::Amplitude(oif_KeywordLine& line) const {
   const auto& amplitude = State().amplitude;
   if (amplitude.IsSet() && !amplitude.ConstGet().empty()) line.Name("amplitude", amplitude.ConstGet());

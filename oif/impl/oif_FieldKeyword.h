@@ -29,6 +29,9 @@ class oif_FieldKeyword : public zkw_Keyword {
 
  protected:
   const kpfC_FieldState& State() const noexcept { return field_->ConstGetState(step_); }
+  /// Adds ", op=NEW" when the group is restated; a removed field's line ends
+  /// there. False when the keyword line is all there is to write.
+  bool Open(oif_KeywordLine& line) const;
   /// The temperatures of the state, padded with copies of the last one up to
   /// `valuesPerPoint` unless the field is given per section point.
   std::vector<double> Temperatures(int valuesPerPoint) const;

@@ -9,11 +9,7 @@ oif_FieldTemperature::oif_FieldTemperature(std::shared_ptr<const kpfC_Field> fie
 
 void oif_FieldTemperature::Write(utl_Stream& stream) const {
   oif_KeywordLine line(stream, "*Temperature");
-  line.OpNew(form_.opNew);
-  if (form_.removed) {
-    line.End();
-    return;
-  }
+  if (!Open(line)) return;
   const kpfC_FieldState& state = State();
   switch (field_->distribution) {
     case kpfC_Uniform:

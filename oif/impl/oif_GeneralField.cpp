@@ -4,11 +4,7 @@
 
 void oif_GeneralField::Write(utl_Stream& stream) const {
   oif_KeywordLine line(stream, "*Field");
-  line.OpNew(form_.opNew);
-  if (form_.removed) {
-    line.End();
-    return;
-  }
+  if (!Open(line)) return;
   const kpfC_FieldState& state = State();
   if (state.variables.IsSet() && state.variables.ConstGet() > 0)
     line.Param("number", state.variables.ConstGet());

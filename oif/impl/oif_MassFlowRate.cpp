@@ -4,11 +4,7 @@
 
 void oif_MassFlowRate::Write(utl_Stream& stream) const {
   oif_KeywordLine line(stream, "*Mass flow rate");
-  line.OpNew(form_.opNew);
-  if (form_.removed) {
-    line.End();
-    return;
-  }
+  if (!Open(line)) return;
   if (field_->distribution == kpfC_User) {
     line.Flag("user").End();
     oif_WriteValueLines(stream, regionName_, {});

@@ -4,11 +4,7 @@
 
 void oif_PressureStress::Write(utl_Stream& stream) const {
   oif_KeywordLine line(stream, "*Pressure stress");
-  line.OpNew(form_.opNew);
-  if (form_.removed) {
-    line.End();
-    return;
-  }
+  if (!Open(line)) return;
   const kpfC_FieldState& state = State();
   switch (field_->distribution) {
     case kpfC_User:
