@@ -32,4 +32,22 @@ inline std::string Deck(const odb_Odb& odb) {
   return Written([&](utl_Stream& stream) { job.Write(stream); });
 }
 
+/// The keywords of one static step with default values, between its
+/// procedure's data line and "*End Step".
+inline std::string StepBody(const std::string& deck, const std::string& step) {
+  const std::string open = "*Step, name=" + step + "\n*Static\n1., 1., 1e-05, 1.\n";
+  const std::size_t start = deck.find(open);
+  if (start == std::string::npos) return "no step " + step;
+  const std::size_t end = deck.find("*End Step\n", start);
+  return deck.substr(start + open.size(), end - start - open.size());
+}
+
+/// The initial step's keywords: everything after the assembly and the model
+/// level up to the first step's banner.
+inline std::string InitialStep(const std::string& deck) {
+  const std::size_t start = deck.find("*End Assembly\n") + 14;
+  const std::size_t end = deck.find("** ----", start);
+  return deck.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
+
 }  // namespace test

@@ -23,23 +23,8 @@ odb_Odb Plate(const std::string& steps, const std::string& conditions) {
 const char* kThreeSteps = R"([{"name": "S1", "kind": "static"}, {"name": "S2", "kind": "static"},
                               {"name": "S3", "kind": "static"}])";
 
-/// The keywords of one step between its procedure's data line and "*End
-/// Step" (static steps with default values).
-std::string StepBody(const std::string& deck, const std::string& step) {
-  const std::string open = "*Step, name=" + step + "\n*Static\n1., 1., 1e-05, 1.\n";
-  const std::size_t start = deck.find(open);
-  if (start == std::string::npos) return "no step " + step;
-  const std::size_t end = deck.find("*End Step\n", start);
-  return deck.substr(start + open.size(), end - start - open.size());
-}
-
-/// The initial step's keywords: everything after the model level up to the
-/// first step's banner.
-std::string InitialStep(const std::string& deck) {
-  const std::size_t start = deck.find("*End Assembly\n") + 14;
-  const std::size_t end = deck.find("** ----", start);
-  return deck.substr(start, end == std::string::npos ? std::string::npos : end - start);
-}
+using test::InitialStep;
+using test::StepBody;
 
 const char* kHeading = "** \n** BOUNDARY CONDITIONS\n** \n";
 

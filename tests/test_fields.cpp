@@ -298,19 +298,8 @@ std::string PlateMembers(const std::string& fields, const std::string& steps = R
      "steps": )" + steps + R"(, "fields": )" + fields;
 }
 
-std::string StepBody(const std::string& deck, const std::string& step) {
-  const std::string open = "*Step, name=" + step + "\n*Static\n1., 1., 1e-05, 1.\n";
-  const std::size_t start = deck.find(open);
-  if (start == std::string::npos) return "no step " + step;
-  const std::size_t end = deck.find("*End Step\n", start);
-  return deck.substr(start + open.size(), end - start - open.size());
-}
-
-std::string InitialStep(const std::string& deck) {
-  const std::size_t start = deck.find("*End Assembly\n") + 14;
-  const std::size_t end = deck.find("** ----", start);
-  return deck.substr(start, end == std::string::npos ? std::string::npos : end - start);
-}
+using test::InitialStep;
+using test::StepBody;
 
 const std::string kAmplitude = "*Amplitude, name=Ramp\n0., 0., 1., 1.\n";
 const std::string kHeading = "** \n** FIELDS\n** \n";
