@@ -32,6 +32,36 @@ void ResetAttr(S& state, const Ref& nameRef) {
   if (!found) nameRef.Fail("model.unknown-member", "no attribute named \"" + name + "\"");
 }
 
+/// The members an explicit history entry may have.
+inline void AllowEntryMembers(const Ref& entry) { entry.AllowOnly({"step", "status", "values", "attributeStates"}); }
+
+/// The state of one explicit history entry: its "values" through `apply`,
+/// then the attribute states it gives ("attributeStates", 0 to 3).
+template <class S, class Apply>
+S ReadEntryState(const Ref& entry, const std::vector<std::string_view>& valueKeys, Apply&& apply) {
+  S state;
+  if (entry.Has("values")) {
+    const Ref values = entry.Get("values");
+    values.AllowOnly(valueKeys);
+    apply(values, state);
+  }
+  if (entry.Has("attributeStates")) {
+    entry.Get("attributeStates").ForEachMember([&](const std::string& key, const Ref& stateRef) {
+      const int attrState = stateRef.AsInt();
+      if (attrState < 0 || attrState > 3) stateRef.Fail("model.range", "attribute states are 0 to 3");
+      bool found = false;
+      state.VisitAttrs([&](const char* attrName, auto& attr) {
+        if (key == attrName) {
+          attr.SetState(attrState);
+          found = true;
+        }
+      });
+      if (!found) stateRef.Fail("model.unknown-member", "no attribute named \"" + key + "\"");
+    });
+  }
+  return state;
+}
+
 inline std::vector<std::string_view> Keys(std::initializer_list<std::string_view> a,
                                           const std::vector<std::string_view>& b) {
   std::vector<std::string_view> keys(a);
@@ -51,32 +81,10 @@ mdl_History<S> ReadHistory(const Loader& loader, const Ref& object, const std::v
     object.AllowOnly(allowed);
     mdl_History<S> history;
     object.Get("history").ForEachElement([&](const Ref& entry) {
-      entry.AllowOnly({"step", "status", "values", "attributeStates"});
+      detail::AllowEntryMembers(entry);
       const std::size_t step = loader.StepIndex(entry.Get("step"));
       const int status = entry.Get("status").AsInt();
-      S state;
-      if (entry.Has("values")) {
-        const Ref values = entry.Get("values");
-        values.AllowOnly(valueKeys);
-        apply(values, state);
-      }
-      if (entry.Has("attributeStates")) {
-        const Ref states = entry.Get("attributeStates");
-        for (auto& member : states.node().members()) {
-          const std::string& key = member.first;
-          const Ref stateRef(states.document(), member.second, states.pointer() + "/" + PointerEscape(key));
-          const int attrState = stateRef.AsInt();
-          if (attrState < 0 || attrState > 3) stateRef.Fail("model.range", "attribute states are 0 to 3");
-          bool found = false;
-          state.VisitAttrs([&](const char* attrName, auto& attr) {
-            if (key == attrName) {
-              attr.SetState(attrState);
-              found = true;
-            }
-          });
-          if (!found) stateRef.Fail("model.unknown-member", "no attribute named \"" + key + "\"");
-        }
-      }
+      const S state = detail::ReadEntryState<S>(entry, valueKeys, apply);
       history.Set(steps[step], status, state);
     });
     return history;
@@ -135,32 +143,12 @@ mdl_StepStates<Stored> ReadStepStates(const Loader& loader, const Ref& object,
     std::vector<std::string_view> allowed = detail::Keys({"history"}, ownKeys);
     object.AllowOnly(allowed);
     object.Get("history").ForEachElement([&](const Ref& entry) {
-      entry.AllowOnly({"step", "status", "values", "attributeStates"});
+      detail::AllowEntryMembers(entry);
       const Ref stepRef = entry.Get("step");
       const std::size_t step = loader.StepIndex(stepRef);
       if (states.Size() != 0 && step < states.First() + states.Size())
         stepRef.Fail("model.step", "history entries are listed in step order, one per step");
-      S state;
-      if (entry.Has("values")) {
-        const Ref values = entry.Get("values");
-        values.AllowOnly(valueKeys);
-        apply(values, state);
-      }
-      if (entry.Has("attributeStates")) {
-        const Ref attributeStates = entry.Get("attributeStates");
-        attributeStates.ForEachMember([&](const std::string& key, const Ref& stateRef) {
-          const int attrState = stateRef.AsInt();
-          if (attrState < 0 || attrState > 3) stateRef.Fail("model.range", "attribute states are 0 to 3");
-          bool found = false;
-          state.VisitAttrs([&](const char* attrName, auto& attr) {
-            if (key == attrName) {
-              attr.SetState(attrState);
-              found = true;
-            }
-          });
-          if (!found) stateRef.Fail("model.unknown-member", "no attribute named \"" + key + "\"");
-        });
-      }
+      S state = detail::ReadEntryState<S>(entry, valueKeys, apply);
       states.Set(step, entry.Get("status").AsInt(), std::move(state));
     });
     return states;
