@@ -1,4 +1,5 @@
 #include "modeldb/kamC_Amplitude.h"
+#include "modeldb/mdl_KindTable.h"
 
 #include <array>
 #include <utility>
@@ -24,12 +25,7 @@ constexpr kamC_AmplitudeInfo kInfos[] = {
     {K::Spectrum, "kamC_Spectrum", "spectrum", L::Rows, 3, nullptr},
 };
 
-constexpr bool InKindOrder() {
-  for (int i = 0; i < int(std::size(kInfos)); ++i)
-    if (int(kInfos[i].kind) != i) return false;
-  return std::size(kInfos) == std::size_t(kamC_AmplitudeKindCount);
-}
-static_assert(InKindOrder(), "the amplitude table needs one row per kind, in kind order");
+static_assert(mdl_OneRowPerKindInOrder<kamC_AmplitudeKind>(kInfos), "the amplitude table needs one row per kind, in kind order");
 
 constexpr const char* kTimeSpans[] = {"STEP", "TOTAL"};
 constexpr const char* kSpectrumTypes[] = {"DISPLACEMENT", "VELOCITY", "ACCELERATION", "GRAVITY"};

@@ -1,4 +1,5 @@
 #include "modeldb/kbcC_BoundaryCondition.h"
+#include "modeldb/mdl_KindTable.h"
 
 #include <utility>
 
@@ -43,12 +44,7 @@ constexpr kbcC_BCInfo kInfos[] = {
      F::ConnectorMotion, kA, 6, 0, "ACCELERATION", false},
 };
 
-constexpr bool InKindOrder() {
-  for (int i = 0; i < int(std::size(kInfos)); ++i)
-    if (int(kInfos[i].kind) != i) return false;
-  return std::size(kInfos) == std::size_t(kbcC_BCKindCount);
-}
-static_assert(InKindOrder(), "the condition table needs one row per kind, in kind order");
+static_assert(mdl_OneRowPerKindInOrder<kbcC_BCKind>(kInfos), "the condition table needs one row per kind, in kind order");
 
 constexpr const char* kTypeTexts[] = {"XSYMM", "YSYMM", "ZSYMM", "XASYMM", "YASYMM", "ZASYMM", "PINNED", "ENCASTRE"};
 constexpr omu_PrimEnumBase kTypeEnum("kbcC_TypeBC::TypeEnm", kTypeTexts);

@@ -1,4 +1,5 @@
 #include "modeldb/kbeC_ConnectorBehavior.h"
+#include "modeldb/mdl_KindTable.h"
 
 #include "exceptions/nex_Exception.h"
 
@@ -21,13 +22,7 @@ constexpr kbeC_OptionInfo kInfos[] = {
      false},
 };
 
-constexpr bool InKindOrder() {
-  if (std::size(kInfos) != std::size_t(kbeC_OptionKindCount)) return false;
-  for (int i = 0; i < kbeC_OptionKindCount; ++i)
-    if (int(kInfos[i].kind) != i) return false;
-  return true;
-}
-static_assert(InKindOrder(), "the connector option table needs one row per kind, in kind order");
+static_assert(mdl_OneRowPerKindInOrder<kbeC_OptionKind>(kInfos), "the connector option table needs one row per kind, in kind order");
 
 }  // namespace
 

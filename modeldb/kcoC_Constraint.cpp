@@ -1,4 +1,5 @@
 #include "modeldb/kcoC_Constraint.h"
+#include "modeldb/mdl_KindTable.h"
 
 #include <initializer_list>
 
@@ -46,12 +47,7 @@ constexpr kcoC_ConstraintInfo kInfos[] = {
         &kcoC_ShellSolidCoupling::TypeId, {Required("shellEdge", kcoC_Surfaces), Required("solidFace", kcoC_Surfaces)}),
 };
 
-constexpr bool InKindOrder() {
-  for (std::size_t i = 0; i < std::size(kInfos); ++i)
-    if (int(kInfos[i].kind) != int(i)) return false;
-  return std::size(kInfos) == std::size_t(kcoC_ConstraintKindCount);
-}
-static_assert(InKindOrder(), "the constraint table needs one row per kind, in kind order");
+static_assert(mdl_OneRowPerKindInOrder<kcoC_ConstraintKind>(kInfos), "the constraint table needs one row per kind, in kind order");
 
 }  // namespace
 

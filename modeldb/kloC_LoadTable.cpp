@@ -1,4 +1,5 @@
 #include "modeldb/kloC_LoadTable.h"
+#include "modeldb/mdl_KindTable.h"
 
 #include <cmath>
 #include <utility>
@@ -78,12 +79,7 @@ constexpr kloC_LoadInfo kInfos[] = {
      {}, 0, false, false},
 };
 
-constexpr bool InKindOrder() {
-  for (int i = 0; i < int(std::size(kInfos)); ++i)
-    if (int(kInfos[i].kind) != i) return false;
-  return std::size(kInfos) == std::size_t(kloC_LoadKindCount);
-}
-static_assert(InKindOrder(), "the load table needs one row per kind, in kind order");
+static_assert(mdl_OneRowPerKindInOrder<kloC_LoadKind>(kInfos), "the load table needs one row per kind, in kind order");
 
 template <std::size_t... I>
 std::array<std::type_index, sizeof...(I)> TypeIds(std::index_sequence<I...>) {

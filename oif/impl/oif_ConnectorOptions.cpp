@@ -1,4 +1,5 @@
 #include "oif/impl/oif_ConnectorOptions.h"
+#include "modeldb/mdl_KindTable.h"
 
 #include <algorithm>
 
@@ -64,13 +65,7 @@ constexpr oif_ConnectorOptionRow kOptionRows[] = {
     {K::Damage, "oif_ConnectorDamage", MakeDamage},
 };
 
-constexpr bool InKindOrder() {
-  if (std::size(kOptionRows) != std::size_t(kbeC_OptionKindCount)) return false;
-  for (int i = 0; i < kbeC_OptionKindCount; ++i)
-    if (int(kOptionRows[i].kind) != i) return false;
-  return true;
-}
-static_assert(InKindOrder(), "the connector option rows need one row per kind, in kind order");
+static_assert(mdl_OneRowPerKindInOrder<kbeC_OptionKind>(kOptionRows), "the connector option rows need one row per kind, in kind order");
 
 void AddCited(std::vector<std::string>& names, const std::string& name) {
   if (!name.empty() && std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
