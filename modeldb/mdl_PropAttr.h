@@ -144,15 +144,6 @@ class mdl_StepStates {
     if (entries_.size() < at) entries_.resize(at + 1);
     entries_[at] = Entry{status, std::move(state)};
   }
-  /// The same history as `history`, whose steps are named after `stepNames`.
-  static mdl_StepStates Of(const mdl_History<S>& history, const std::vector<std::string>& stepNames) {
-    mdl_StepStates states;
-    for (std::size_t i = 0; i < stepNames.size(); ++i) {
-      auto it = history.Entries().find(stepNames[i]);
-      if (it != history.Entries().end()) states.Set(i, it->second.status, it->second.state);
-    }
-    return states;
-  }
   /// Makes room for `count` entries from step `first` on.
   void Reserve(std::size_t first, std::size_t count) {
     if (entries_.empty()) first_ = first;

@@ -206,7 +206,7 @@ std::shared_ptr<kloC_BoltLoad> ReadBoltLoad(const Loader& loader, const Ref& obj
   if (object.Has("suppressed")) bolt->suppressed = object.Get("suppressed").AsBool();
   bolt->region = loader.SetRegion(object.Get("region"), {rgnC_SetData::NodeSet});
   if (object.Has("history")) CheckExplicitHistory(loader, object.Get("history"), KnownStatus, "a load", "1 to 4");
-  const mdl_History<BoltState> history = ReadHistory<BoltState>(
+  const mdl_StepStates<BoltState> states = ReadStepStates<BoltState>(
       loader, object, {"name", "kind", "region", "suppressed"}, {"method", "magnitude", "amplitude"},
       [&contents](const Ref& values, BoltState& state) {
         if (values.Has("method")) state.method.Set(ReadEnum(values.Get("method"), kBoltMethod));
@@ -216,7 +216,6 @@ std::shared_ptr<kloC_BoltLoad> ReadBoltLoad(const Loader& loader, const Ref& obj
           state.amplitude.Set(ReadAmplitudeName(ref, contents));
         }
       });
-  const mdl_StepStates<BoltState> states = mdl_StepStates<BoltState>::Of(history, loader.StepNames());
   for (std::size_t i = states.First(); i < states.First() + states.Size(); ++i)
     bolt->Set(i, states.Status(i), states.State(i));
   return bolt;
