@@ -60,21 +60,7 @@ std::size_t Loader::StepIndex(const Ref& ref) const {
   ref.Fail("model.unknown-reference", "no step named \"" + name + "\"");
 }
 
-namespace {
-thread_local const Loader* current = nullptr;
-}
-
-const Loader& Loader::Current() {
-  NEX_ASSERT(current != nullptr);
-  return *current;
-}
-
 ddb_Model Loader::Load() {
-  struct Scope {
-    const Loader* previous;
-    explicit Scope(const Loader* loader) : previous(current) { current = loader; }
-    ~Scope() { current = previous; }
-  } scope(this);
   const Ref root = Root();
   if (!root.IsObject()) root.Fail("model.type", "a model file holds one JSON object");
   root.AllowOnly({"format", "version", "description", "headKeywords", "keywords", "parts", "assembly",

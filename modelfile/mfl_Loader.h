@@ -45,11 +45,6 @@ class Loader {
   /// that part instance, or of the assembly when no instance is given. The
   /// set must be of one of `kinds` (rgnC_SetData::Kind); refuses anything else.
   rgnC_Region SetRegion(const Ref& ref, std::initializer_list<int> kinds) const;
-  /// The loader reading the model right now on this thread. Kept for readers
-  /// written before member callbacks received the loader (Members<S>::Custom
-  /// with a (loader, value, object) callback); new readers take the loader
-  /// they are given.
-  static const Loader& Current();
 
  private:
   void LoadParts(const Ref& parts);
@@ -89,10 +84,6 @@ std::string ReadQualifiableName(const Ref& ref);
 /// Refuses a name already in `seen` ("model.duplicate-name").
 void CheckUnique(const Ref& nameRef, const std::string& name, std::map<std::string, std::size_t>& seen,
                  const char* what);
-
-/// Step kinds by their name in the model file.
-using StepFactory = std::function<std::shared_ptr<kprC_AnalysisStep>(const std::string& name, const Ref& step)>;
-const std::map<std::string, StepFactory, std::less<>>& StepKinds();
 
 /// The number of an enumerated value, given by its text or its number.
 int ReadEnum(const Ref& ref, const omu_PrimEnumBase& enumeration);

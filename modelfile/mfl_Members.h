@@ -112,17 +112,10 @@ class Members {
   /// Reads every member that `ref` has, in this list's order; refuses a
   /// missing required member at its place in the list.
   void ReadInto(const Context& context, const Ref& ref, S& object) const { ReadAll(&context, ref, object); }
-  /// The same for readers called without a context: members that need the
-  /// loader get the one reading the model on this thread (prefer the form
-  /// above).
+  /// The same for tables none of whose members needs the context.
   void ReadInto(const Ref& ref, S& object) const {
-    const Context* context = nullptr;
-    if constexpr (std::is_same_v<Context, Loader>) {
-      if (needsContext_) context = &Loader::Current();
-    } else {
-      NEX_ASSERT(!needsContext_);
-    }
-    ReadAll(context, ref, object);
+    NEX_ASSERT(!needsContext_);
+    ReadAll(nullptr, ref, object);
   }
 
  private:

@@ -557,7 +557,7 @@ Members<kprC_ResponseSpectrumStep> ResponseSpectrumMembers() {
   Members<S> m;
   m.Enum<S::CombinationEnm>("combination", &S::combination, kCombination)
       .Enum<S::SummationEnm>("summation", &S::summation, kSummation)
-      .Custom("components", [](const Ref& ref, S& step) {
+      .Custom("components", [](const Loader& loader, const Ref& ref, S& step) {
         // Each direction of the analysis: the spectrum it cites, the
         // direction's cosines and a scale factor.
         ref.ForEachElement([&](const Ref& componentRef) {
@@ -565,7 +565,7 @@ Members<kprC_ResponseSpectrumStep> ResponseSpectrumMembers() {
           kprC_SpectrumComponent component;
           const Ref spectrum = componentRef.Get("spectrum");
           component.spectrum = spectrum.AsString();
-          const auto& amplitudes = Loader::Current().contents().amplitudes;
+          const auto& amplitudes = loader.contents().amplitudes;
           if (!amplitudes.IsMember(component.spectrum) ||
               amplitudes.ConstGet(component.spectrum).DynTypeId() != mdl_TypeId<kamC_Spectrum>())
             spectrum.Fail("model.unknown-reference", "no spectrum named \"" + component.spectrum + "\"");
@@ -699,18 +699,6 @@ static_assert(mdl_OneRowPerKindInOrder<kprC_StepKind>(kStepReaders));
 }  // namespace
 
 std::vector<std::string_view> StepKindMembers(kprC_StepKind kind) { return kStepReaders[int(kind)].members(); }
-
-const std::map<std::string, StepFactory, std::less<>>& StepKinds() {
-  static const std::map<std::string, StepFactory, std::less<>> kinds = [] {
-    std::map<std::string, StepFactory, std::less<>> byName;
-    for (const StepReaderRow& row : kStepReaders)
-      byName.emplace(kprC_Info(row.kind).fileName, [read = row.read](const std::string& name, const Ref& ref) {
-        return read(Loader::Current(), name, ref);
-      });
-    return byName;
-  }();
-  return kinds;
-}
 
 void Loader::LoadSteps(const Ref& root) {
   std::vector<std::pair<std::string, std::shared_ptr<kprC_Step>>> steps;

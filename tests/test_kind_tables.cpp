@@ -41,7 +41,6 @@ TEST(StepKindTable, OneRowPerKindInKindOrderInEveryLayer) {
     EXPECT_EQ(int(oif_StepRows()[std::size_t(k)].kind), k);
     EXPECT_TRUE(names.insert(kprC_StepKindTable[k].fileName).second) << kprC_StepKindTable[k].fileName;
   }
-  EXPECT_EQ(mfl::StepKinds().size(), names.size());
 }
 
 // Every kind the writer can write loads as its class; the others are refused
