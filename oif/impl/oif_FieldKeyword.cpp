@@ -46,6 +46,17 @@ bool oif_FieldKeyword::Open(oif_KeywordLine& line) const {
   return false;
 }
 
+void oif_FieldKeyword::WriteUser(utl_Stream& stream, oif_KeywordLine& line) const {
+  line.Flag("user").End();
+  oif_WriteValueLines(stream, regionName_, {});
+}
+
+void oif_FieldKeyword::WriteGiven(utl_Stream& stream, oif_KeywordLine& line, const std::vector<double>& values) const {
+  Amplitude(line);
+  line.End();
+  oif_WriteValueLines(stream, regionName_, values);
+}
+
 void oif_FieldKeyword::Amplitude(oif_KeywordLine& line) const {
   const auto& amplitude = State().amplitude;
   if (amplitude.IsSet() && !amplitude.ConstGet().empty()) line.Name("amplitude", amplitude.ConstGet());

@@ -35,6 +35,11 @@ class oif_FieldKeyword : public zkw_Keyword {
   /// The temperatures of the state, padded with copies of the last one up to
   /// `valuesPerPoint` unless the field is given per section point.
   std::vector<double> Temperatures(int valuesPerPoint) const;
+  /// The user form: ", user" ends the line, then the region alone.
+  void WriteUser(utl_Stream& stream, oif_KeywordLine& line) const;
+  /// Values given directly: ", amplitude=NAME" when due ends the line, then
+  /// the region with `values`.
+  void WriteGiven(utl_Stream& stream, oif_KeywordLine& line, const std::vector<double>& values) const;
   /// ", amplitude=NAME" when the state names one.
   void Amplitude(oif_KeywordLine& line) const;
   /// ", user" for the user routine of the results-file form, ", file=NAME",

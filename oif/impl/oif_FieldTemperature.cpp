@@ -13,13 +13,10 @@ void oif_FieldTemperature::Write(utl_Stream& stream) const {
   const kpfC_FieldState& state = State();
   switch (field_->distribution) {
     case kpfC_Uniform:
-      Amplitude(line);
-      line.End();
-      oif_WriteValueLines(stream, regionName_, Temperatures(valuesPerPoint_));
+      WriteGiven(stream, line, Temperatures(valuesPerPoint_));
       return;
     case kpfC_User:
-      line.Flag("user").End();
-      oif_WriteValueLines(stream, regionName_, {});
+      WriteUser(stream, line);
       return;
     case kpfC_FromFile:
     case kpfC_FromFileUser:

@@ -12,13 +12,10 @@ void oif_GeneralField::Write(utl_Stream& stream) const {
     line.Param("variable", field_->variable);
   switch (field_->distribution) {
     case kpfC_Uniform:
-      Amplitude(line);
-      line.End();
-      oif_WriteValueLines(stream, regionName_, state.values.ConstGet());
+      WriteGiven(stream, line, state.values.ConstGet());
       return;
     case kpfC_User:
-      line.Flag("user").End();
-      oif_WriteValueLines(stream, regionName_, {});
+      WriteUser(stream, line);
       return;
     case kpfC_FromFile:
     case kpfC_FromFileUser:

@@ -6,13 +6,10 @@ void oif_MassFlowRate::Write(utl_Stream& stream) const {
   oif_KeywordLine line(stream, "*Mass flow rate");
   if (!Open(line)) return;
   if (field_->distribution == kpfC_User) {
-    line.Flag("user").End();
-    oif_WriteValueLines(stream, regionName_, {});
+    WriteUser(stream, line);
     return;
   }
-  Amplitude(line);
-  line.End();
   std::vector<double> values = State().values.ConstGet();
   values.resize(3, 0.0);
-  oif_WriteValueLines(stream, regionName_, values);
+  WriteGiven(stream, line, values);
 }

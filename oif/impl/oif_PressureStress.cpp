@@ -8,8 +8,7 @@ void oif_PressureStress::Write(utl_Stream& stream) const {
   const kpfC_FieldState& state = State();
   switch (field_->distribution) {
     case kpfC_User:
-      line.Flag("user").End();
-      oif_WriteValueLines(stream, regionName_, {});
+      WriteUser(stream, line);
       return;
     case kpfC_FromFile:
     case kpfC_FromFileUser:
@@ -17,8 +16,6 @@ void oif_PressureStress::Write(utl_Stream& stream) const {
       line.Param("file", oif_ResultsFileName(state.file.ConstGet())).End();
       return;
     default:
-      Amplitude(line);
-      line.End();
-      oif_WriteValueLines(stream, regionName_, {state.value.ConstGet()});
+      WriteGiven(stream, line, {state.value.ConstGet()});
   }
 }
