@@ -1,11 +1,14 @@
 // The scanner of long flat number arrays (coordinates, connectivity, labels)
 // of the JSON reader.
+#include <atomic>
 #include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <exception>
 #include <limits>
 #include <string>
+#include <thread>
 
 #include <fast_float/fast_float.h>
 
@@ -269,14 +272,33 @@ std::size_t SkipString(std::string_view text, std::size_t p) {
   return std::string_view::npos;
 }
 
-}  // namespace
+// A long array that starts with a number, found by the walk over the text.
+struct Candidate {
+  std::size_t open, close;
+  Node node;
+  bool packed = false;
+};
 
-// Cuts every long flat number array out of `text`. Empty when there is none.
-std::unique_ptr<Skeleton> CutNumberArrays(std::string_view text,
-                                          const Consumed& consumed) {
-  auto skeleton = std::make_unique<Skeleton>();
-  std::string cut;
-  std::size_t copied = 0;
+// The start of a candidate at text[p] = '[': its closing ']' when the array
+// starts with a number and is long enough, else npos.
+std::size_t CandidateClose(std::string_view text, std::size_t p) {
+  std::size_t q = p + 1;
+  while (q < text.size() && IsSpace(text[q])) ++q;
+  if (q == text.size() || !(text[q] == '-' || IsDigit(text[q]))) return std::string_view::npos;
+  const void* found = std::memchr(text.data() + q, ']', text.size() - q);
+  if (!found) return std::string_view::npos;
+  const std::size_t close = std::size_t(static_cast<const char*>(found) - text.data());
+  return close - p >= kPackedMinBytes ? close : std::string_view::npos;
+}
+
+// Walks the text (strings skipped) for candidates. With `scanned` (the
+// candidates of an earlier walk, read), an array that is not a flat number
+// array is walked into, as any other text; without, the walk jumps over every
+// candidate, taking it to be one.
+std::vector<Candidate> FindCandidates(std::string_view text, std::vector<Candidate>* scanned,
+                                      const Consumed& consumed) {
+  std::vector<Candidate> found;
+  std::size_t next = 0;  // the next candidate of `scanned` that may match
   for (std::size_t p = 0; p < text.size();) {
     const char c = text[p];
     if (c == '"') {
@@ -285,19 +307,20 @@ std::unique_ptr<Skeleton> CutNumberArrays(std::string_view text,
       continue;
     }
     if (c == '[') {
-      std::size_t q = p + 1;
-      while (q < text.size() && IsSpace(text[q])) ++q;
-      if (q < text.size() && (text[q] == '-' || IsDigit(text[q]))) {
-        const void* found = std::memchr(text.data() + q, ']', text.size() - q);
-        const std::size_t close = found ? std::size_t(static_cast<const char*>(found) - text.data()) : 0;
-        Skeleton::Array array{p, close, 0, Node()};
-        if (found && close - p >= kPackedMinBytes && ScanPackedArray(text, p, close, array.node, consumed)) {
-          cut.append(text.data() + copied, p - copied);
-          array.cutOpen = cut.size();
-          cut += "[]";
-          copied = close + 1;
-          skeleton->arrays.push_back(std::move(array));
-          if (consumed) consumed(p + 1, close);
+      const std::size_t close = CandidateClose(text, p);
+      if (close != std::string_view::npos) {
+        Candidate candidate{p, close, Node()};
+        if (scanned) {
+          while (next < scanned->size() && (*scanned)[next].open < p) ++next;
+          if (next < scanned->size() && (*scanned)[next].open == p)
+            candidate = std::move((*scanned)[next]);
+          else
+            candidate.packed = ScanPackedArray(text, p, close, candidate.node, consumed);
+        } else {
+          candidate.packed = true;  // taken to be, until it is read
+        }
+        if (candidate.packed) {
+          found.push_back(std::move(candidate));
           p = close + 1;
           continue;
         }
@@ -305,7 +328,75 @@ std::unique_ptr<Skeleton> CutNumberArrays(std::string_view text,
     }
     ++p;
   }
-  if (skeleton->arrays.empty()) return nullptr;
+  return found;
+}
+
+// Text in candidates above which a second thread reads them.
+constexpr std::size_t kParallelMinBytes = std::size_t(16) << 20;
+
+// Reads the candidates, the largest first, on up to two threads.
+void ScanCandidates(std::string_view text, std::vector<Candidate>& candidates, const Consumed& consumed) {
+  std::vector<std::size_t> order(candidates.size());
+  std::size_t total = 0;
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    order[i] = i;
+    total += candidates[i].close - candidates[i].open;
+  }
+  std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    return candidates[a].close - candidates[a].open > candidates[b].close - candidates[b].open;
+  });
+  std::atomic<std::size_t> taken{0};
+  auto work = [&] {
+    for (std::size_t k; (k = taken.fetch_add(1)) < order.size();) {
+      Candidate& candidate = candidates[order[k]];
+      candidate.packed = ScanPackedArray(text, candidate.open, candidate.close, candidate.node, consumed);
+    }
+  };
+  const bool parallel = total >= kParallelMinBytes && candidates.size() > 1 && std::thread::hardware_concurrency() > 1;
+  if (!parallel) return work();
+  std::exception_ptr failure;
+  std::thread helper([&] {
+    try {
+      work();
+    } catch (...) {
+      failure = std::current_exception();
+    }
+  });
+  try {
+    work();
+  } catch (...) {
+    helper.join();
+    throw;
+  }
+  helper.join();
+  if (failure) std::rethrow_exception(failure);
+}
+
+}  // namespace
+
+// Cuts every long flat number array out of `text`. Empty when there is none.
+std::unique_ptr<Skeleton> CutNumberArrays(std::string_view text, const Consumed& consumed) {
+  // Long arrays in a model file are nearly always flat number arrays (nodes,
+  // connectivity, labels): they are found first and read in parallel. Should
+  // one of them be anything else, the walk is done again the careful way,
+  // looking inside it and keeping what was read.
+  std::vector<Candidate> candidates = FindCandidates(text, nullptr, consumed);
+  ScanCandidates(text, candidates, consumed);
+  if (!std::all_of(candidates.begin(), candidates.end(), [](const Candidate& c) { return c.packed; })) {
+    std::erase_if(candidates, [](const Candidate& c) { return !c.packed; });
+    candidates = FindCandidates(text, &candidates, consumed);
+  }
+  if (candidates.empty()) return nullptr;
+  auto skeleton = std::make_unique<Skeleton>();
+  std::string cut;
+  std::size_t copied = 0;
+  for (Candidate& candidate : candidates) {
+    cut.append(text.data() + copied, candidate.open - copied);
+    skeleton->arrays.push_back({candidate.open, candidate.close, cut.size(), std::move(candidate.node)});
+    cut += "[]";
+    copied = candidate.close + 1;
+    if (consumed) consumed(candidate.open + 1, candidate.close);
+  }
   cut.append(text.data() + copied, text.size() - copied);
   skeleton->text = simdjson::padded_string(cut);
   return skeleton;
