@@ -2,8 +2,8 @@
 // the field table, on a set of the kind it needs, with its history in the
 // natural form (createdIn / changes / deactivatedIn) or the explicit one
 // (history). A temperature or general field created in the initial step is
-// an initial condition; velocities, stresses and hardening are initial
-// conditions only.
+// an initial condition; velocities, stresses, hardening and the
+// solution-dependent state variables are initial conditions only.
 #include <utility>
 
 #include "modeldb/kpfC_Field.h"
@@ -48,6 +48,9 @@ struct KindState : kpfC_FieldState {
         f("file", file);
         f("resultStep", fileStep);
         f("resultIncrement", fileIncrement);
+        break;
+      case FK::Solution:
+        f("values", values);
         break;
       case FK::Hardening:
         f("value", value);

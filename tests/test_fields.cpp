@@ -233,6 +233,15 @@ TEST(InitialConditionKeywords, StressAndHardeningByDistribution) {
             "*Initial Conditions, type=HARDENING, USER\n");
 }
 
+TEST(InitialConditionKeywords, SolutionDependentStatesGiveTheRegionAndEightItemsALine) {
+  // Eight values: with the region name nine items, so the eighth value opens a line of its own.
+  EXPECT_EQ(Initial(FieldWith(kpfC_FieldKind::Solution, Values({1, 2, 3, 4, 5, 6, 7, 0.5}), 0)),
+            "*Initial Conditions, type=SOLUTION\nR, 1., 2., 3., 4., 5., 6., 7.\n0.5\n");
+  EXPECT_EQ(Initial(FieldWith(kpfC_FieldKind::Solution, Values({-3}), 0)), "*Initial Conditions, type=SOLUTION\nR, -3.\n");
+  EXPECT_EQ(Initial(FieldWith(kpfC_FieldKind::Solution, Values({1}), 0, kpfC_User)),
+            "*Initial Conditions, type=SOLUTION, USER\n");
+}
+
 TEST(InitialConditionKeywords, KindsWithoutAnInitialConditionFormAreRefusedWhenWritten) {
   for (kpfC_FieldKind kind : {kpfC_FieldKind::PressureStress, kpfC_FieldKind::MassFlowRate}) {
     const std::string thrown = test::Thrown<nex_TextException>([&] { Initial(FieldWith(kind, Values({1}), 0)); });
@@ -392,6 +401,17 @@ Plate.Body, 1., 2., 3.,
   EXPECT_EQ(deck.find("op=NEW"), std::string::npos);
 }
 
+TEST(FieldDecks, SolutionDependentStatesAreInitialConditionsOfAnElementSet) {
+  const std::string deck = test::Deck(test::Model(PlateMembers(R"([
+      {"name": "Aged", "kind": "solution", "region": {"set": "Body", "instance": "Plate"},
+       "values": [0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9]}])")));
+  EXPECT_EQ(InitialStep(deck), kAmplitude + kHeading + R"(** Name: Aged   Type: Solution-dependent state
+*Initial Conditions, type=SOLUTION
+Plate.Body, 0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7
+0.8, 0.9
+)");
+}
+
 TEST(FieldDecks, TemperaturesArePaddedToThePointsOfTheModelsShellSections) {
   const std::string members =
       PlateMembers(R"([{"name": "Hot", "kind": "temperature", "region": {"set": "Top", "instance": "Plate"},
@@ -442,6 +462,10 @@ TEST(FieldFile, RefusesWrongRegionsMissingFilesUnknownStepsAndMisplacedInitialCo
        "expected a node set"},
       {PlateMembers(Top(R"("kind": "stress", "values": [1])")), "model.type", "/fields/0/region/set",
        "element set"},
+      {PlateMembers(Top(R"("kind": "solution", "values": [1])")), "model.type", "/fields/0/region/set",
+       "element set"},
+      {PlateMembers(Body(R"("kind": "solution", "values": [1], "changes": [{"step": "S1", "values": [2]}])")),
+       "model.step", "/fields/0", "neither changed nor deactivated"},
       {PlateMembers(Top(R"("kind": "temperature", "distribution": "results file")")), "model.missing-member",
        "/fields/0", "names none (\"file\")"},
       {PlateMembers(Top(R"("kind": "field", "distribution": "results file with user", "createdIn": "S1")")),
