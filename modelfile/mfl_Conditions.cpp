@@ -187,6 +187,20 @@ void CheckListedInLoadCases(const Loader& loader, const Ref& object, const std::
   }
 }
 
+void CheckLoadCaseNames(const Ref& root, const char* member, const std::map<std::string, std::size_t>& names,
+                        const std::string& what) {
+  if (!root.Has("steps")) return;
+  root.Get("steps").ForEachElement([&](const Ref& step) {
+    if (!step.Has("loadCases")) return;
+    step.Get("loadCases").ForEachElement([&](const Ref& loadCase) {
+      if (!loadCase.Has(member)) return;
+      loadCase.Get(member).ForEachMember([&](const std::string& name, const Ref& factor) {
+        if (names.count(name) == 0) factor.Fail("model.unknown-reference", "no " + what + " named \"" + name + "\"");
+      });
+    });
+  });
+}
+
 void ReadBoundaryConditions(const Loader& loader, const Ref& root, ddb_ModelContents& contents) {
   std::map<std::string, std::size_t> seen;
   std::vector<std::pair<std::shared_ptr<kbcC_BoundaryCondition>, Ref>> read;
@@ -212,18 +226,7 @@ void ReadBoundaryConditions(const Loader& loader, const Ref& root, ddb_ModelCont
       read.emplace_back(condition, object);
     });
   }
-  // Every condition a load case lists must exist.
-  if (root.Has("steps")) {
-    root.Get("steps").ForEachElement([&](const Ref& step) {
-      if (!step.Has("loadCases")) return;
-      step.Get("loadCases").ForEachElement([&](const Ref& loadCase) {
-        if (!loadCase.Has("boundaryConditions")) return;
-        loadCase.Get("boundaryConditions").ForEachMember([&](const std::string& name, const Ref& factor) {
-          if (seen.count(name) == 0) factor.Fail("model.unknown-reference", "no boundary condition named \"" + name + "\"");
-        });
-      });
-    });
-  }
+  CheckLoadCaseNames(root, "boundaryConditions", seen, "boundary condition");
   for (auto& [condition, object] : read) {
     CheckListedInLoadCases(loader, object, "boundary condition", condition->name(),
                            [&](std::size_t i) { return condition->Status(i); }, ChangesInStep,

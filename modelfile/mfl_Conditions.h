@@ -32,6 +32,12 @@ void CheckListedInLoadCases(const Loader& loader, const Ref& object, const std::
                             const std::function<int(std::size_t)>& status, bool (*changes)(int status), LoadCaseList list,
                             const ddb_ModelContents& contents);
 
+/// Every name that the load cases of the steps list under `member` is one of
+/// `names` (the objects of that family, read); "model.unknown-reference"
+/// otherwise, naming the family (`what`).
+void CheckLoadCaseNames(const Ref& root, const char* member, const std::map<std::string, std::size_t>& names,
+                        const std::string& what);
+
 /// Reads the boundary conditions (member "boundaryConditions" of the root),
 /// after the steps, sets and amplitudes, and checks the conditions the load
 /// cases of the steps list.

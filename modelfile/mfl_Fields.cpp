@@ -249,17 +249,7 @@ void ReadFields(const Loader& loader, const Ref& root, ddb_ModelContents& conten
         [](int s) { return ChangesInStep(s) || s == mdl_FieldRestated; }, &klcC_LoadCase::fields, contents);
     contents.fields.Add(field->name(), field);
   });
-  // Every field a load case lists must exist.
-  if (!root.Has("steps")) return;
-  root.Get("steps").ForEachElement([&](const Ref& step) {
-    if (!step.Has("loadCases")) return;
-    step.Get("loadCases").ForEachElement([&](const Ref& loadCase) {
-      if (!loadCase.Has("fields")) return;
-      loadCase.Get("fields").ForEachMember([&](const std::string& listed, const Ref& factor) {
-        if (seen.count(listed) == 0) factor.Fail("model.unknown-reference", "no field named \"" + listed + "\"");
-      });
-    });
-  });
+  CheckLoadCaseNames(root, "fields", seen, "field");
 }
 
 }  // namespace mfl

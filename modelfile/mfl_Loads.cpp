@@ -242,17 +242,7 @@ void ReadLoads(const Loader& loader, const Ref& root, ddb_ModelContents& content
     contents.loads.Add(load->name(), load);
   }
 
-  // Every load a load case lists must exist.
-  if (!root.Has("steps")) return;
-  root.Get("steps").ForEachElement([&](const Ref& step) {
-    if (!step.Has("loadCases")) return;
-    step.Get("loadCases").ForEachElement([&](const Ref& loadCase) {
-      if (!loadCase.Has("loads")) return;
-      loadCase.Get("loads").ForEachMember([&](const std::string& name, const Ref& factor) {
-        if (seen.count(name) == 0) factor.Fail("model.unknown-reference", "no load named \"" + name + "\"");
-      });
-    });
-  });
+  CheckLoadCaseNames(root, "loads", seen, "load");
 }
 
 }  // namespace mfl
