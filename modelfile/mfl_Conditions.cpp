@@ -229,7 +229,7 @@ void ReadBoundaryConditions(const Loader& loader, const Ref& root, ddb_ModelCont
   CheckLoadCaseNames(root, "boundaryConditions", seen, "boundary condition");
   for (auto& [condition, object] : read) {
     CheckListedInLoadCases(loader, object, "boundary condition", condition->name(),
-                           [&](std::size_t i) { return condition->Status(i); }, ChangesInStep,
+                           [&c = *condition](std::size_t i) { return c.Status(i); }, ChangesInStep,
                            &klcC_LoadCase::boundaryConditions, contents);
     contents.boundaryConditions.Add(condition->name(), condition);
   }

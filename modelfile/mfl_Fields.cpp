@@ -245,7 +245,7 @@ void ReadFields(const Loader& loader, const Ref& root, ddb_ModelContents& conten
     CheckField(loader, object, *field);
     // Written in full in the step: created, changed, removed or restated.
     CheckListedInLoadCases(
-        loader, object, "field", name, [&](std::size_t i) { return field->Status(i); },
+        loader, object, "field", name, [&f = *field](std::size_t i) { return f.Status(i); },
         [](int s) { return ChangesInStep(s) || s == mdl_FieldRestated; }, &klcC_LoadCase::fields, contents);
     contents.fields.Add(field->name(), field);
   });

@@ -237,7 +237,7 @@ void ReadLoads(const Loader& loader, const Ref& root, ddb_ModelContents& content
   }
   for (auto& [load, object] : read) {
     CheckListedInLoadCases(loader, object, "load", load->name(),
-                           [&](std::size_t i) { return load->Status(i); }, ChangesInStep, &klcC_LoadCase::loads,
+                           [&l = *load](std::size_t i) { return l.Status(i); }, ChangesInStep, &klcC_LoadCase::loads,
                            contents);
     contents.loads.Add(load->name(), load);
   }
