@@ -239,4 +239,34 @@ TEST(OutputRequestFile, TheCheckWarnsOfVariablesAStepCannotWrite) {
                                                "output of step 'Modes' (frequency); the deck leaves it out there"});
 }
 
+TEST(OutputRequestDecks, LoadsExampleRestartsAndRecordsReactionsAndEnergies) {
+  const std::string deck = test::Deck(mfl_ModelFile::Open(std::string(OIF_SOURCE_DIR) + "/examples/loads.json"));
+  const std::string field = R"(** 
+** FIELD OUTPUT: F-Output-1
+** 
+*Output, field
+*Node Output
+U, RF
+*Element Output, directions=YES
+S, PE, PEEQ
+)";
+  const std::string history = R"(** 
+** HISTORY OUTPUT: H-Energies
+** 
+*Output, history
+*Energy Output
+ALLIE, ALLKE, ALLSE, ALLWK
+** 
+** HISTORY OUTPUT: H-Tip reactions
+** 
+*Node Output, nset=Beam-1.Tip
+RF, 
+)";
+  const std::string heading = "** \n** OUTPUT REQUESTS\n** \n";
+  EXPECT_EQ(Outputs(deck, "Settle"),
+            heading + "*Restart, write, overlay, number interval=1, time marks=NO\n" + field + history);
+  EXPECT_EQ(Outputs(deck, "Bend"), heading + field + history);
+  EXPECT_EQ(Outputs(deck, "Cases"), heading + field);
+}
+
 }  // namespace

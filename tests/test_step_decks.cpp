@@ -131,6 +131,11 @@ Bolt preload and two service load cases
 *Solver Controls, reset
 *Solver Controls
 1e-07, 400, 
+** 
+** OUTPUT REQUESTS
+** 
+*Print, contact=YES
+*Monitor, dof=3, node=Plate-1.Fixed, frequency=2
 *Output, field, variable=PRESELECT
 ** Stored text of the preload step
 ** 
