@@ -198,8 +198,9 @@ void ReadOutputRequests(const Loader& loader, const Ref& root, ddb_ModelContents
   });
 }
 
-void ReadStepOutputSettings(const Loader& loader, const Ref& ref, kprC_AnalysisStep& step) {
+void ReadStepOutputSettings(const Loader& loader, const Ref& ref, kprC_AnalysisStep& step, PrintInForce& inForce) {
   const bool isExplicit = step.isExplicit();
+  if (inForce == PrintInForce::None) inForce = isExplicit ? PrintInForce::Explicit : PrintInForce::Standard;
   if (ref.Has("restart")) {
     const Ref restartRef = ref.Get("restart");
     if (isExplicit) {
@@ -259,7 +260,12 @@ void ReadStepOutputSettings(const Loader& loader, const Ref& ref, kprC_AnalysisS
       m.AllowOnly(printRef);
       m.ReadInto(printRef, *print);
       step.diagnosticPrint_ = print;
+      inForce = PrintInForce::Explicit;
     } else if (step.Perturbation()) {
+      if (inForce == PrintInForce::Explicit)
+        printRef.Fail("model.conflict", "a linear perturbation step changes the frequency and solve flag of the "
+                                        "diagnostic print of general steps, and those in force are an explicit "
+                                        "step's: give a general step's diagnostic print before it");
       auto print = std::make_shared<kprC_PerturbationDiagnosticPrint>();
       Members<kprC_PerturbationDiagnosticPrint> m;
       m.Int("frequency", &kprC_PerturbationDiagnosticPrint::frequency, 0)
@@ -279,6 +285,7 @@ void ReadStepOutputSettings(const Loader& loader, const Ref& ref, kprC_AnalysisS
       m.AllowOnly(printRef);
       m.ReadInto(printRef, *print);
       step.diagnosticPrint_ = print;
+      inForce = PrintInForce::Standard;
     }
   }
 }

@@ -712,6 +712,7 @@ void Loader::LoadSteps(const Ref& root) {
     steps.emplace_back(name, std::move(step));
   };
   bool first = true;
+  PrintInForce printInForce = PrintInForce::None;
   if (root.Has("steps")) root.Get("steps").ForEachElement([&](const Ref& ref) {
     const std::string name = ReadName(ref.Get("name"));
     const Ref kindRef = ref.Get("kind");
@@ -780,7 +781,7 @@ void Loader::LoadSteps(const Ref& root) {
           analysis->loadCases_.Add(loadCase->name(), loadCase);
         });
       }
-      ReadStepOutputSettings(*this, ref, *analysis);
+      ReadStepOutputSettings(*this, ref, *analysis, printInForce);
       analysisSteps.emplace(name, analysis);
       step = analysis;
     }

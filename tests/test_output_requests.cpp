@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "modelfile/mfl_Check.h"
+#include "test_steps_support.h"
 #include "test_support.h"
 
 namespace {
@@ -221,6 +222,10 @@ TEST(OutputRequestFile, RefusesWhatCannotBeWritten) {
        "model.unknown-member", "/steps/1/diagnosticPrint/etotal", "etotal"},
       {Beam(R"({"name": "Load", "kind": "static", "restart": {"frequency": 2, "numberInterval": 3}})"),
        "model.conflict", "/steps/1/restart", "\"frequency\" or \"numberInterval\""},
+      // The writer carries the frequency and solve flag of a perturbation step into general settings.
+      {Beam(R"({"name": "Drop", "kind": "explicit dynamics"},
+               {"name": "Probe", "kind": "static linear perturbation", "diagnosticPrint": {"solve": true}})"),
+       "model.conflict", "/steps/2/diagnosticPrint", "explicit step's"},
   });
 }
 
@@ -267,6 +272,27 @@ RF,
             heading + "*Restart, write, overlay, number interval=1, time marks=NO\n" + field + history);
   EXPECT_EQ(Outputs(deck, "Bend"), heading + field + history);
   EXPECT_EQ(Outputs(deck, "Cases"), heading + field);
+}
+
+TEST(OutputRequestDecks, SuppressedAndDeactivatedRequestsAreNotWritten) {
+  const std::string deck = test::Deck(test::Model(Beam(
+      R"({"name": "Load", "kind": "static"}, {"name": "Unload", "kind": "static"})",
+      R"(, "outputRequests": [
+      {"name": "Off", "channel": "field", "createdIn": "Load", "variables": ["S"], "suppressed": true},
+      {"name": "Once", "channel": "history", "createdIn": "Load", "variables": ["ALLIE"], "deactivatedIn": "Unload"}])")));
+  EXPECT_EQ(Outputs(deck, "Load"), "** \n** OUTPUT REQUESTS\n** \n*Output, field, variable=PRESELECT\n"
+                                   "** \n** HISTORY OUTPUT: Once\n** \n*Output, history\n*Energy Output\nALLIE, \n");
+  EXPECT_EQ(Outputs(deck, "Unload"), "*Output, field, variable=PRESELECT\n*Output, history, variable=PRESELECT\n");
+}
+
+TEST(OutputRequestDecks, PerturbationPrintNeedsGeneralSettingsInForce) {
+  // Built in code, past the loader's refusal: the writer's checked cast.
+  auto drop = std::make_shared<kprC_ExplicitDynamicsStep>("Drop");
+  auto probe = std::make_shared<kprC_StaticLinearPerturbationStep>("Probe");
+  probe->diagnosticPrint_ = std::make_shared<kprC_PerturbationDiagnosticPrint>();
+  const odb_Odb odb = test::ModelOf({drop, probe});
+  EXPECT_NE(test::Thrown<nex_AssertException>([&] { test::Deck(odb); }).find("oif_OutputRequestBuilder:164"),
+            std::string::npos);
 }
 
 }  // namespace
