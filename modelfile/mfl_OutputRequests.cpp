@@ -62,6 +62,13 @@ const char* SetKindText(int setKind) {
   }
 }
 
+/// A count the keyword line states: an integer of at least `min`, never null.
+int ReadCount(const Ref& ref, int min) {
+  const int value = ref.AsInt();
+  if (value < min) ref.Fail("model.range", "expected an integer of at least " + std::to_string(min));
+  return value;
+}
+
 /// Reads the value members of `values` into a state.
 void ApplyValues(const Ref& values, RequestState& state, int setKind) {
   int given = 0;
@@ -78,8 +85,8 @@ void ApplyValues(const Ref& values, RequestState& state, int setKind) {
     if (state.modes.IsSet()) state.modes.Reset();
   };
   resetFrequency();
-  if (values.Has("frequency")) state.frequency.Set(ReadInt(values.Get("frequency"), 0));
-  if (values.Has("numberInterval")) state.numberInterval.Set(ReadInt(values.Get("numberInterval"), 1));
+  if (values.Has("frequency")) state.frequency.Set(ReadCount(values.Get("frequency"), 0));
+  if (values.Has("numberInterval")) state.numberInterval.Set(ReadCount(values.Get("numberInterval"), 1));
   if (values.Has("timeInterval")) {
     const Ref ref = values.Get("timeInterval");
     const double interval = ref.AsDouble();
@@ -208,7 +215,7 @@ void ReadStepOutputSettings(const Loader& loader, const Ref& ref, kprC_AnalysisS
       auto restart = std::make_shared<kprC_ExplicitRestart>();
       Members<kprC_Restart>()
           .Bool("overlay", &kprC_Restart::overlay)
-          .Int("numberInterval", &kprC_Restart::numberInterval, 1)
+          .Custom("numberInterval", [](const Ref& r, kprC_Restart& x) { x.numberInterval = ReadCount(r, 1); })
           .Bool("timeMarks", &kprC_Restart::timeMarks)
           .ReadInto(restartRef, *restart);
       step.restart_ = restart;
@@ -221,10 +228,10 @@ void ReadStepOutputSettings(const Loader& loader, const Ref& ref, kprC_AnalysisS
       if (restartRef.Has("frequency")) {
         if (restartRef.Has("timeMarks"))
           restartRef.Get("timeMarks").Fail("model.conflict", "time marks go with \"numberInterval\"");
-        restart->frequency = ReadInt(restartRef.Get("frequency"), 1);
+        restart->frequency = ReadCount(restartRef.Get("frequency"), 1);
         restart->numberInterval = 0;
       } else {
-        restart->numberInterval = ReadInt(restartRef.Get("numberInterval"), 1);
+        restart->numberInterval = ReadCount(restartRef.Get("numberInterval"), 1);
         if (restartRef.Has("timeMarks")) restart->timeMarks = restartRef.Get("timeMarks").AsBool();
       }
       step.restart_ = restart;
@@ -239,12 +246,12 @@ void ReadStepOutputSettings(const Loader& loader, const Ref& ref, kprC_AnalysisS
     } else {
       monitorRef.AllowOnly({"node", "dof", "frequency"});
       auto standard = std::make_shared<kprC_StandardMonitor>();
-      if (monitorRef.Has("frequency")) standard->frequency = ReadInt(monitorRef.Get("frequency"), 1);
+      if (monitorRef.Has("frequency")) standard->frequency = ReadCount(monitorRef.Get("frequency"), 1);
       monitor = standard;
     }
     monitor->region = loader.SetRegion(monitorRef.Get("node"), {rgnC_SetData::NodeSet});
     const Ref dofRef = monitorRef.Get("dof");
-    monitor->dof = ReadInt(dofRef, 1);
+    monitor->dof = ReadCount(dofRef, 1);
     if (monitor->dof > 30) dofRef.Fail("model.range", "a degree of freedom is 1 to 30");
     step.monitor_ = monitor;
   }
@@ -268,7 +275,7 @@ void ReadStepOutputSettings(const Loader& loader, const Ref& ref, kprC_AnalysisS
                                         "step's: give a general step's diagnostic print before it");
       auto print = std::make_shared<kprC_PerturbationDiagnosticPrint>();
       Members<kprC_PerturbationDiagnosticPrint> m;
-      m.Int("frequency", &kprC_PerturbationDiagnosticPrint::frequency, 0)
+      m.Custom("frequency", [](const Ref& r, kprC_PerturbationDiagnosticPrint& x) { x.frequency = ReadCount(r, 0); })
           .Bool("solve", &kprC_PerturbationDiagnosticPrint::solve);
       m.AllowOnly(printRef);
       m.ReadInto(printRef, *print);
@@ -277,7 +284,7 @@ void ReadStepOutputSettings(const Loader& loader, const Ref& ref, kprC_AnalysisS
       auto print = std::make_shared<kprC_StandardDiagnosticPrint>();
       Members<kprC_StandardDiagnosticPrint> m;
       m.Bool("contact", &kprC_StandardDiagnosticPrint::contact)
-          .Int("frequency", &kprC_StandardDiagnosticPrint::frequency, 0)
+          .Custom("frequency", [](const Ref& r, kprC_StandardDiagnosticPrint& x) { x.frequency = ReadCount(r, 0); })
           .Bool("modelChange", &kprC_StandardDiagnosticPrint::modelChange)
           .Bool("plasticity", &kprC_StandardDiagnosticPrint::plasticity)
           .Bool("residual", &kprC_StandardDiagnosticPrint::residual)
