@@ -301,4 +301,35 @@ TEST(OutputRequestDecks, PerturbationPrintNeedsGeneralSettingsInForce) {
             std::string::npos);
 }
 
+TEST(OutputRequestDecks, PresetsOfTheWholeModelAndOfARegion) {
+  const std::string deck = test::Deck(test::Model(Beam(R"({"name": "Load", "kind": "static"})", R"(, "outputRequests": [
+      {"name": "All", "channel": "field", "createdIn": "Load", "preset": "all", "numberInterval": 4},
+      {"name": "Top", "channel": "field", "createdIn": "Load", "region": {"set": "Top", "instance": "Beam-1"},
+       "preset": "preselect", "frequency": 2},
+      {"name": "Body", "channel": "history", "createdIn": "Load", "region": {"set": "Body", "instance": "Beam-1"},
+       "preset": "preselect"}])")));
+  // The whole model's preset on the *Output line alone; a region's on the
+  // keywords that take the region (a surface: contact output; an element
+  // set: element and energy output).
+  EXPECT_EQ(Outputs(deck, "Load"), R"(** 
+** OUTPUT REQUESTS
+** 
+** 
+** FIELD OUTPUT: Top
+** 
+*Output, field, frequency=2
+*Contact Output, surface=Beam-1.Top, variable=PRESELECT
+** 
+** FIELD OUTPUT: All
+** 
+*Output, field, variable=ALL, number interval=4
+** 
+** HISTORY OUTPUT: Body
+** 
+*Output, history
+*Element Output, elset=Beam-1.Body, variable=PRESELECT
+*Energy Output, elset=Beam-1.Body, variable=PRESELECT
+)");
+}
+
 }  // namespace
