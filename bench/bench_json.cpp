@@ -1,14 +1,18 @@
 // Reading speed of the JSON model file reader on a model-like document:
 // ~1M nodes (labels, 3 real coordinates each) and ~1M 8-node elements
 // (labels, flat connectivity), i.e. mostly long flat number arrays.
+// OIF_BENCH_MODEL=FILE reads that model file instead (gen_mesh's anchor mesh,
+// for one).
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "modelfile/mfl_Json.h"
@@ -32,9 +36,16 @@ void AppendReal(std::string& out, double value) {
   out.append(buffer, end);
 }
 
+const char* GivenModel() { return std::getenv("OIF_BENCH_MODEL"); }
+
 const std::string& ModelText() {
   static const std::string text = [] {
     std::string out;
+    if (const char* path = GivenModel()) {
+      std::ifstream in(path, std::ios::binary);
+      out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+      return out;
+    }
     out.reserve(std::size_t{120} << 20);
     std::uint64_t state = 0x9E3779B97F4A7C15ull;
     auto next = [&] {
@@ -77,6 +88,7 @@ double PeakRssMiB() {
 }
 
 void Check(benchmark::State& state, const mfl::Document& doc) {
+  if (GivenModel()) return;
   const mfl::Node* mesh = doc.Root().Find("parts")->elements().at(0).Find("mesh");
   if (mesh->Find("coordinates")->reals().size() != 3u * kNodes ||
       mesh->Find("elements")->elements().at(0).Find("connectivity")->ints().size() !=

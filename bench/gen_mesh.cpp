@@ -2,7 +2,7 @@
 // for trying the writer on large models.
 //
 //   gen_mesh [--type C3D8R|C3D10|C3D20R|S4R] [--elements N] [--instances K]
-//            [--shared-part] [--steps S] [--conditions C] OUTPUT.json
+//            [--shared-part] [--steps S] [--conditions C] [--jitter F] OUTPUT.json
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -14,10 +14,11 @@ namespace {
 int Usage() {
   std::fputs(
       "Usage: gen_mesh [--type C3D8R|C3D10|C3D20R|S4R] [--elements N] [--instances K] [--shared-part]\n"
-      "                [--steps S] [--conditions C] OUTPUT.json\n"
+      "                [--steps S] [--conditions C] [--jitter F] OUTPUT.json\n"
       "Writes a model file with N elements (about; the blocks are whole cells) in K instances (default 100000\n"
       "8-node bricks in 2 instances), each instance of its own part unless --shared-part; with S static steps\n"
-      "and C displacement conditions created in the first step and changed in every later one.\n",
+      "and C displacement conditions created in the first step and changed in every later one; with F > 0 every\n"
+      "node moves by up to F times the node spacing along each axis (full-precision coordinates, as a mesher's).\n",
       stderr);
   return 2;
 }
@@ -45,6 +46,8 @@ int main(int argc, char** argv) {
       options.steps = std::atoi(argv[++i]);
     } else if (arg == "--conditions" && hasValue) {
       options.conditions = std::atol(argv[++i]);
+    } else if (arg == "--jitter" && hasValue) {
+      options.jitter = std::atof(argv[++i]);
     } else if (arg == "--shared-part") {
       options.sharedPart = true;
     } else if (!arg.empty() && arg[0] != '-' && !output) {

@@ -5,6 +5,7 @@
 // spanning the instances. Used by gen_mesh and by the deck benchmark.
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -35,6 +36,7 @@ struct Options {
   bool sharedPart = false;  // one part for all instances (the file holds its mesh once)
   int steps = 0;            // analysis steps "Step-1" ...; 0: one step "Load"
   long conditions = 0;      // displacement conditions, created in the first step and changed in every later one
+  double jitter = 0;        // nodes moved by up to this fraction of the spacing along each axis
 };
 
 struct Summary {
@@ -142,7 +144,17 @@ class Block {
   long Elements() const { return nx_ * ny_ * std::max(1L, nz_) * (type_ == Type::C3D10 ? 6 : 1); }
   double Width() const { return double(nx_) * kSpacing; }
 
-  void WriteMesh(Out& out) const {
+  /// A deterministic offset in [-1, 1) for point (i, j, k) along `axis`.
+  static double Wobble(long i, long j, long k, int axis) {
+    std::uint64_t h = std::uint64_t(i) * 0x9E3779B97F4A7C15u ^ std::uint64_t(j) * 0xC2B2AE3D27D4EB4Fu ^
+                      std::uint64_t(k) * 0x165667B19E3779F9u ^ std::uint64_t(axis + 1) * 0xD6E8FEB86659FD93u;
+    h ^= h >> 32;
+    h *= 0xD6E8FEB86659FD93u;
+    h ^= h >> 32;
+    return double(h >> 11) / double(std::uint64_t(1) << 52) - 1.0;
+  }
+
+  void WriteMesh(Out& out, double jitter = 0) const {
     out << "{\"nodes\": {\"labels\": [";
     for (long n = 1; n <= nodes_; ++n) (n > 1 ? out << ", " : out).Int(n);
     out << "],\n  \"coordinates\": [";
@@ -153,9 +165,10 @@ class Block {
           if (labels_[Point(i, j, k)] == 0) continue;
           if (!first) out << ", ";
           first = false;
-          out.Real(double(i) * kSpacing / refine_) << ",";
-          out.Real(double(j) * kSpacing / refine_) << ",";
-          out.Real(double(k) * kSpacing / refine_);
+          const double step = kSpacing / refine_, wobble = jitter * step;
+          out.Real(double(i) * step + (jitter != 0 ? wobble * Wobble(i, j, k, 0) : 0)) << ",";
+          out.Real(double(j) * step + (jitter != 0 ? wobble * Wobble(i, j, k, 1) : 0)) << ",";
+          out.Real(double(k) * step + (jitter != 0 ? wobble * Wobble(i, j, k, 2) : 0));
         }
     out << "]},\n  \"elements\": [{\"type\": \"" << TypeName(type_) << "\", \"nodesPerElement\": ";
     out.Int(long(NodesPerElement())) << ", \"labels\": [";
@@ -354,7 +367,7 @@ inline Summary Generate(const Options& options, Out& out) {
   out.Int(instances) << " instances\",\n \"headKeywords\": [\"*Heading\", \"** Generated mesh\"],\n \"parts\": [\n";
   for (int p = 0; p < parts; ++p) {
     out << (p > 0 ? ",\n" : "") << " {\"name\": \"" << partName(p) << "\", \"mesh\": ";
-    block.WriteMesh(out);
+    block.WriteMesh(out, options.jitter);
     out << "}";
   }
   out << "],\n \"assembly\": {\"instances\": [\n";

@@ -34,6 +34,8 @@ constexpr kpfC_FieldInfo kInfos[] = {
      Bits({kpfC_Uniform, kpfC_User, kpfC_Geostatic, kpfC_FromFile}), 0},
     {K::Hardening, "kpfC_Hardening", "hardening", "Hardening", 6, "HARDENING", nullptr, kElements,
      Bits({kpfC_Uniform, kpfC_User, kpfC_FromFile}), 0},
+    {K::Solution, "kpfC_Solution", "solution", "Solution-dependent state", 6, "SOLUTION", nullptr, kElements,
+     Bits({kpfC_Uniform, kpfC_User}), 0},
 };
 static_assert(mdl_OneRowPerKindInOrder<kpfC_FieldKind>(kInfos), "the field table needs one row per kind, in kind order");
 

@@ -22,7 +22,17 @@
 #include "modeldb/mdl_PropAttr.h"
 #include "modeldb/rgnC_Region.h"
 
-enum class kpfC_FieldKind : int { Temperature, PressureStress, MassFlowRate, GeneralField, Velocity, Stress, Hardening, Count };
+enum class kpfC_FieldKind : int {
+  Temperature,
+  PressureStress,
+  MassFlowRate,
+  GeneralField,
+  Velocity,
+  Stress,
+  Hardening,
+  Solution,
+  Count
+};
 inline constexpr int kpfC_FieldKindCount = int(kpfC_FieldKind::Count);
 
 /// How a field's values are given (kpfC_Field::distribution).
@@ -70,7 +80,7 @@ struct MDB_API kpfC_FieldTypeLabelMap {
 /// (mdl_PropAttr): 1 given in this step, 2 carried over, 3 returned to unset.
 struct MDB_API kpfC_FieldState {
   /// Temperatures, field values, the mass flow rate's three values, the
-  /// stress tensor, the hardening tensor.
+  /// stress tensor, the hardening tensor, the solution-dependent variables.
   mdl_PropAttr<std::vector<double>> values;
   /// The pressure stress; the hardening's scalar value; the angular velocity.
   mdl_PropAttr<double> value;
@@ -146,6 +156,8 @@ using kpfC_GeneralField = kpfC_GeneralFieldBase;
 using kpfC_Velocity = kpfC_FieldOf<kpfC_FieldKind::Velocity>;
 using kpfC_Stress = kpfC_FieldOf<kpfC_FieldKind::Stress>;
 using kpfC_Hardening = kpfC_FieldOf<kpfC_FieldKind::Hardening>;
+/// Initial values of the solution-dependent state variables of elements.
+using kpfC_Solution = kpfC_FieldOf<kpfC_FieldKind::Solution>;
 
 /// A new field of a kind, of its concrete class.
 MDB_API std::shared_ptr<kpfC_Field> kpfC_Make(kpfC_FieldKind kind, const std::string& name);

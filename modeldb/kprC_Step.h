@@ -27,6 +27,7 @@ class MDB_API klcC_LoadCase : public mdl_Object {
 
   std::map<std::string, double> loads;
   std::map<std::string, double> boundaryConditions;
+  std::map<std::string, double> fields;
   /// Boundary conditions carried into the step from its base state belong to
   /// this load case too, with scale factor 1.
   bool includeBaseStateBCs = false;

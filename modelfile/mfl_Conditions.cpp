@@ -143,25 +143,6 @@ const kbcC_BCInfo& ReadKind(const Ref& ref) {
   ref.Fail("model.enum", "unknown boundary condition kind \"" + text + "\"; expected one of " + known);
 }
 
-/// A condition created or changed in a step with load cases acts only
-/// through the load cases that list it.
-void CheckListed(const Loader& loader, const Ref& object, const kbcC_BoundaryCondition& condition,
-                 const ddb_ModelContents& contents) {
-  const auto& steps = contents.steps;
-  for (std::size_t i = 1; i < steps.Size(); ++i) {
-    const int s = condition.Status(i);
-    if (s != mdl_Created && s != mdl_Modified && s != mdl_Deactivated) continue;
-    const auto* step = dynamic_cast<const kprC_AnalysisStep*>(&steps.At(i));
-    if (!step || step->loadCases().Size() == 0) continue;
-    bool listed = false;
-    for (const auto& [caseName, loadCase] : step->loadCases())
-      if (loadCase->boundaryConditions.count(condition.name()) != 0) listed = true;
-    if (!listed)
-      object.Fail("model.load-case", "boundary condition \"" + condition.name() + "\" changes in step \"" +
-                                         loader.StepNames()[i] +
-                                         "\", which has load cases, but no load case of that step lists it");
-  }
-}
 
 /// The wires a connector motion acts on: names of wire entries. The deck
 /// gathers them into an element set named after the condition, so that name
@@ -184,6 +165,27 @@ std::vector<std::string> ReadWires(const Loader& loader, const Ref& object) {
 }
 
 }  // namespace
+
+bool ChangesInStep(int status) {
+  return status == mdl_Created || status == mdl_Modified || status == mdl_Deactivated;
+}
+
+void CheckListedInLoadCases(const Loader& loader, const Ref& object, const std::string& what, const std::string& name,
+                            const std::function<int(std::size_t)>& status, bool (*changes)(int status), LoadCaseList list,
+                            const ddb_ModelContents& contents) {
+  const auto& steps = contents.steps;
+  for (std::size_t i = 1; i < steps.Size(); ++i) {
+    if (!changes(status(i))) continue;
+    const auto* step = dynamic_cast<const kprC_AnalysisStep*>(&steps.At(i));
+    if (!step || step->loadCases().Size() == 0) continue;
+    bool listed = false;
+    for (const auto& [caseName, loadCase] : step->loadCases())
+      if (((*loadCase).*list).count(name) != 0) listed = true;
+    if (!listed)
+      object.Fail("model.load-case", what + " \"" + name + "\" changes in step \"" + loader.StepNames()[i] +
+                                         "\", which has load cases, but no load case of that step lists it");
+  }
+}
 
 void ReadBoundaryConditions(const Loader& loader, const Ref& root, ddb_ModelContents& contents) {
   std::map<std::string, std::size_t> seen;
@@ -223,7 +225,9 @@ void ReadBoundaryConditions(const Loader& loader, const Ref& root, ddb_ModelCont
     });
   }
   for (auto& [condition, object] : read) {
-    CheckListed(loader, object, *condition, contents);
+    CheckListedInLoadCases(loader, object, "boundary condition", condition->name(),
+                           [&](std::size_t i) { return condition->Status(i); }, ChangesInStep,
+                           &klcC_LoadCase::boundaryConditions, contents);
     contents.boundaryConditions.Add(condition->name(), condition);
   }
 }

@@ -859,9 +859,9 @@ std::string WireSetName(const Ref& wire) { return (wire.Has("set") ? wire.Get("s
 
 }  // namespace
 
-void ReadConnectorWires(Loader& loader, const Ref& connectors) {
+std::set<int> ReadConnectorWires(Loader& loader, const Ref& connectors) {
   connectors.AllowOnly({"behaviors", "sections", "wires"});
-  if (!connectors.Has("wires")) return;
+  if (!connectors.Has("wires")) return {};
   ddb_ModelContents& contents = loader.contents();
   ddb_Assembly& assembly = contents.assembly;
   WireMesh mesh = OpenWireMesh(assembly);
@@ -891,6 +891,36 @@ void ReadConnectorWires(Loader& loader, const Ref& connectors) {
   mesh.contents->elements = ddb_ElementData(std::move(classes));
   assembly.ownMesh = ddb_Mesh(0, mesh.contents);
   contents.meshes[0] = assembly.ownMesh;
+  return assigned;
+}
+
+void CheckAssemblyElements(const Loader& loader, const Ref& root, const std::set<int>& wireSets) {
+  if (!root.Has("assembly") || !root.Get("assembly").Has("mesh") || !root.Get("assembly").Get("mesh").Has("elements"))
+    return;
+  const Ref classes = root.Get("assembly").Get("mesh").Get("elements");
+  const ddb_Assembly& assembly = loader.contents().assembly;
+  const ddb_ElementData& elements = assembly.mesh().elementData();
+  // Which elements of each class the wire entries' sets hold.
+  std::vector<std::vector<bool>> held(std::size_t(elements.numClasses()));
+  for (int k = 0; k < elements.numClasses(); ++k) held[std::size_t(k)].resize(std::size_t(elements.elementClass(k).numElements()));
+  for (int set : wireSets)
+    for (const rgnC_SubsetData& subset : assembly.set(set).set().SubSets())
+      if (subset.meshIndex() == 0 && subset.elementClass() >= 0)
+        for (int i : subset.indices()) held[std::size_t(subset.elementClass())][std::size_t(i)] = true;
+  // The classes of the file come first; the wire entries' own wires follow.
+  for (std::size_t k = 0; k < classes.Size(); ++k) {
+    const ddb_ElementClass& elementClass = elements.elementClass(int(k));
+    if (elementClass.elementTypeLabel() != kWireType)
+      classes.At(k).Get("type").Fail("model.unsupported", "the assembly's own elements are connector wires (" +
+                                                             std::string(kWireType) + "); the deck has no place for " +
+                                                             Quoted(elementClass.elementTypeLabel()) + " elements there");
+    for (std::size_t i = 0; i < held[k].size(); ++i)
+      if (!held[k][i])
+        classes.At(k).Fail("model.unused", "the wire " + std::to_string(elementClass.userElementLabelsAsFlatArray()[i]) +
+                                               " of the assembly is in no element set that a wire entry "
+                                               "(\"connectors\"/\"wires\", \"set\") gives a connector section, "
+                                               "so the deck would leave it out");
+  }
 }
 
 std::vector<std::string_view> ConnectorOptionMemberNames(kbeC_OptionKind kind) {

@@ -2,6 +2,7 @@
 // Reading of the "connectors" member: the connector wires of the assembly,
 // the connector sections with their connection types and the connector
 // behaviours with their options.
+#include <set>
 #include <string_view>
 #include <vector>
 
@@ -14,8 +15,16 @@ namespace mfl {
 /// mesh and each wire entry with points becomes an element set of the
 /// assembly named after it (an entry may name such a set instead); the
 /// orientations are kept. After the assembly, before the steps (so
-/// that conditions can cite the wires' element sets).
-void ReadConnectorWires(Loader& loader, const Ref& connectors);
+/// that conditions can cite the wires' element sets). Gives the element sets
+/// of the assembly that a wire entry gives a section.
+std::set<int> ReadConnectorWires(Loader& loader, const Ref& connectors);
+
+/// The elements of the assembly's own mesh ("assembly"/"mesh"/"elements")
+/// are wires, and each is in one of `wireSets` (from ReadConnectorWires): the
+/// deck writes the assembly's elements only as wires with their section, so
+/// any other is refused ("model.unsupported", "model.unused") rather than
+/// left out.
+void CheckAssemblyElements(const Loader& loader, const Ref& root, const std::set<int>& wireSets);
 
 /// The region of a wire entry named by `ref` (a text): the element set of
 /// the assembly that the wire entry made. Refuses a name that is no element

@@ -2,8 +2,8 @@
 // the field table, on a set of the kind it needs, with its history in the
 // natural form (createdIn / changes / deactivatedIn) or the explicit one
 // (history). A temperature or general field created in the initial step is
-// an initial condition; velocities, stresses and hardening are initial
-// conditions only.
+// an initial condition; velocities, stresses, hardening and the
+// solution-dependent state variables are initial conditions only.
 #include <utility>
 
 #include "modeldb/kpfC_Field.h"
@@ -48,6 +48,9 @@ struct KindState : kpfC_FieldState {
         f("file", file);
         f("resultStep", fileStep);
         f("resultIncrement", fileIncrement);
+        break;
+      case FK::Solution:
+        f("values", values);
         break;
       case FK::Hardening:
         f("value", value);
@@ -226,9 +229,8 @@ void CheckField(const Loader& loader, const Ref& object, const kpfC_Field& field
 }  // namespace
 
 void ReadFields(const Loader& loader, const Ref& root, ddb_ModelContents& contents) {
-  if (!root.Has("fields")) return;
   std::map<std::string, std::size_t> seen;
-  root.Get("fields").ForEachElement([&](const Ref& object) {
+  if (root.Has("fields")) root.Get("fields").ForEachElement([&](const Ref& object) {
     const std::string name = ReadName(object.Get("name"));
     CheckUnique(object.Get("name"), name, seen, "field");
     const kpfC_FieldInfo& info = ReadKind(object.Get("kind"));
@@ -241,7 +243,22 @@ void ReadFields(const Loader& loader, const Ref& root, ddb_ModelContents& conten
     field->region = loader.SetRegion(object.Get("region"), {info.setKind});
     kKindReaders[std::size_t(info.kind)](loader, object, ownKeys, contents, *field);
     CheckField(loader, object, *field);
+    // Written in full in the step: created, changed, removed or restated.
+    CheckListedInLoadCases(
+        loader, object, "field", name, [&](std::size_t i) { return field->Status(i); },
+        [](int s) { return ChangesInStep(s) || s == mdl_FieldRestated; }, &klcC_LoadCase::fields, contents);
     contents.fields.Add(field->name(), field);
+  });
+  // Every field a load case lists must exist.
+  if (!root.Has("steps")) return;
+  root.Get("steps").ForEachElement([&](const Ref& step) {
+    if (!step.Has("loadCases")) return;
+    step.Get("loadCases").ForEachElement([&](const Ref& loadCase) {
+      if (!loadCase.Has("fields")) return;
+      loadCase.Get("fields").ForEachMember([&](const std::string& listed, const Ref& factor) {
+        if (seen.count(listed) == 0) factor.Fail("model.unknown-reference", "no field named \"" + listed + "\"");
+      });
+    });
   });
 }
 

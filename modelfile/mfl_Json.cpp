@@ -3,6 +3,8 @@
 #include "modelfile/mfl_InputFile.h"
 
 #include <simdjson.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -11,6 +13,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <limits>
 #include <mutex>
 #include <system_error>
@@ -127,13 +130,91 @@ const Node* Node::Find(std::string_view key) const noexcept {
   return nullptr;
 }
 
+namespace {
+
+// A model file mapped into memory, read-only and private, with zero pages
+// after it for the parser's padding. Mapping spares the copy of the whole file
+// into a fresh buffer (and the page faults of that buffer), and the pages of
+// the long number arrays can be given back once they are read.
+class MappedText {
+ public:
+  MappedText() = default;
+  MappedText(const MappedText&) = delete;
+  MappedText& operator=(const MappedText&) = delete;
+  ~MappedText() {
+    if (area_) ::munmap(area_, length_);
+  }
+
+  // Maps `size` bytes of the open file `fd`; false when the system refuses
+  // (the caller then reads the file).
+  bool Map(int fd, std::size_t size) {
+    length_ = size + simdjson::SIMDJSON_PADDING;
+    void* area = ::mmap(nullptr, length_, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (area == MAP_FAILED) return false;
+    // The file over the start of the anonymous area: the rest of its last page
+    // reads as zeros, and so do the anonymous pages after it.
+    if (::mmap(area, size, PROT_READ, MAP_PRIVATE | MAP_FIXED | MAP_POPULATE, fd, 0) == MAP_FAILED) {
+      ::munmap(area, length_);
+      return false;
+    }
+    area_ = static_cast<char*>(area);
+    return true;
+  }
+
+  char* data() const noexcept { return area_; }
+
+  // Makes the first page writable (a private copy of it) for the blanking of
+  // a byte order mark.
+  bool MakeHeadWritable() const noexcept { return ::mprotect(area_, 1, PROT_READ | PROT_WRITE) == 0; }
+
+  // Gives back the whole pages inside [begin, end): they are read again from
+  // the file, should an error message need them.
+  void Release(std::size_t begin, std::size_t end) const noexcept {
+    const std::size_t page = PageSize();
+    begin = (begin + page - 1) / page * page;
+    end = end / page * page;
+    // The first page may hold a blanked byte order mark: it stays.
+    begin = std::max(begin, page);
+    if (end > begin) ::madvise(area_ + begin, end - begin, MADV_DONTNEED);
+  }
+
+ private:
+  static std::size_t PageSize() noexcept {
+    static const std::size_t page = std::size_t(::sysconf(_SC_PAGESIZE));
+    return page;
+  }
+
+  char* area_ = nullptr;
+  std::size_t length_ = 0;
+};
+
+// Files smaller than this are read into a buffer: mapping pays off only for
+// large files.
+constexpr std::uintmax_t kMapMinBytes = std::uintmax_t(4) << 20;
+
+}  // namespace
+
 struct Document::Impl {
-  simdjson::padded_string text;
+  // The text: `owned` (a text given in memory, or a file that was read) or
+  // `mapped` (a file mapped into memory); `data` and `size` point into it.
+  simdjson::padded_string owned;
+  MappedText mapped;
+  char* data = nullptr;
+  std::size_t size = 0;
   std::string fileName;
   std::size_t bomLength = 0;
   Node root;
   mutable std::once_flag lineIndexOnce;
   mutable std::vector<std::size_t> lineStarts;  // offset of each line but the first
+
+  void Own(simdjson::padded_string text) {
+    owned = std::move(text);
+    data = owned.data();
+    size = owned.size();
+  }
+  simdjson::padded_string_view Padded() const noexcept {
+    return simdjson::padded_string_view(data, size, size + simdjson::SIMDJSON_PADDING);
+  }
 };
 
 Document::Document() : impl_(std::make_unique<Impl>()) {}
@@ -145,7 +226,7 @@ Node& Document::Root() noexcept { return impl_->root; }
 const Node& Document::Root() const noexcept { return impl_->root; }
 const std::string& Document::FileName() const noexcept { return impl_->fileName; }
 std::string_view Document::Text() const noexcept {
-  return std::string_view(impl_->text.data(), impl_->text.size());
+  return std::string_view(impl_->data, impl_->size);
 }
 
 std::pair<std::size_t, std::size_t> Document::LineColumn(std::size_t offset) const {
@@ -177,16 +258,20 @@ std::size_t Document::ElementOffset(const Node& array, std::size_t index) const 
 void Document::Build() {
   Impl& impl = *impl_;
   // A UTF-8 byte order mark is blanked out (offsets stay those of the file).
-  if (impl.text.size() >= 3 && std::memcmp(impl.text.data(), "\xEF\xBB\xBF", 3) == 0) {
-    std::memset(impl.text.data(), ' ', 3);
+  if (impl.size >= 3 && std::memcmp(impl.data, "\xEF\xBB\xBF", 3) == 0 &&
+      (impl.mapped.data() == nullptr || impl.mapped.MakeHeadWritable())) {
+    std::memset(impl.data, ' ', 3);
     impl.bomLength = 3;
   }
-  const std::string_view text(impl.text.data(), impl.text.size());
-  if (std::unique_ptr<json::Skeleton> skeleton = json::CutNumberArrays(text)) {
+  const std::string_view text(impl.data, impl.size);
+  std::function<void(std::size_t, std::size_t)> consumed;
+  if (impl.mapped.data() != nullptr)
+    consumed = [&mapped = impl.mapped](std::size_t begin, std::size_t end) { mapped.Release(begin, end); };
+  if (std::unique_ptr<json::Skeleton> skeleton = json::CutNumberArrays(text, consumed)) {
     json::ReadTree(skeleton->text, text, skeleton.get(), impl.fileName, impl.bomLength, impl.root);
     skeleton->Attach(impl.root);
   } else {
-    json::ReadTree(impl.text, text, nullptr, impl.fileName, impl.bomLength, impl.root);
+    json::ReadTree(impl.Padded(), text, nullptr, impl.fileName, impl.bomLength, impl.root);
   }
 }
 
@@ -202,7 +287,7 @@ namespace {
 Document Document::Parse(std::string_view text, std::string displayName) {
   Document doc;
   doc.impl_->fileName = std::move(displayName);
-  doc.impl_->text = simdjson::padded_string(text);
+  doc.impl_->Own(simdjson::padded_string(text));
   doc.Build();
   return doc;
 }
@@ -216,11 +301,18 @@ Document Document::Load(const std::string& path) {
     std::FILE* f;
     ~Closer() { std::fclose(f); }
   } closer{f};
-  doc.impl_->text = simdjson::padded_string(static_cast<std::size_t>(size));
-  if (size != 0 && doc.impl_->text.data() == nullptr) FailOpen(path, "out of memory");
-  const std::size_t got = std::fread(doc.impl_->text.data(), 1, static_cast<std::size_t>(size), f);
-  if (got != size)
-    FailOpen(path, std::ferror(f) ? std::strerror(errno) : "the file changed while reading");
+  if (size >= kMapMinBytes && size <= SIZE_MAX - simdjson::SIMDJSON_PADDING &&
+      doc.impl_->mapped.Map(::fileno(f), static_cast<std::size_t>(size))) {
+    doc.impl_->data = doc.impl_->mapped.data();
+    doc.impl_->size = static_cast<std::size_t>(size);
+  } else {
+    simdjson::padded_string text(static_cast<std::size_t>(size));
+    if (size != 0 && text.data() == nullptr) FailOpen(path, "out of memory");
+    const std::size_t got = std::fread(text.data(), 1, static_cast<std::size_t>(size), f);
+    if (got != size)
+      FailOpen(path, std::ferror(f) ? std::strerror(errno) : "the file changed while reading");
+    doc.impl_->Own(std::move(text));
+  }
   doc.Build();
   return doc;
 }

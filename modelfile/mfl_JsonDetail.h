@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -123,11 +124,15 @@ struct Skeleton {
 };
 
 // Cuts every long flat number array out of `text`. Empty when there is none.
-std::unique_ptr<Skeleton> CutNumberArrays(std::string_view text);
+// `consumed`, when given, is told ranges [begin, end) of the arrays' text as
+// they are read: that text is needed again only for the places of errors (or
+// when an array turns out not to be a flat number array after all).
+std::unique_ptr<Skeleton> CutNumberArrays(std::string_view text,
+                                          const std::function<void(std::size_t, std::size_t)>& consumed = {});
 
 // Reads `parsed` (the file's text, or its skeleton when `skeleton` is not
 // null) into `root`; `text` is the file's text, for places in messages.
-void ReadTree(const simdjson::padded_string& parsed, std::string_view text, const Skeleton* skeleton,
+void ReadTree(simdjson::padded_string_view parsed, std::string_view text, const Skeleton* skeleton,
               const std::string& file, std::size_t bomLength, Node& root);
 
 }  // namespace mfl::json

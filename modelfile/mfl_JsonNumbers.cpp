@@ -1,10 +1,16 @@
 // The scanner of long flat number arrays (coordinates, connectivity, labels)
 // of the JSON reader.
+#include <atomic>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <exception>
 #include <limits>
 #include <string>
+#include <thread>
+
+#include <fast_float/fast_float.h>
 
 #include "modelfile/mfl_JsonDetail.h"
 
@@ -36,18 +42,80 @@ struct ScannedNumber {
   double real;       // the value, for literals that are not such integers
 };
 
-// Scans one JSON number at p. `text` ends in a ']' beyond the number, which
+// Eight ASCII digits at p, read as one word (the text is padded, so eight
+// bytes can be read anywhere before its end).
+inline std::uint64_t EightBytes(const char* p) noexcept {
+  std::uint64_t word;
+  std::memcpy(&word, p, 8);
+  return word;
+}
+inline bool EightDigits(std::uint64_t word) noexcept {
+  return ((word & 0xF0F0F0F0F0F0F0F0u) | (((word + 0x0606060606060606u) & 0xF0F0F0F0F0F0F0F0u) >> 4)) ==
+         0x3333333333333333u;
+}
+// The value of eight digits (first digit in the lowest byte).
+inline std::uint32_t EightDigitValue(std::uint64_t word) noexcept {
+  word -= 0x3030303030303030u;
+  word = word * 10 + (word >> 8);
+  word = (((word & 0x000000FF000000FFu) * 0x000F424000000064u) +
+          (((word >> 16) & 0x000000FF000000FFu) * 0x0000271000000001u)) >> 32;
+  return std::uint32_t(word);
+}
+
+// The number of digits at q when it is 1 to 7, else 0 (no digit, or eight
+// or more: those take the general path).
+inline int ShortDigitCount(const char* q) noexcept {
+  if constexpr (std::endian::native != std::endian::little) {
+    int count = 0;
+    while (count < 8 && IsDigit(q[count])) ++count;
+    return count < 8 ? count : 0;
+  } else {
+    // A byte is a digit when subtracting '0' leaves 0..9: neither a borrow
+    // (top bit set) nor 10 or more (adding 0x76 sets the top bit). Borrows and
+    // carries only run towards later bytes, past the first non-digit.
+    const std::uint64_t t = EightBytes(q) - 0x3030303030303030u;
+    const std::uint64_t nonDigit = (t | (t + 0x7676767676767676u)) & 0x8080808080808080u;
+    const int count = std::countr_zero(nonDigit) >> 3;
+    return count < 8 ? count : 0;
+  }
+}
+
+// The value of the `count` (1 to 7) digits at q.
+inline std::uint32_t ShortDigitValue(const char* q, int count) noexcept {
+  if constexpr (std::endian::native != std::endian::little) {
+    std::uint32_t value = 0;
+    for (int i = 0; i < count; ++i) value = value * 10 + std::uint32_t(q[i] - '0');
+    return value;
+  } else {
+    // Shifted so that the digits are the last `count` of eight and the bytes
+    // before them (shifted in as zeros) read as leading zeros.
+    return EightDigitValue((EightBytes(q) << (64 - 8 * count)) + (0x3030303030303030u >> (8 * count)));
+  }
+}
+
+// Reads the digits at q into `mantissa` (wrapping past 19 digits; the caller
+// counts them) and returns the end of the digits.
+inline const char* ReadDigits(const char* q, std::uint64_t& mantissa) noexcept {
+  if constexpr (std::endian::native == std::endian::little) {
+    for (std::uint64_t word; EightDigits(word = EightBytes(q)); q += 8)
+      mantissa = mantissa * 100000000u + EightDigitValue(word);
+  }
+  while (IsDigit(*q)) mantissa = mantissa * 10 + std::uint64_t(*q++ - '0');
+  return q;
+}
+
+// Scans one JSON number at p. The array ends in a ']' beyond the number, which
 // stops every digit loop. Returns the end of the number, or nullptr when the
 // text there is not a valid number or overflows a double.
-const char* ScanNumber(std::string_view text, const char* p, ScannedNumber& out) {
+const char* ScanNumber(const char* p, ScannedNumber& out) {
   const char* q = p;
   out.negative = *q == '-';
   if (out.negative) ++q;
   if (!IsDigit(*q)) return nullptr;
+  if (*q == '0' && IsDigit(q[1])) return nullptr;  // leading zero
   const char* first = q;
-  std::uint64_t mantissa = std::uint64_t(*q++ - '0');
-  if (mantissa == 0 && IsDigit(*q)) return nullptr;  // leading zero
-  while (IsDigit(*q)) mantissa = mantissa * 10 + std::uint64_t(*q++ - '0');
+  std::uint64_t mantissa = 0;
+  q = ReadDigits(q, mantissa);
   std::size_t digits = std::size_t(q - first);
   if (*q != '.' && *q != 'e' && *q != 'E' && digits <= 19) {
     out.integer = true;
@@ -59,11 +127,10 @@ const char* ScanNumber(std::string_view text, const char* p, ScannedNumber& out)
   if (*q == '.') {
     ++q;
     if (!IsDigit(*q)) return nullptr;
-    while (IsDigit(*q)) {
-      mantissa = mantissa * 10 + std::uint64_t(*q++ - '0');
-      ++fraction;
-    }
-    digits += std::size_t(fraction);
+    const char* const fractionStart = q;
+    q = ReadDigits(q, mantissa);
+    fraction = int(std::min<std::ptrdiff_t>(q - fractionStart, 100000));
+    digits += std::size_t(q - fractionStart);
   }
   int exponent = 0;
   if (*q == 'e' || *q == 'E') {
@@ -74,23 +141,34 @@ const char* ScanNumber(std::string_view text, const char* p, ScannedNumber& out)
     while (IsDigit(*q)) exponent = std::min(exponent * 10 + (*q++ - '0'), 100000);
     if (negativeExponent) exponent = -exponent;
   }
-  // Exact when the digits fit a double's mantissa and the power of ten is
-  // exact: one correctly rounded multiplication or division.
   const int power = exponent - fraction;
-  if (digits <= 19 && mantissa <= (std::uint64_t(1) << 53) && power >= -22 && power <= 22) {
-    const double m = double(mantissa);
-    out.real = power >= 0 ? m * kExactPowers[power] : m / kExactPowers[-power];
-    if (out.negative) out.real = -out.real;
-    return q;
+  if (digits <= 19) {
+    // Exact when the digits fit a double's mantissa and the power of ten is
+    // exact: one correctly rounded multiplication or division.
+    if (mantissa <= (std::uint64_t(1) << 53) && power >= -22 && power <= 22) {
+      const double m = double(mantissa);
+      out.real = power >= 0 ? m * kExactPowers[power] : m / kExactPowers[-power];
+      if (out.negative) out.real = -out.real;
+      return q;
+    }
+    // Otherwise the 128-bit product of fast_float, which decides all but the
+    // rare cases next to a tie; those go to its full conversion below.
+    if (mantissa == 0) {
+      out.real = out.negative ? -0.0 : 0.0;
+      return q;
+    }
+    using Binary = fast_float::binary_format<double>;
+    const fast_float::adjusted_mantissa am = fast_float::compute_float<Binary>(power, mantissa);
+    if (am.power2 >= 0) {
+      if (am.power2 == Binary::infinite_power()) return nullptr;  // beyond the largest double
+      fast_float::to_float(out.negative, am, out.real);
+      return q;
+    }
   }
-  auto [end, ec] = std::from_chars(p, q, out.real);
-  if (ec == std::errc::result_out_of_range) {
-    std::size_t length = 0;
-    if (CheckNumber(text, std::size_t(p - text.data()), length) != NumberCheck::Ok) return nullptr;
-    out.real = out.negative ? -0.0 : 0.0;  // underflow reads as zero
-    return q;
-  }
-  if (ec != std::errc() || end != q) return nullptr;
+  // Any other literal: correctly rounded for every digit count. A value
+  // beyond the largest double is left to simdjson, which refuses it.
+  auto [end, ec] = fast_float::from_chars(p, q, out.real);
+  if (ec != std::errc() || end != q || std::isinf(out.real)) return nullptr;
   return q;
 }
 
@@ -99,9 +177,16 @@ const char* ScanNumber(std::string_view text, const char* p, ScannedNumber& out)
 // integer, else double (integers read before the switch keep their value;
 // later ones are read as doubles, so "-0" there is -0.0). False when the
 // array is empty or holds anything but valid numbers: simdjson reads it then.
-bool ScanPackedArray(std::string_view text, std::size_t open, std::size_t close, Node& out) {
+using Consumed = std::function<void(std::size_t, std::size_t)>;
+
+// Text of an array read so far that is handed to `consumed` at a time.
+constexpr std::size_t kConsumedStep = std::size_t(4) << 20;
+
+bool ScanPackedArray(std::string_view text, std::size_t open, std::size_t close, Node& out,
+                     const Consumed& consumed) {
   const char* p = text.data() + open + 1;
   const char* const stop = text.data() + close;
+  const char* given = p;  // the text before this was handed to `consumed`
   // The count, estimated from the first few kilobytes (a closer look at the
   // whole array would cost a pass over it); a low guess only costs a doubling.
   const std::size_t length = std::size_t(stop - p);
@@ -115,22 +200,21 @@ bool ScanPackedArray(std::string_view text, std::size_t open, std::size_t close,
   if (p == stop) return false;
   ScannedNumber number;
   for (;;) {
-    // The common case first: a short integer literal while the array is int32.
+    if (consumed && std::size_t(p - given) >= kConsumedStep) [[unlikely]] {
+      consumed(std::size_t(given - text.data()), std::size_t(p - text.data()));
+      given = p;
+    }
+    // The common case first: an integer literal of at most seven digits
+    // while the array is int32, its digits found and read as one word.
     if (out.kind_ == Node::Kind::IntArray) {
       const bool negative = *p == '-';
       const char* q = p + (negative ? 1 : 0);
-      unsigned digit = unsigned(*q) - '0';
-      if (digit <= 9 && !(digit == 0 && IsDigit(q[1]))) {
-        std::int64_t value = digit;
-        const char* const first = q++;
-        while ((digit = unsigned(*q) - '0') <= 9 && q - first < 10) {
-          value = value * 10 + digit;
-          ++q;
-        }
-        if (negative) value = -value;
-        if (!IsDigit(*q) && *q != '.' && *q != 'e' && *q != 'E' && value >= INT32_MIN && value <= INT32_MAX &&
-            (IsSpace(*q) || *q == ',' || q == stop)) {
-          out.ints_.push_back(std::int32_t(value));
+      const int count = ShortDigitCount(q);
+      if (count > 0 && !(count > 1 && *q == '0')) {
+        const std::int32_t value = std::int32_t(ShortDigitValue(q, count));
+        q += count;
+        if (*q != '.' && *q != 'e' && *q != 'E' && (IsSpace(*q) || *q == ',' || q == stop)) {
+          out.ints_.push_back(negative ? -value : value);
           p = q;
           if (*p == ',') {
             ++p;
@@ -146,7 +230,7 @@ bool ScanPackedArray(std::string_view text, std::size_t open, std::size_t close,
         }
       }
     }
-    const char* end = ScanNumber(text, p, number);
+    const char* end = ScanNumber(p, number);
     if (end == nullptr || !(IsSpace(*end) || *end == ',' || end == stop)) return false;
     if (out.kind_ == Node::Kind::IntArray) {
       const std::uint64_t limit = number.negative ? std::uint64_t(1) << 31 : (std::uint64_t(1) << 31) - 1;
@@ -188,13 +272,33 @@ std::size_t SkipString(std::string_view text, std::size_t p) {
   return std::string_view::npos;
 }
 
-}  // namespace
+// A long array that starts with a number, found by the walk over the text.
+struct Candidate {
+  std::size_t open, close;
+  Node node;
+  bool packed = false;
+};
 
-// Cuts every long flat number array out of `text`. Empty when there is none.
-std::unique_ptr<Skeleton> CutNumberArrays(std::string_view text) {
-  auto skeleton = std::make_unique<Skeleton>();
-  std::string cut;
-  std::size_t copied = 0;
+// The start of a candidate at text[p] = '[': its closing ']' when the array
+// starts with a number and is long enough, else npos.
+std::size_t CandidateClose(std::string_view text, std::size_t p) {
+  std::size_t q = p + 1;
+  while (q < text.size() && IsSpace(text[q])) ++q;
+  if (q == text.size() || !(text[q] == '-' || IsDigit(text[q]))) return std::string_view::npos;
+  const void* found = std::memchr(text.data() + q, ']', text.size() - q);
+  if (!found) return std::string_view::npos;
+  const std::size_t close = std::size_t(static_cast<const char*>(found) - text.data());
+  return close - p >= kPackedMinBytes ? close : std::string_view::npos;
+}
+
+// Walks the text (strings skipped) for candidates. With `scanned` (the
+// candidates of an earlier walk, read), an array that is not a flat number
+// array is walked into, as any other text; without, the walk jumps over every
+// candidate, taking it to be one.
+std::vector<Candidate> FindCandidates(std::string_view text, std::vector<Candidate>* scanned,
+                                      const Consumed& consumed) {
+  std::vector<Candidate> found;
+  std::size_t next = 0;  // the next candidate of `scanned` that may match
   for (std::size_t p = 0; p < text.size();) {
     const char c = text[p];
     if (c == '"') {
@@ -203,18 +307,20 @@ std::unique_ptr<Skeleton> CutNumberArrays(std::string_view text) {
       continue;
     }
     if (c == '[') {
-      std::size_t q = p + 1;
-      while (q < text.size() && IsSpace(text[q])) ++q;
-      if (q < text.size() && (text[q] == '-' || IsDigit(text[q]))) {
-        const void* found = std::memchr(text.data() + q, ']', text.size() - q);
-        const std::size_t close = found ? std::size_t(static_cast<const char*>(found) - text.data()) : 0;
-        Skeleton::Array array{p, close, 0, Node()};
-        if (found && close - p >= kPackedMinBytes && ScanPackedArray(text, p, close, array.node)) {
-          cut.append(text.data() + copied, p - copied);
-          array.cutOpen = cut.size();
-          cut += "[]";
-          copied = close + 1;
-          skeleton->arrays.push_back(std::move(array));
+      const std::size_t close = CandidateClose(text, p);
+      if (close != std::string_view::npos) {
+        Candidate candidate{p, close, Node()};
+        if (scanned) {
+          while (next < scanned->size() && (*scanned)[next].open < p) ++next;
+          if (next < scanned->size() && (*scanned)[next].open == p)
+            candidate = std::move((*scanned)[next]);
+          else
+            candidate.packed = ScanPackedArray(text, p, close, candidate.node, consumed);
+        } else {
+          candidate.packed = true;  // taken to be, until it is read
+        }
+        if (candidate.packed) {
+          found.push_back(std::move(candidate));
           p = close + 1;
           continue;
         }
@@ -222,7 +328,75 @@ std::unique_ptr<Skeleton> CutNumberArrays(std::string_view text) {
     }
     ++p;
   }
-  if (skeleton->arrays.empty()) return nullptr;
+  return found;
+}
+
+// Text in candidates above which a second thread reads them.
+constexpr std::size_t kParallelMinBytes = std::size_t(16) << 20;
+
+// Reads the candidates, the largest first, on up to two threads.
+void ScanCandidates(std::string_view text, std::vector<Candidate>& candidates, const Consumed& consumed) {
+  std::vector<std::size_t> order(candidates.size());
+  std::size_t total = 0;
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    order[i] = i;
+    total += candidates[i].close - candidates[i].open;
+  }
+  std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    return candidates[a].close - candidates[a].open > candidates[b].close - candidates[b].open;
+  });
+  std::atomic<std::size_t> taken{0};
+  auto work = [&] {
+    for (std::size_t k; (k = taken.fetch_add(1)) < order.size();) {
+      Candidate& candidate = candidates[order[k]];
+      candidate.packed = ScanPackedArray(text, candidate.open, candidate.close, candidate.node, consumed);
+    }
+  };
+  const bool parallel = total >= kParallelMinBytes && candidates.size() > 1 && std::thread::hardware_concurrency() > 1;
+  if (!parallel) return work();
+  std::exception_ptr failure;
+  std::thread helper([&] {
+    try {
+      work();
+    } catch (...) {
+      failure = std::current_exception();
+    }
+  });
+  try {
+    work();
+  } catch (...) {
+    helper.join();
+    throw;
+  }
+  helper.join();
+  if (failure) std::rethrow_exception(failure);
+}
+
+}  // namespace
+
+// Cuts every long flat number array out of `text`. Empty when there is none.
+std::unique_ptr<Skeleton> CutNumberArrays(std::string_view text, const Consumed& consumed) {
+  // Long arrays in a model file are nearly always flat number arrays (nodes,
+  // connectivity, labels): they are found first and read in parallel. Should
+  // one of them be anything else, the walk is done again the careful way,
+  // looking inside it and keeping what was read.
+  std::vector<Candidate> candidates = FindCandidates(text, nullptr, consumed);
+  ScanCandidates(text, candidates, consumed);
+  if (!std::all_of(candidates.begin(), candidates.end(), [](const Candidate& c) { return c.packed; })) {
+    std::erase_if(candidates, [](const Candidate& c) { return !c.packed; });
+    candidates = FindCandidates(text, &candidates, consumed);
+  }
+  if (candidates.empty()) return nullptr;
+  auto skeleton = std::make_unique<Skeleton>();
+  std::string cut;
+  std::size_t copied = 0;
+  for (Candidate& candidate : candidates) {
+    cut.append(text.data() + copied, candidate.open - copied);
+    skeleton->arrays.push_back({candidate.open, candidate.close, cut.size(), std::move(candidate.node)});
+    cut += "[]";
+    copied = candidate.close + 1;
+    if (consumed) consumed(candidate.open + 1, candidate.close);
+  }
   cut.append(text.data() + copied, text.size() - copied);
   skeleton->text = simdjson::padded_string(cut);
   return skeleton;

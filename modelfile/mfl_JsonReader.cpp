@@ -40,7 +40,7 @@ class Reader {
  public:
   // Reads `parsed`: the file's text, or its skeleton (`skeleton` not null),
   // whose offsets are mapped back to the file's. `text` is the file's text.
-  Reader(const simdjson::padded_string& parsed, std::string_view text, const Skeleton* skeleton,
+  Reader(simdjson::padded_string_view parsed, std::string_view text, const Skeleton* skeleton,
          const std::string& file, std::size_t bomLength)
       : padded_(parsed),
         base_(parsed.data()),
@@ -323,7 +323,7 @@ class Reader {
     }
   }
 
-  const simdjson::padded_string& padded_;
+  simdjson::padded_string_view padded_;
   const char* base_;
   std::size_t parsedSize_;
   const Skeleton* skeleton_;
@@ -334,7 +334,7 @@ class Reader {
 
 }  // namespace
 
-void ReadTree(const simdjson::padded_string& parsed, std::string_view text, const Skeleton* skeleton,
+void ReadTree(simdjson::padded_string_view parsed, std::string_view text, const Skeleton* skeleton,
               const std::string& file, std::size_t bomLength, Node& root) {
   Reader(parsed, text, skeleton, file, bomLength).Run(root);
 }

@@ -82,7 +82,9 @@ ddb_Model Loader::Load() {
   if (root.Has("datums")) LoadDatums(root.Get("datums"));
   if (root.Has("parts")) LoadParts(root.Get("parts"));
   if (root.Has("assembly")) LoadAssembly(root.Get("assembly"));
-  if (root.Has("connectors")) ReadConnectorWires(*this, root.Get("connectors"));
+  std::set<int> wireSets;
+  if (root.Has("connectors")) wireSets = ReadConnectorWires(*this, root.Get("connectors"));
+  CheckAssemblyElements(*this, root, wireSets);
   if (root.Has("amplitudes")) ReadAmplitudes(root.Get("amplitudes"), *contents_);
   LoadSteps(root);
   ReadBoundaryConditions(*this, root, *contents_);

@@ -166,24 +166,6 @@ rgnC_Region ReadRegion(const Loader& loader, const Ref& ref, kloC_LoadRegion kin
   return ReadWireReference(loader, ref);
 }
 
-/// A load created, changed or removed in a step with load cases acts only
-/// through the load cases that list it.
-void CheckListed(const Loader& loader, const Ref& object, const kloC_Load& load, const ddb_ModelContents& contents) {
-  const auto& steps = contents.steps;
-  for (std::size_t i = 1; i < steps.Size(); ++i) {
-    const int s = load.Status(i);
-    if (s != mdl_Created && s != mdl_Modified && s != mdl_Deactivated) continue;
-    const auto* step = dynamic_cast<const kprC_AnalysisStep*>(&steps.At(i));
-    if (!step || step->loadCases().Size() == 0) continue;
-    bool listed = false;
-    for (const auto& [caseName, loadCase] : step->loadCases())
-      if (loadCase->loads.count(load.name()) != 0) listed = true;
-    if (!listed)
-      object.Fail("model.load-case", "load \"" + load.name() + "\" changes in step \"" + loader.StepNames()[i] +
-                                         "\", which has load cases, but no load case of that step lists it");
-  }
-}
-
 /// A bolt load's state, with the attribute names of the model file.
 struct BoltState : kloC_BoltLoadState {
   template <class F>
@@ -254,7 +236,9 @@ void ReadLoads(const Loader& loader, const Ref& root, ddb_ModelContents& content
     });
   }
   for (auto& [load, object] : read) {
-    CheckListed(loader, object, *load, contents);
+    CheckListedInLoadCases(loader, object, "load", load->name(),
+                           [&](std::size_t i) { return load->Status(i); }, ChangesInStep, &klcC_LoadCase::loads,
+                           contents);
     contents.loads.Add(load->name(), load);
   }
 

@@ -761,7 +761,7 @@ void Loader::LoadSteps(const Ref& root) {
         std::map<std::string, std::size_t> caseNames;
         ref.Get("loadCases").ForEachElement([&](const Ref& caseRef) {
           caseRef.AllowOnly({"name", "includeBaseStateBoundaryConditions", "keepBoundaryConditions",
-                             "boundaryConditions", "loads"});
+                             "boundaryConditions", "loads", "fields"});
           auto loadCase = std::make_shared<klcC_LoadCase>(ReadName(caseRef.Get("name")));
           CheckUnique(caseRef.Get("name"), loadCase->name(), caseNames, "load case in this step");
           if (caseRef.Has("includeBaseStateBoundaryConditions"))
@@ -777,6 +777,10 @@ void Loader::LoadSteps(const Ref& root) {
           if (caseRef.Has("loads"))
             caseRef.Get("loads").ForEachMember([&](const std::string& load, const Ref& factor) {
               loadCase->loads[load] = factor.AsFloat();
+            });
+          if (caseRef.Has("fields"))
+            caseRef.Get("fields").ForEachMember([&](const std::string& field, const Ref& factor) {
+              loadCase->fields[field] = factor.AsDouble();
             });
           analysis->loadCases_.Add(loadCase->name(), loadCase);
         });

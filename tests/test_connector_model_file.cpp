@@ -164,6 +164,8 @@ TEST(ConnectorModelFile, Refusals) {
        "/connectors/wires/1/set", "already gives these wires their section"},
       {SetMembers(R"([{"set": "Spot", "name": "W", "section": "J"}])"), "model.conflict", "/connectors/wires/0",
        "either an element set"},
+      // The deck writes the assembly's own elements only as wires with a section.
+      {SetMembers("[]"), "model.unused", "/assembly/mesh/elements/0", "the wire 5 of the assembly is in no element set"},
       {Members(R"({"sections": [{"name": "H", "connection": "hinge", "behavior": "Nope"}]})"),
        "model.unknown-reference", "/connectors/sections/0/behavior", "no connector behaviour named \"Nope\""},
       {Members(R"({"sections": [{"name": "H", "connection": "door"}]})"), "model.enum",

@@ -233,6 +233,15 @@ TEST(InitialConditionKeywords, StressAndHardeningByDistribution) {
             "*Initial Conditions, type=HARDENING, USER\n");
 }
 
+TEST(InitialConditionKeywords, SolutionDependentStatesGiveTheRegionAndEightItemsALine) {
+  // Eight values: with the region name nine items, so the eighth value opens a line of its own.
+  EXPECT_EQ(Initial(FieldWith(kpfC_FieldKind::Solution, Values({1, 2, 3, 4, 5, 6, 7, 0.5}), 0)),
+            "*Initial Conditions, type=SOLUTION\nR, 1., 2., 3., 4., 5., 6., 7.\n0.5\n");
+  EXPECT_EQ(Initial(FieldWith(kpfC_FieldKind::Solution, Values({-3}), 0)), "*Initial Conditions, type=SOLUTION\nR, -3.\n");
+  EXPECT_EQ(Initial(FieldWith(kpfC_FieldKind::Solution, Values({1}), 0, kpfC_User)),
+            "*Initial Conditions, type=SOLUTION, USER\n");
+}
+
 TEST(InitialConditionKeywords, KindsWithoutAnInitialConditionFormAreRefusedWhenWritten) {
   for (kpfC_FieldKind kind : {kpfC_FieldKind::PressureStress, kpfC_FieldKind::MassFlowRate}) {
     const std::string thrown = test::Thrown<nex_TextException>([&] { Initial(FieldWith(kind, Values({1}), 0)); });
@@ -392,6 +401,55 @@ Plate.Body, 1., 2., 3.,
   EXPECT_EQ(deck.find("op=NEW"), std::string::npos);
 }
 
+/// The keywords the field builder gives a step's load case.
+std::string CaseFields(const odb_Odb& odb, const std::string& step, const std::string& loadCase) {
+  oif_ModelInfo info(odb.ddb().model("Default Model"));
+  oif_FieldBuilder builder(info);
+  builder.Build();
+  return test::Written([&](utl_Stream& stream) { zkw_WriteList(builder.StepDefinition(step, loadCase), stream); });
+}
+
+TEST(FieldDecks, InAStepWithLoadCasesAFieldIsWrittenInEachCaseThatListsItWithItsScale) {
+  const odb_Odb odb = test::Model(PlateMembers(R"([
+      {"name": "Heat", "kind": "temperature", "region": {"set": "Top", "instance": "Plate"}, "createdIn": "S1",
+       "values": [20, 30]},
+      {"name": "Wet", "kind": "field", "region": {"set": "Top", "instance": "Plate"}, "createdIn": "S1",
+       "values": [4]},
+      {"name": "Squeeze", "kind": "pressure stress", "region": {"set": "Top", "instance": "Plate"},
+       "createdIn": "S1", "value": 8}])",
+                                               R"([{"name": "S1", "kind": "static", "loadCases": [
+          {"name": "Half", "fields": {"Heat": 0.5, "Wet": 0.5, "Squeeze": 0.5}},
+          {"name": "Twice", "fields": {"Heat": 2}}]}])"));
+  // Nothing outside the cases, no heading inside them; the comment carries the
+  // factor, which multiplies the values of *Temperature and *Field only.
+  EXPECT_EQ(CaseFields(odb, "S1", ""), "");
+  EXPECT_EQ(CaseFields(odb, "S1", "Half"), R"(** Name: Heat   Type: Temperature   Scale factor: 0.5
+*Temperature
+Plate.Top, 10., 15.
+** Name: Squeeze   Type: Pressure stress   Scale factor: 0.5
+*Pressure stress
+Plate.Top, 8.
+** Name: Wet   Type: Field   Scale factor: 0.5
+*Field, variable=1
+Plate.Top, 2.
+)");
+  EXPECT_EQ(CaseFields(odb, "S1", "Twice"), R"(** Name: Heat   Type: Temperature   Scale factor: 2.
+*Temperature
+Plate.Top, 40., 60.
+)");
+}
+
+TEST(FieldDecks, SolutionDependentStatesAreInitialConditionsOfAnElementSet) {
+  const std::string deck = test::Deck(test::Model(PlateMembers(R"([
+      {"name": "Aged", "kind": "solution", "region": {"set": "Body", "instance": "Plate"},
+       "values": [0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9]}])")));
+  EXPECT_EQ(InitialStep(deck), kAmplitude + kHeading + R"(** Name: Aged   Type: Solution-dependent state
+*Initial Conditions, type=SOLUTION
+Plate.Body, 0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7
+0.8, 0.9
+)");
+}
+
 TEST(FieldDecks, TemperaturesArePaddedToThePointsOfTheModelsShellSections) {
   const std::string members =
       PlateMembers(R"([{"name": "Hot", "kind": "temperature", "region": {"set": "Top", "instance": "Plate"},
@@ -442,6 +500,15 @@ TEST(FieldFile, RefusesWrongRegionsMissingFilesUnknownStepsAndMisplacedInitialCo
        "expected a node set"},
       {PlateMembers(Top(R"("kind": "stress", "values": [1])")), "model.type", "/fields/0/region/set",
        "element set"},
+      {PlateMembers(Top(R"("kind": "solution", "values": [1])")), "model.type", "/fields/0/region/set",
+       "element set"},
+      {PlateMembers(Top(R"("kind": "temperature", "values": [1], "createdIn": "S1")"),
+                    R"([{"name": "S1", "kind": "static", "loadCases": [{"name": "A", "fields": {"Other": 1}}]}])"),
+       "model.load-case", "/fields/0", "field \"F\" changes in step \"S1\", which has load cases"},
+      {PlateMembers("[]", R"([{"name": "S1", "kind": "static", "loadCases": [{"name": "A", "fields": {"G": 1}}]}])"),
+       "model.unknown-reference", "/steps/0/loadCases/0/fields/G", "no field named \"G\""},
+      {PlateMembers(Body(R"("kind": "solution", "values": [1], "changes": [{"step": "S1", "values": [2]}])")),
+       "model.step", "/fields/0", "neither changed nor deactivated"},
       {PlateMembers(Top(R"("kind": "temperature", "distribution": "results file")")), "model.missing-member",
        "/fields/0", "names none (\"file\")"},
       {PlateMembers(Top(R"("kind": "field", "distribution": "results file with user", "createdIn": "S1")")),

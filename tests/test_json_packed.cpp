@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "modelfile/mfl_Json.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -143,6 +144,20 @@ TEST(PackedArrays, ArraysThatAreNotFlatNumbersAreLeftToTheParser) {
   EXPECT_EQ(doc.Root().Find("objects")->elements()[0].Find("n")->ints()[299], 300);
 }
 
+TEST(PackedArrays, ABracketInAStringDoesNotEndAnArrayForTheScanner) {
+  // The scanner first takes the array of "a" to end at the "]" inside "x]";
+  // past it, the text in quotes looks like a long number array. It is a
+  // string, and the arrays after it are still read by the scanner.
+  const std::string numbers = Counting(300);
+  Document doc = Parse("{\"a\": [" + numbers + ", \"x]\", \"[" + numbers + "]\"], \"b\": [" + numbers + "]}");
+  const Node& a = *doc.Root().Find("a");
+  ASSERT_EQ(a.kind(), Kind::Array);
+  ASSERT_EQ(a.elements().size(), 302u);
+  EXPECT_EQ(a.elements()[300].string(), "x]");
+  EXPECT_EQ(a.elements()[301].string(), "[" + numbers + "]");
+  EXPECT_EQ(doc.Root().Find("b")->kind(), Kind::IntArray);
+}
+
 TEST(PackedArrays, OffsetsAfterCutArraysStayThoseOfTheFile) {
   const std::string text = "{\"a\": [" + Counting(300) + "],\n \"b\": [" + Counting(300) + "],\n \"c\": {\"d\": 1}}";
   Document doc = Parse(text);
@@ -178,6 +193,51 @@ TEST(PackedArrays, TakeFloatsFreesThePackedNumbers) {
   EXPECT_EQ(xyz[400], 400.0f);
   EXPECT_TRUE(doc.Root().Find("xyz")->reals().empty());
   EXPECT_EQ(doc.Root().Find("xyz")->reals().capacity(), 0u);
+}
+
+// Files of several megabytes are mapped rather than read, and the text of the
+// long arrays is given back while it is scanned: values, a byte order mark and
+// the places of errors must come out as for a text read whole.
+TEST(PackedArrays, LargeFilesReadAsTextsInMemoryDo) {
+  test::TempFolder folder;
+  // About 9.3 MB each: several steps of given-back text, and two arrays large
+  // enough to be read side by side.
+  const std::string big = Counting(1'200'000);
+  const std::string valid = "\xEF\xBB\xBF{\"a\": [" + big + "],\n \"b\": [0.25, " + Counting(400) + "], \"c\": [" + big + "]}";
+  test::WriteFile(folder / "valid.json", valid);
+  {
+    Document doc = Document::Load(folder / "valid.json");
+    const Node& a = *doc.Root().Find("a");
+    ASSERT_EQ(a.kind(), Kind::IntArray);
+    ASSERT_EQ(a.ints().size(), 1'200'000u);
+    EXPECT_EQ(a.ints()[0], 1);
+    EXPECT_EQ(a.ints()[1'199'999], 1'200'000);
+    EXPECT_EQ(doc.Root().Find("b")->reals()[0], 0.25);
+    EXPECT_EQ(doc.Root().Find("c")->ints(), a.ints());
+    // The byte order mark counts for no column.
+    EXPECT_EQ(doc.LineColumn(doc.Root().Find("b")->offset()), (std::pair<std::size_t, std::size_t>{2, 7}));
+    EXPECT_EQ(doc.ElementOffset(a, 1'199'999), valid.find("1200000]"));
+  }
+  // An invalid number near the end of the array: the scanner has given back
+  // the text before it, which the parser then reads again for the error.
+  const std::string invalid = "{\"c\": [" + big + "], \"a\": [" + big + ",\n 01]}";
+  test::WriteFile(folder / "invalid.json", invalid);
+  try {
+    Document::Load(folder / "invalid.json");
+    FAIL() << "the invalid number was accepted";
+  } catch (const mfl_ModelFileError& e) {
+    EXPECT_EQ(e.Id(), "json.syntax");
+    EXPECT_EQ(e.Pointer(), "/a/1200000");
+    EXPECT_EQ(e.LineNumber(), 2u);
+    EXPECT_EQ(e.Column(), 2u);
+  }
+  try {  // the same in a text in memory
+    Parse(invalid);
+    FAIL() << "the invalid number was accepted";
+  } catch (const mfl_ModelFileError& e) {
+    EXPECT_EQ(e.Pointer(), "/a/1200000");
+    EXPECT_EQ(e.Column(), 2u);
+  }
 }
 
 }  // namespace

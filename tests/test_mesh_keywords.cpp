@@ -95,7 +95,10 @@ TEST(AssemblyElement, WireNodesOfInstancesAreQualifiedByTheInstance) {
         "mesh": {"nodes": {"labels": [1], "coordinates": [0, 0, 0]},
                  "elements": [{"type": "CONN3D2", "nodesPerElement": 2, "labels": [10, 11, 12],
                                "connectivity": ["A.5", "my B.7", 1, "A.5", "my B.2", 1]}]},
-        "sets": [{"name": "Wires", "kind": "element", "subsets": [{"elements": [12, 10]}]}]})");
+        "sets": [{"name": "Wires", "kind": "element", "subsets": [{"elements": [12, 10]}]},
+                 {"name": "Other", "kind": "element", "subsets": [{"elements": [11]}]}]},
+      "connectors": {"sections": [{"name": "Hinge", "connection": "hinge"}],
+                     "wires": [{"set": "Wires", "section": "Hinge"}, {"set": "Other", "section": "Hinge"}]})");
   EXPECT_EQ(test::Print(oif_AssemblyElement(rgnC_Region::OfAssemblySet(0), "Hinge", model.info)),
             R"(*Element, type=CONN3D2
 12, "my B".2, 1

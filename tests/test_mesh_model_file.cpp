@@ -84,7 +84,9 @@ TEST(MeshModelFile, WireConnectivityNamesInstanceNodes) {
   EXPECT_EQ(test::Refuse(wires + R"(7, "A-1"]}]}})").id, "model.type");
   EXPECT_EQ(test::Refuse(wires + R"(8, "A.1"]}]}})").pointer, "/assembly/mesh/elements/0/connectivity/0");
 
-  test::Loaded model(wires + R"("A.2", 7, "A.2", "A.1"]}]}})");
+  test::Loaded model(wires + R"("A.2", 7, "A.2", "A.1"]}]},
+      "sets": [{"name": "W", "kind": "element", "subsets": [{"elements": [1, 2]}]}]},
+      "connectors": {"sections": [{"name": "H", "connection": "hinge"}], "wires": [{"set": "W", "section": "H"}]})");
   const ddb_Mesh& mesh = model.Assembly().mesh();
   EXPECT_EQ(mesh.index(), 0);
   EXPECT_EQ(mesh.elementData().elementClass(0).elementConnectivity(), (std::vector<int>{1, 0, 1, 2}));

@@ -43,20 +43,38 @@ void oif_FieldBuilder::Build() {
       maxFieldVariable_ = std::max(maxFieldVariable_, field->variable);
   valuesPerPoint_ = TemperatureValuesPerPoint(model->Sections());
 
-  for (std::size_t step = 0; step < stepNames_.size(); ++step)
+  for (std::size_t step = 0; step < stepNames_.size(); ++step) {
+    // In a step with load cases a field acts through the cases that list it.
+    const auto* analysis = dynamic_cast<const kprC_AnalysisStep*>(&steps.At(step));
+    const bool withCases = analysis && analysis->loadCases().Size() != 0;
     for (const auto& [name, field] : fields) {
       if (field->suppressed) continue;
       const bool opNew = opStatus_.IsNew(field->DynTypeId(), stepNames_[step]);
-      if (Writes(field->Status(step), opNew, field->Kind() == kpfC_FieldKind::GeneralField)) AddField(step, field);
+      if (!Writes(field->Status(step), opNew, field->Kind() == kpfC_FieldKind::GeneralField)) continue;
+      if (!withCases) {
+        AddField(step, field, cow_String(), 1.0);
+        continue;
+      }
+      for (const auto& [caseName, loadCase] : analysis->loadCases()) {
+        const auto listed = loadCase->fields.find(field->name());
+        if (listed != loadCase->fields.end()) AddField(step, field, caseName, listed->second);
+      }
     }
+  }
 }
 
-void oif_FieldBuilder::AddField(std::size_t step, const std::shared_ptr<const kpfC_Field>& field) {
+void oif_FieldBuilder::AddField(std::size_t step, const std::shared_ptr<const kpfC_Field>& field,
+                                const cow_String& loadCase, double scale) {
   const cow_String& stepName = stepNames_[step];
-  const zkw_Keyword& heading = heading_.HeadingFor(stepName);
-  if (!heading_.IsFiller(heading)) AddStepDefinition(stepName, heading);
-  AddStepDefinition(stepName, oif_Comment("Name: " + field->name() + "   Type: " +
-                                          kpfC_FieldTypeLabelMap::Label(field->DynTypeId())));
+  const auto add = [&](const zkw_Keyword& keyword) { AddStepDefinition(stepName, keyword, loadCase); };
+  cow_String comment = "Name: " + field->name() + "   Type: " + kpfC_FieldTypeLabelMap::Label(field->DynTypeId());
+  if (loadCase.empty()) {
+    const zkw_Keyword& heading = heading_.HeadingFor(stepName);
+    if (!heading_.IsFiller(heading)) AddStepDefinition(stepName, heading);
+  } else {
+    comment += oif_ScaleFactorText(scale);
+  }
+  add(oif_Comment(comment));
 
   const cow_String region = oif_SetName(field->region, *info).Name(2);
   const int status = field->Status(step);
@@ -68,23 +86,23 @@ void oif_FieldBuilder::AddField(std::size_t step, const std::shared_ptr<const kp
   switch (field->Kind()) {
     case kpfC_FieldKind::Temperature:
       if (initial)
-        AddStepDefinition(stepName, oif_InitialConditions(field, step, region, form, maxFieldVariable_, valuesPerPoint_));
+        add(oif_InitialConditions(field, step, region, form, maxFieldVariable_, valuesPerPoint_));
       else
-        AddStepDefinition(stepName, oif_FieldTemperature(field, step, region, form, valuesPerPoint_));
+        add(oif_FieldTemperature(field, step, region, form, valuesPerPoint_).Scale(scale));
       return;
     case kpfC_FieldKind::GeneralField:
       if (initial)
-        AddStepDefinition(stepName, oif_InitialConditions(field, step, region, form, maxFieldVariable_, valuesPerPoint_));
+        add(oif_InitialConditions(field, step, region, form, maxFieldVariable_, valuesPerPoint_));
       else
-        AddStepDefinition(stepName, oif_GeneralField(field, step, region, form));
+        add(oif_GeneralField(field, step, region, form).Scale(scale));
       return;
     case kpfC_FieldKind::PressureStress:
-      AddStepDefinition(stepName, oif_PressureStress(field, step, region, form));
+      add(oif_PressureStress(field, step, region, form));
       return;
     case kpfC_FieldKind::MassFlowRate:
-      AddStepDefinition(stepName, oif_MassFlowRate(field, step, region, form));
+      add(oif_MassFlowRate(field, step, region, form));
       return;
     default:
-      AddStepDefinition(stepName, oif_InitialConditions(field, step, region, form, maxFieldVariable_, valuesPerPoint_));
+      add(oif_InitialConditions(field, step, region, form, maxFieldVariable_, valuesPerPoint_));
   }
 }

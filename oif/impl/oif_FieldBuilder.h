@@ -25,7 +25,10 @@ class oif_FieldBuilder : public zkw_BuilderComponent {
   static int TemperatureValuesPerPoint(const mdl_MapString2ObjCow<kseC_Section>& sections);
 
  private:
-  void AddField(std::size_t step, const std::shared_ptr<const kpfC_Field>& field);
+  /// One field in one step: outside load cases (`loadCase` empty) or in the
+  /// load case `loadCase` with its scale factor.
+  void AddField(std::size_t step, const std::shared_ptr<const kpfC_Field>& field, const cow_String& loadCase,
+                double scale);
 
   oif_FieldOpStatus opStatus_;
   SectionHeading heading_{"FIELDS"};

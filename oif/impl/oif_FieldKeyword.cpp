@@ -39,6 +39,12 @@ std::vector<double> oif_FieldKeyword::Temperatures(int valuesPerPoint) const {
   return values;
 }
 
+std::vector<double> oif_FieldKeyword::Scaled(std::vector<double> values) const {
+  if (scale_ != 1.0)
+    for (double& value : values) value *= scale_;
+  return values;
+}
+
 bool oif_FieldKeyword::Open(oif_KeywordLine& line) const {
   line.OpNew(form_.opNew);
   if (!form_.removed) return true;

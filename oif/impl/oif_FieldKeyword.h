@@ -27,6 +27,13 @@ class oif_FieldKeyword : public zkw_Keyword {
   oif_FieldKeyword(std::shared_ptr<const kpfC_Field> field, std::size_t step, const cow_String& regionName,
                    const oif_KeywordForm& form);
 
+  /// In a load case: the case's scale factor, which multiplies the values of
+  /// *Temperature and *Field (1 outside load cases).
+  oif_FieldKeyword& Scale(double factor) noexcept {
+    scale_ = factor;
+    return *this;
+  }
+
  protected:
   const kpfC_FieldState& State() const noexcept { return field_->ConstGetState(step_); }
   /// Adds ", op=NEW" when the group is restated; a removed field's line ends
@@ -35,6 +42,8 @@ class oif_FieldKeyword : public zkw_Keyword {
   /// The temperatures of the state, padded with copies of the last one up to
   /// `valuesPerPoint` unless the field is given per section point.
   std::vector<double> Temperatures(int valuesPerPoint) const;
+  /// `values` times the scale factor.
+  std::vector<double> Scaled(std::vector<double> values) const;
   /// The user form: ", user" ends the line, then the region alone.
   void WriteUser(utl_Stream& stream, oif_KeywordLine& line) const;
   /// Values given directly: ", amplitude=NAME" when due ends the line, then
@@ -50,4 +59,5 @@ class oif_FieldKeyword : public zkw_Keyword {
   std::size_t step_;
   cow_String regionName_;
   oif_KeywordForm form_;
+  double scale_ = 1.0;
 };

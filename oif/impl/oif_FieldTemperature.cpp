@@ -13,7 +13,7 @@ void oif_FieldTemperature::Write(utl_Stream& stream) const {
   const kpfC_FieldState& state = State();
   switch (field_->distribution) {
     case kpfC_Uniform:
-      WriteGiven(stream, line, Temperatures(valuesPerPoint_));
+      WriteGiven(stream, line, Scaled(Temperatures(valuesPerPoint_)));
       return;
     case kpfC_User:
       WriteUser(stream, line);

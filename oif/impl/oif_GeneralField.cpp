@@ -12,7 +12,7 @@ void oif_GeneralField::Write(utl_Stream& stream) const {
     line.Param("variable", field_->variable);
   switch (field_->distribution) {
     case kpfC_Uniform:
-      WriteGiven(stream, line, state.values.ConstGet());
+      WriteGiven(stream, line, Scaled(state.values.ConstGet()));
       return;
     case kpfC_User:
       WriteUser(stream, line);

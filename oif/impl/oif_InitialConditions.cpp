@@ -69,6 +69,10 @@ void oif_InitialConditions::WriteLine(utl_Stream& stream) const {
       line.ParamNoBreak("type", "HARDENING");
       Distribution(line);
       break;
+    case kpfC_FieldKind::Solution:
+      line.ParamNoBreak("type", "SOLUTION");
+      Distribution(line);
+      break;
     default:
       nex_TextException("Unimplemented initial condition!").Throw("oif_InitialConditions", __LINE__);
   }
@@ -115,6 +119,9 @@ void oif_InitialConditions::WriteData(utl_Stream& stream) const {
         for (double v : Values(state.values)) values.push_back(v);
         oif_WriteTrailingLine(stream, regionName_, values);
       }
+      return;
+    case kpfC_FieldKind::Solution:
+      if (distribution == kpfC_Uniform) oif_WriteValueLines(stream, regionName_, state.values.ConstGet());
       return;
     default:
       nex_TextException("Unimplemented field for initial condition!").Throw("oif_InitialConditions", __LINE__);

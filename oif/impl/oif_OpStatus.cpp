@@ -59,6 +59,8 @@ const KeyTable& FieldKeys() {
       {mdl_TypeId<kpfC_MassFlowRate>(), 2}, {mdl_TypeId<kpfC_GeneralFieldBase>(), 3},
       {mdl_TypeId<kpfC_Velocity>(), 4}, {mdl_TypeId<kpfC_Stress>(), 5},
       {mdl_TypeId<kpfC_Hardening>(), 6},
+      // Initial conditions only, as hardening: never restated, so they share its key.
+      {mdl_TypeId<kpfC_Solution>(), 6},
   };
   return table;
 }
