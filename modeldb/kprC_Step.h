@@ -12,6 +12,7 @@
 
 #include "modeldb/kprC_Controls.h"
 #include "modeldb/kprC_Damping.h"
+#include "modeldb/kprC_OutputSettings.h"
 #include "modeldb/mdl_Object.h"
 #include "modeldb/mdl_Repository.h"
 #include "modeldb/rgnC_Region.h"
@@ -91,9 +92,18 @@ class MDB_API kprC_AnalysisStep : public kprC_Step {
   const kprC_Controls* controls() const noexcept { return controls_.get(); }
   const kprC_SolverControls* solverControls() const noexcept { return solverControls_.get(); }
 
+  /// The step's restart request, monitor and diagnostic print settings;
+  /// null when the step has none.
+  const kprC_Restart* restart() const noexcept { return restart_.get(); }
+  const kprC_Monitor* monitor() const noexcept { return monitor_.get(); }
+  const kprC_DiagnosticPrint* diagnosticPrint() const noexcept { return diagnosticPrint_.get(); }
+
   mdl_MapString2ObjCow<klcC_LoadCase> loadCases_;
   std::shared_ptr<const kprC_Controls> controls_;
   std::shared_ptr<const kprC_SolverControls> solverControls_;
+  std::shared_ptr<const kprC_Restart> restart_;
+  std::shared_ptr<const kprC_Monitor> monitor_;
+  std::shared_ptr<const kprC_DiagnosticPrint> diagnosticPrint_;
 
   ExtrapolationEnm extrapolation = EXTRAPOLATION_LINEAR;
   AmplitudeEnm amplitude = AMPLITUDE_STEP;

@@ -6,6 +6,7 @@
 #include <set>
 #include <string_view>
 
+#include "modeldb/korC_OdbRequestTable.h"
 #include "modelfile/mfl_Check.h"
 
 namespace mfl {
@@ -120,6 +121,7 @@ class Collector {
     CheckLayerOrientations(root);
     std::size_t steps = 0, loadCases = 0;
     CheckSteps(root, steps, loadCases);
+    CheckOutputVariables(root);
 
     auto& summary = report_.summary;
     summary = {{"parts", parts.size()},
@@ -327,6 +329,82 @@ class Collector {
         Warn(step, "/steps/" + std::to_string(s), "check.empty-step",
              "step '" + Text(step.Find("name")) +
                  "' has nothing in it: no condition, no load cases and no keyword text, only its procedure");
+    }
+  }
+
+  /// Output variables that the procedure of a step in which their request
+  /// is active cannot write on the request's channel: the deck leaves them
+  /// out there.
+  void CheckOutputVariables(const Node& root) {
+    std::vector<std::string> stepNames;
+    std::vector<int> procedures;  // -1: the initial step
+    for (const Node& step : Elements(root.Find("steps"))) {
+      const std::string kind = Text(step.Find("kind"));
+      if (stepNames.empty() && kind != "initial") {
+        stepNames.push_back("Initial");
+        procedures.push_back(-1);
+      }
+      stepNames.push_back(Text(step.Find("name")));
+      int procedure = -1;
+      for (const kprC_StepKindInfo& row : kprC_StepKindTable)
+        if (kind == row.fileName) procedure = int(row.kind);
+      procedures.push_back(procedure);
+    }
+    auto indexOf = [&](const Node* name) {
+      const std::string text = Text(name);
+      for (std::size_t i = 0; i < stepNames.size(); ++i)
+        if (stepNames[i] == text) return long(i);
+      return -1L;
+    };
+    auto names = [](const Node* variables) {
+      std::vector<std::string> out;
+      for (const Node& name : Elements(variables)) out.push_back(Text(&name));
+      return out;
+    };
+    const std::vector<Node>& requests = Elements(root.Find("outputRequests"));
+    for (std::size_t r = 0; r < requests.size(); ++r) {
+      const Node& request = requests[r];
+      const int channel = Text(request.Find("channel")) == "history" ? kprC_HistoryChannel : kprC_FieldChannel;
+      // Variables named per step: from the step they are given in until the next change.
+      std::vector<std::pair<long, std::vector<std::string>>> given;
+      std::vector<long> ends;
+      if (const Node* history = request.Find("history")) {
+        for (const Node& entry : Elements(history)) {
+          const Node* status = entry.Find("status");
+          const bool active = status && status->kind() == Node::Kind::Int && status->integer() >= 1 &&
+                              status->integer() <= 3;
+          const Node* values = entry.Find("values");
+          const long step = indexOf(entry.Find("step"));
+          if (!active) {
+            ends.push_back(step);
+          } else if (values && values->Find("variables")) {
+            given.emplace_back(step, names(values->Find("variables")));
+          }
+        }
+      } else {
+        const long created = request.Find("createdIn") ? indexOf(request.Find("createdIn")) : 0;
+        given.emplace_back(created, names(request.Find("variables")));
+        for (const Node& change : Elements(request.Find("changes")))
+          if (change.Find("variables")) given.emplace_back(indexOf(change.Find("step")), names(change.Find("variables")));
+        if (request.Find("deactivatedIn")) ends.push_back(indexOf(request.Find("deactivatedIn")));
+      }
+      for (std::size_t g = 0; g < given.size(); ++g) {
+        const long from = given[g].first;
+        long to = g + 1 < given.size() ? given[g + 1].first : long(stepNames.size());
+        for (long end : ends)
+          if (end > from && end < to) to = end;
+        for (long step = std::max(from, 1L); step < to; ++step) {
+          if (procedures[std::size_t(step)] < 0) continue;
+          const unsigned procedure = unsigned(procedures[std::size_t(step)]);
+          for (const std::string& name :
+               korC_OdbRequestTable::GetInvalidPrintIdentifiers(given[g].second, procedure, channel))
+            Warn(request, "/outputRequests/" + std::to_string(r), "check.output-variable",
+                 "output variable '" + name + "' of request '" + Text(request.Find("name")) + "' cannot be written by " +
+                     (channel == kprC_FieldChannel ? "field" : "history") + " output of step '" +
+                     stepNames[std::size_t(step)] + "' (" + kprC_StepKindTable[procedure].fileName +
+                     "); the deck leaves it out there");
+        }
+      }
     }
   }
 

@@ -5,6 +5,7 @@
 #include "modelfile/mfl_Fields.h"
 #include "modelfile/mfl_Loads.h"
 #include "modelfile/mfl_ModelFile.h"
+#include "modelfile/mfl_OutputRequests.h"
 #include "modelfile/mfl_Text.h"
 
 namespace mfl {
@@ -66,7 +67,7 @@ ddb_Model Loader::Load() {
   root.AllowOnly({"format", "version", "description", "headKeywords", "keywords", "parts", "assembly",
                   "datums", "steps", "controls", "solverControls", "materials", "beamProfiles", "sections",
                   "constraints", "cyclicSymmetry", "connectors", "amplitudes", "boundaryConditions",
-                  "fields", "loads"});
+                  "fields", "loads", "outputRequests"});
   if (root.Get("format").AsString() != "oif-model")
     root.Get("format").Fail("model.format", "not an oif model file: \"format\" must be \"oif-model\"");
   const Ref version = root.Get("version");
@@ -89,6 +90,7 @@ ddb_Model Loader::Load() {
   ReadBoundaryConditions(*this, root, *contents_);
   ReadFields(*this, root, *contents_);
   ReadLoads(*this, root, *contents_);
+  ReadOutputRequests(*this, root, *contents_);
   if (root.Has("materials")) ReadMaterials(root.Get("materials"), *contents_);
   if (root.Has("beamProfiles")) ReadBeamProfiles(root.Get("beamProfiles"), *contents_);
   if (root.Has("sections")) ReadSections(root.Get("sections"), *contents_);

@@ -6,6 +6,7 @@
 #include "modeldb/kprC_StepKind.h"
 #include "modeldb/rgnC_SetData.h"
 #include "modelfile/mfl_History.h"
+#include "modelfile/mfl_OutputRequests.h"
 #include "modelfile/mfl_Text.h"
 
 namespace mfl {
@@ -611,7 +612,8 @@ Members<kprC_SteadyStateSubspaceStep> SteadyStateSubspaceMembers() {
 }
 
 /// Members every analysis step has; the loader reads them itself.
-constexpr std::string_view kAnalysisMembers[] = {"name", "kind", "description", "keywords", "loadCases"};
+constexpr std::string_view kAnalysisMembers[] = {"name", "kind", "description", "keywords", "loadCases",
+                                                 "restart", "monitor", "diagnosticPrint"};
 
 /// Reads a step of class S: the members every analysis step has and those
 /// of `members`, refusing any other.
@@ -710,6 +712,7 @@ void Loader::LoadSteps(const Ref& root) {
     steps.emplace_back(name, std::move(step));
   };
   bool first = true;
+  PrintInForce printInForce = PrintInForce::None;
   if (root.Has("steps")) root.Get("steps").ForEachElement([&](const Ref& ref) {
     const std::string name = ReadName(ref.Get("name"));
     const Ref kindRef = ref.Get("kind");
@@ -782,6 +785,7 @@ void Loader::LoadSteps(const Ref& root) {
           analysis->loadCases_.Add(loadCase->name(), loadCase);
         });
       }
+      ReadStepOutputSettings(*this, ref, *analysis, printInForce);
       analysisSteps.emplace(name, analysis);
       step = analysis;
     }

@@ -33,12 +33,17 @@ inline std::string Deck(const odb_Odb& odb) {
 }
 
 /// The keywords of one static step with default values, between its
-/// procedure's data line and "*End Step".
+/// procedure's data line and its output requests (every step has at least
+/// the procedure's default "*Output" lines) or "*End Step".
 inline std::string StepBody(const std::string& deck, const std::string& step) {
   const std::string open = "*Step, name=" + step + "\n*Static\n1., 1., 1e-05, 1.\n";
   const std::size_t start = deck.find(open);
   if (start == std::string::npos) return "no step " + step;
-  const std::size_t end = deck.find("*End Step\n", start);
+  std::size_t end = deck.find("*End Step\n", start);
+  for (const char* output : {"\n** \n** OUTPUT REQUESTS\n", "\n*Output, "}) {
+    const std::size_t at = deck.find(output, start + open.size() - 1);
+    if (at < end) end = at + 1;
+  }
   return deck.substr(start + open.size(), end - start - open.size());
 }
 

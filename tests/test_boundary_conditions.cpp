@@ -180,6 +180,9 @@ Plate.Base, 2, 2, 1.
 ** Name: Sym Type: Symmetry/Antisymmetry/Encastre
 *Boundary, op=NEW, load case=1
 Plate.Base, XSYMM
+*Output, field
+*Node Output
+U, 
 *End Step
 )");
 }
@@ -200,6 +203,8 @@ Plate.Base, 1, 1, 0.1
 Plate.Base, 2, 2, 0.3
 *Boundary, load case=2
 Plate.Base, 1, 1, 0.2
+*Output, field, variable=PRESELECT
+*Output, history, variable=PRESELECT
 *End Step
 )");
 }
@@ -415,6 +420,8 @@ Plate-1.RightFace, 2, 2
 ** Name: Symmetry Type: Symmetry/Antisymmetry/Encastre
 *Boundary
 Plate-1.Bottom, ZSYMM
+*Output, field, variable=PRESELECT
+*Output, history, variable=PRESELECT
 *End Step
 ** ----------------------------------------------------------------
 ** 
@@ -430,6 +437,8 @@ Add a shear of the right face
 ** Name: Pull Type: Displacement/Rotation
 *Boundary, amplitude=Ramp
 Plate-1.RightFace, 2, 2, 0.02
+*Output, field, variable=PRESELECT
+*Output, history, variable=PRESELECT
 *End Step
 ** ----------------------------------------------------------------
 ** 
@@ -450,6 +459,8 @@ Plate-1.LeftFace, ENCASTRE
 ** Name: Symmetry Type: Symmetry/Antisymmetry/Encastre
 *Boundary, op=NEW
 Plate-1.Bottom, ZSYMM
+*Output, field, variable=PRESELECT
+*Output, history, variable=PRESELECT
 *End Step
 ** ----------------------------------------------------------------
 ** 
@@ -459,6 +470,7 @@ Plate-1.Bottom, ZSYMM
 Two service cases
 *Static
 1., 1., 1e-05, 1.
+*Output, field, variable=PRESELECT
 ** 
 ** LOAD CASES
 ** 

@@ -67,6 +67,8 @@ TEST(ClosingKeywords, EveryBlockGetsItsStoredTextAndClosingKeyword) {
 *Step, name=Pull
 *Static
 1., 1., 1e-05, 1.
+*Output, field, variable=PRESELECT
+*Output, history, variable=PRESELECT
 ** pull text
 *End Step
 ** ----------------------------------------------------------------
@@ -76,6 +78,7 @@ TEST(ClosingKeywords, EveryBlockGetsItsStoredTextAndClosingKeyword) {
 *Step, name=Cases
 *Static
 1., 1., 1e-05, 1.
+*Output, field, variable=PRESELECT
 ** 
 ** LOAD CASES
 ** 

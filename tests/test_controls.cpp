@@ -244,7 +244,7 @@ TEST(ControlsHistory, CreatedCarriedChangedAndReturnedToDefaults) {
        "changes": [{"step": "Load", "displacement": [null, 0.02]}],
        "deactivatedIn": "Release"}])");
   const std::string deck = test::Steps(odb);
-  EXPECT_EQ(Between(deck, "*Static\n", "*End Step"), R"(*Static
+  EXPECT_EQ(Between(deck, "*Static\n", "*Output, field"), R"(*Static
 1., 1., 1e-05, 1.
 ** 
 ** CONTROLS
@@ -256,10 +256,10 @@ TEST(ControlsHistory, CreatedCarriedChangedAndReturnedToDefaults) {
 *Controls, parameters=line search
 5, , , , 
 )");
-  EXPECT_EQ(Between(deck, "*Step, name=Hold", "*End Step"), "*Step, name=Hold\n*Static\n1., 1., 1e-05, 1.\n");
+  EXPECT_EQ(Between(deck, "*Step, name=Hold", "*Output, field"), "*Step, name=Hold\n*Static\n1., 1., 1e-05, 1.\n");
   // Changed in Load: everything restated, the quasi-Newton default of the
   // line search left out.
-  EXPECT_EQ(Between(deck, "*Step, name=Load", "*End Step"), R"(*Step, name=Load
+  EXPECT_EQ(Between(deck, "*Step, name=Load", "*Output, field"), R"(*Step, name=Load
 *Static
 1., 1., 1e-05, 1.
 ** 
@@ -272,7 +272,7 @@ TEST(ControlsHistory, CreatedCarriedChangedAndReturnedToDefaults) {
 *Controls, parameters=field, field=displacement
 , 0.02, , , , , , 
 )");
-  EXPECT_EQ(Between(deck, "*Step, name=Release", "*End Step"), R"(*Step, name=Release
+  EXPECT_EQ(Between(deck, "*Step, name=Release", "*Output, field"), R"(*Step, name=Release
 *Static
 1., 1., 1e-05, 1.
 ** 
@@ -288,7 +288,7 @@ TEST(ControlsHistory, QuasiNewtonStepKeepsItsLineSearchesWhenTheFileGivesNone) {
   // never a 0 that would turn line search off.
   odb_Odb withoutLineSearch = test::Model(std::string(kFourSteps) + R"(, "controls": [
       {"kind": "typical", "createdIn": "Load", "constraints": [null, 2e-5], "deactivatedIn": "Release"}])");
-  EXPECT_EQ(Between(test::Steps(withoutLineSearch), "*Step, name=Load", "*End Step"), R"(*Step, name=Load
+  EXPECT_EQ(Between(test::Steps(withoutLineSearch), "*Step, name=Load", "*Output, field"), R"(*Step, name=Load
 *Static
 1., 1., 1e-05, 1.
 ** 
@@ -300,7 +300,7 @@ TEST(ControlsHistory, QuasiNewtonStepKeepsItsLineSearchesWhenTheFileGivesNone) {
 )");
   odb_Odb otherValue = test::Model(std::string(kFourSteps) + R"(, "controls": [
       {"kind": "typical", "createdIn": "Load", "lineSearch": [null, 2.0], "deactivatedIn": "Release"}])");
-  EXPECT_EQ(Between(test::Steps(otherValue), "*Step, name=Load", "*End Step"), R"(*Step, name=Load
+  EXPECT_EQ(Between(test::Steps(otherValue), "*Step, name=Load", "*Output, field"), R"(*Step, name=Load
 *Static
 1., 1., 1e-05, 1.
 ** 
@@ -320,7 +320,7 @@ TEST(ControlsHistory, ResetReturnsOneListToItsDefaults) {
   odb_Odb odb = test::Model(std::string(kFourSteps) + R"(, "controls": [
       {"kind": "heat transfer", "createdIn": "Hold", "constraints": [2e-5], "temperature": [0.01],
        "changes": [{"step": "Release", "reset": ["constraints"]}]}])");
-  EXPECT_EQ(Between(test::Steps(odb), "*Step, name=Release", "*End Step"), R"(*Step, name=Release
+  EXPECT_EQ(Between(test::Steps(odb), "*Step, name=Release", "*Output, field"), R"(*Step, name=Release
 *Static
 1., 1., 1e-05, 1.
 ** 
@@ -336,7 +336,7 @@ TEST(ControlsHistory, SolverControlsPropagateSilently) {
   odb_Odb odb = test::Model(std::string(kFourSteps) + R"(, "solverControls": [
       {"createdIn": "Hold", "maxIterations": 400, "changes": [{"step": "Release", "tolerance": 1e-7}]}])");
   const std::string deck = test::Steps(odb);
-  EXPECT_EQ(Between(deck, "*Step, name=Hold", "*End Step"), R"(*Step, name=Hold
+  EXPECT_EQ(Between(deck, "*Step, name=Hold", "*Output, field"), R"(*Step, name=Hold
 *Static
 1., 1., 1e-05, 1.
 ** 
@@ -346,7 +346,7 @@ TEST(ControlsHistory, SolverControlsPropagateSilently) {
 *Solver Controls
 , 400, 
 )");
-  EXPECT_EQ(Between(deck, "*Step, name=Load", "*End Step"), "*Step, name=Load\n*Static\n1., 1., 1e-05, 1.\n");
+  EXPECT_EQ(Between(deck, "*Step, name=Load", "*Output, field"), "*Step, name=Load\n*Static\n1., 1., 1e-05, 1.\n");
   EXPECT_NE(deck.find("*Solver Controls\n1e-07, 400, \n"), std::string::npos);
 }
 
@@ -358,7 +358,7 @@ TEST(ControlsHistory, ExplicitHistoryStatesFlagsPerStep) {
         {"step": "Release", "status": 3, "values": {"poreFluidPressure": [null, null, 3]}}]}])");
   const std::string deck = test::Steps(odb);
   EXPECT_EQ(deck.find("parameters=line search"), std::string::npos);
-  EXPECT_EQ(Between(deck, "*Step, name=Load", "*End Step"), R"(*Step, name=Load
+  EXPECT_EQ(Between(deck, "*Step, name=Load", "*Output, field"), R"(*Step, name=Load
 *Static
 1., 1., 1e-05, 1.
 ** 

@@ -39,6 +39,8 @@ TEST(StepDecks, ThermalAnalysisInFull) {
 *Controls, reset
 *Controls, parameters=field, field=temperature
 0.02, , , , , , , 
+*Output, field, variable=PRESELECT
+*Output, history, variable=PRESELECT
 *End Step
 ** ----------------------------------------------------------------
 ** 
@@ -47,6 +49,8 @@ TEST(StepDecks, ThermalAnalysisInFull) {
 *Step, name=Hold, amplitude=RAMP
 *Heat Transfer, steady state
 1., 1., 1., 1., 
+*Output, field, variable=PRESELECT
+*Output, history, variable=PRESELECT
 *End Step
 ** ----------------------------------------------------------------
 ** 
@@ -60,6 +64,8 @@ TEST(StepDecks, ThermalAnalysisInFull) {
 ** CONTROLS
 ** 
 *Controls, reset
+*Output, field, variable=PRESELECT
+*Output, history, variable=PRESELECT
 *End Step
 )");
 }
@@ -76,6 +82,9 @@ TEST(StepDecks, BucklingThenCollapseInFull) {
 *Step, name=Buckle, perturbation
 *Buckle
 3, , , 
+*Output, field
+*Node Output
+U, 
 *Node File
 U
 *End Step
@@ -86,6 +95,8 @@ U
 *Step, name=Collapse, nlgeom=YES, inc=300
 *Static, riks
 0.01, 1., 1e-05, 0.05, 1.2, 
+*Output, field, variable=PRESELECT
+*Output, history, variable=PRESELECT
 *End Step
 )");
 }
@@ -120,6 +131,12 @@ Bolt preload and two service load cases
 *Solver Controls, reset
 *Solver Controls
 1e-07, 400, 
+** 
+** OUTPUT REQUESTS
+** 
+*Print, contact=YES
+*Monitor, dof=3, node=Plate-1.Fixed, frequency=2
+*Output, field, variable=PRESELECT
 ** Stored text of the preload step
 ** 
 ** LOAD CASES
@@ -138,6 +155,9 @@ Bolt preload and two service load cases
 Natural frequencies
 *Frequency, eigensolver=Lanczos, acoustic coupling=on, normalization=displacement, number interval=1, bias=1.
 10, , 2000., , , 
+*Output, field
+*Node Output
+U, 
 *End Step
 ** ----------------------------------------------------------------
 ** 
@@ -152,6 +172,8 @@ Response to a base shake
 6, 10, 0.05
 *Modal Damping, rayleigh
 1, 10, 0.5, 0.0001
+*Output, field, variable=PRESELECT
+*Output, history, variable=PRESELECT
 *End Step
 )");
 }
@@ -173,6 +195,8 @@ Free fall and impact
 ** Mass Scaling: Semi-Automatic
 **               Plate-1."Impact zone"
 *Variable Mass Scaling, elset=Plate-1."Impact zone", dt=1e-07, type=below min, number interval=20
+*Output, field, variable=PRESELECT
+*Output, history, variable=PRESELECT
 *End Step
 ** ----------------------------------------------------------------
 ** 
@@ -188,6 +212,8 @@ Free fall and impact
 *Fixed Mass Scaling
 ** Mass Scaling: Disable Throughout Step
 *Variable Mass Scaling
+*Output, field, variable=PRESELECT
+*Output, history, variable=PRESELECT
 *End Step
 )");
 }

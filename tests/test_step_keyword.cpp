@@ -179,6 +179,7 @@ TEST(StepBuilder, StepWithTwoLoadCases) {
 Two service cases
 *Static, direct
 0.5, 1., 
+*Output, field, variable=PRESELECT
 ** stored text
 ** 
 ** LOAD CASES
@@ -228,6 +229,8 @@ TEST(StepBuilder, ModalDampingComesInKindOrderAndOnlyTheKindsTheStepAllows) {
 1, 4, 0.02
 *Modal Damping, structural, definition=FREQUENCY RANGE
 5., 0.03
+*Output, field, variable=PRESELECT
+*Output, history, variable=PRESELECT
 *End Step
 ** ----------------------------------------------------------------
 ** 
@@ -240,6 +243,8 @@ TEST(StepBuilder, ModalDampingComesInKindOrderAndOnlyTheKindsTheStepAllows) {
 1, 6
 *Modal Damping, rayleigh
 1, 4, 0.5, 0.001
+*Output, field, variable=PRESELECT
+*Output, history, variable=PRESELECT
 *End Step
 )");
 }
@@ -258,6 +263,8 @@ TEST(StepBuilder, CompanionsOfCoupledAndSubspaceSteps) {
 *Coupled Temperature-Displacement
 0.1, 1., 
 *Solution Technique, type=SEPARATED
+*Output, field, variable=PRESELECT
+*Output, history, variable=PRESELECT
 *End Step
 ** ----------------------------------------------------------------
 ** 
@@ -268,6 +275,8 @@ TEST(StepBuilder, CompanionsOfCoupledAndSubspaceSteps) {
 0.001, 1., 
 *Select Eigenmodes, generate
 1, 12, 1
+*Output, field, variable=PRESELECT
+*Output, history, variable=PRESELECT
 *End Step
 ** ----------------------------------------------------------------
 ** 
@@ -276,6 +285,8 @@ TEST(StepBuilder, CompanionsOfCoupledAndSubspaceSteps) {
 *Step, name=Quiet
 *Dynamic, subspace
 0.001, 1., 
+*Output, field, variable=PRESELECT
+*Output, history, variable=PRESELECT
 *End Step
 )");
 }
