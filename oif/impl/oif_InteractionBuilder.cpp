@@ -44,6 +44,11 @@ void oif_InteractionBuilder::Build() {
   const auto interactions = model->Interactions();
   if (interactions.Size() != 0 && stepNames_.empty())
     nex_TextException("Interactions need the initial step.").Throw(kSource, __LINE__);
+  // The restatement flags, which general contact reads in the model-level
+  // pass already.
+  opStatus_.Fill(interactions, stepNames_);
+  MarkOwnGroups(interactions);
+
   // Model-level pass: the pairs, general contact and cavities, each over
   // all of its steps.
   for (const auto& [key, interaction] : interactions) {
@@ -72,8 +77,6 @@ void oif_InteractionBuilder::Build() {
   }
 
   // Step pass.
-  opStatus_.Fill(interactions, stepNames_);
-  MarkOwnGroups(interactions);
   for (std::size_t step = kFirstStep; step < stepNames_.size(); ++step) {
     const cow_String& stepName = stepNames_[step];
     if (hasGeneralContact_ && !Contains(contactSteps_, stepName) &&
