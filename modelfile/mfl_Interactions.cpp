@@ -447,9 +447,14 @@ void ApplyValues(const Context& c, const Ref& values, S& state) {
     const std::string key = name;
     using T = std::decay_t<decltype(attr.ConstGet())>;
     if constexpr (std::is_same_v<T, double>) {
-      attr.Set(key == "sinkTemperature" || key == "ambientTemperature" ? ref.AsDouble()
-               : key == "emissivity"                                   ? Fraction(ref)
-                                                                       : AtLeast(ref, 0.0));
+      if (key == "sinkTemperature" || key == "ambientTemperature")
+        attr.Set(ref.AsDouble());
+      else if (key == "emissivity" || key == "weight")
+        attr.Set(Fraction(ref));
+      else if (key == "range" || key == "viewfactorTolerance")
+        attr.Set(Positive(ref));
+      else
+        attr.Set(AtLeast(ref, 0.0));  // film coefficient, interference
     } else if constexpr (std::is_same_v<T, bool>) {
       attr.Set(ref.AsBool());
     } else if constexpr (std::is_same_v<T, int>) {

@@ -4,6 +4,7 @@
 // surfaces, and the refusals of bad references and tables.
 #include <gtest/gtest.h>
 
+#include "modelfile/mfl_Check.h"
 #include "test_support.h"
 
 namespace {
@@ -272,6 +273,21 @@ TEST(InteractionModelFile, RefusesMalformedPropertyTables) {
       {WithProperty(R"({"name": "Rough", "kind": "film", "table": [[1, 2]]})"), "model.duplicate-name",
        "/interactionProperties/1/name", "there is already a interaction property named \"Rough\""},
   });
+}
+
+// A step in which only an interaction is active is not empty for the check.
+TEST(InteractionModelFile, AStepWithAnActiveInteractionIsNotEmpty) {
+  const std::string text = "{\"format\": \"oif-model\", \"version\": 1, " + WithInteractions(R"(
+      {"name": "F", "kind": "film", "createdIn": "S2", "region": {"set": "Top", "instance": "A"},
+       "sinkTemperature": 20, "filmCoefficient": 5, "deactivatedIn": "S3"})") + "}";
+  const mfl_CheckReport report = mfl_ModelCheck::Check(text, "c.json");
+  ASSERT_TRUE(report.errors.empty()) << report.errors.front().Describe();
+  std::vector<std::string> empty;
+  for (const mfl_CheckWarning& warning : report.warnings)
+    if (warning.Describe().find("check.empty-step") != std::string::npos) empty.push_back(warning.Describe());
+  ASSERT_EQ(empty.size(), 2u);
+  EXPECT_NE(empty[0].find("step 'S1' has nothing in it"), std::string::npos) << empty[0];
+  EXPECT_NE(empty[1].find("step 'S4' has nothing in it"), std::string::npos) << empty[1];
 }
 
 }  // namespace

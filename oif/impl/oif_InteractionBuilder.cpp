@@ -191,12 +191,7 @@ void oif_InteractionBuilder::StdContact(const std::shared_ptr<const kinC_StdCont
 
     const oif_ContactInterference interference(surfaces, state);
     if (s != mdl_Deactivated && !interference.IsEmpty()) {
-      if (commented) {
-        Add(step, heading_.HeadingFor(stepNames_[step]));  // the filler: the heading is out already
-      } else {
-        Open(step, comment);
-        commented = true;
-      }
+      if (!commented) Open(step, comment);
       Add(step, interference);
     }
 
