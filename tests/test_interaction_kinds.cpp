@@ -112,6 +112,31 @@ TEST(InteractionKindTable, AClassOutsideTheTableIsUnimplemented) {
   EXPECT_NE(what.find("Unimplemented interaction type."), std::string::npos) << what;
 }
 
+// A cavity whose status in a step is none the deck knows stops the writer;
+// a suppressed interaction is not written at all.
+TEST(InteractionKindTable, CavityStatusesAndSuppressedInteractions) {
+  const odb_Odb odb = test::Model(std::string(kModel) + "]");
+  auto contents = std::make_shared<ddb_ModelContents>(odb.ddb().model("Default Model").contents());
+  auto cavity = std::make_shared<kinC_CavityRadiation>("Oven");
+  cavity->SetState(0, mdl_Created, {});
+  cavity->SetState(1, mdl_Propagated2, {});
+  contents->interactions.Add("Oven", cavity);
+  auto deckOf = [&] {
+    ddb_Ddb ddb;
+    ddb.addModel(ddb_Model(contents));
+    return test::Deck(odb_Odb(ddb));
+  };
+  std::string what;
+  try {
+    deckOf();
+  } catch (const nex_TextException& e) {
+    what = e.what();
+  }
+  EXPECT_NE(what.find("Error in cavity radiation history status."), std::string::npos) << what;
+  cavity->suppressed = true;
+  EXPECT_EQ(deckOf().find("** Interaction: "), std::string::npos);
+}
+
 TEST(InteractionKindTable, SchemaAndDocsListEveryKind) {
   const mfl::Document schema = test::Schema("interactions.schema.json");
   std::vector<std::string> expected;
