@@ -746,6 +746,17 @@ std::shared_ptr<kinC_Interaction> StdPair(const Context& c, const kinC_Interacti
                                           const Ref& ref) {
   auto pair = ReadKind<T, StdPairState>(c, info, name, ref, StdMembers(std::is_same_v<T, kinC_SelfContactStd>));
   CheckProperty(ref, *pair);
+  // A standard pair changes its friction only to values the deck can state
+  // under *Change Friction: not to a user friction.
+  for (std::size_t i = 0; i < c.loader.StepNames().size(); ++i) {
+    const auto& property = pair->ConstGetState(i).interactionProperty;
+    if (pair->GetPropStatus(i) != mdl_Modified || !property.IsModified()) continue;
+    const auto& contact =
+        static_cast<const kinC_ContactProperty&>(c.contents.interactionProperties.ConstGet(property.ConstGet()));
+    if (contact.friction && contact.friction->form == kinC_Friction::User)
+      ref.Fail("model.unsupported", "the friction of a contact pair cannot change to a user friction (property \"" +
+                                        property.ConstGet() + "\", step \"" + c.loader.StepNames()[i] + "\")");
+  }
   return pair;
 }
 

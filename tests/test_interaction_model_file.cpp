@@ -221,6 +221,10 @@ TEST(InteractionModelFile, ImpedanceOnceAndConcentratedConditions) {
 // ---------------------------------------------------------------------------
 // Refusals
 
+std::string WithProperty(const std::string& property) {
+  return Model("").replace(Model("").find(R"("interactionProperties": [)") + 26, 0, property + ",\n    ");
+}
+
 TEST(InteractionModelFile, RefusesUnknownSurfacesAndProperties) {
   const std::string pair = R"({"name": "P", "kind": "contact pair", )";
   test::ExpectRefusals({
@@ -244,15 +248,15 @@ TEST(InteractionModelFile, RefusesUnknownSurfacesAndProperties) {
       {WithInteractions(R"({"name": "F", "kind": "film", "createdIn": "S1", "region": {"set": "Top", "instance": "A"},
                             "sinkTemperature": 20, "filmCoefficient": 5, "filmAmplitude": "Steep"})"),
        "model.unknown-reference", "/interactions/0/filmAmplitude", "no amplitude named \"Steep\""},
+      {WithProperty(R"({"name": "Custom", "kind": "contact", "friction": {"form": "user", "properties": [1]}})")
+           + R"(, "interactions": [)" + pair + R"("property": "Rough", "changes":
+               [{"step": "S2", "property": "Custom"}], )" + kPair + "}]",
+       "model.unsupported", "/interactions/0", "cannot change to a user friction (property \"Custom\", step \"S2\")"},
       {WithInteractions(R"({"name": "E", "kind": "elastic foundation"})"), "model.unsupported", "/interactions/0/kind",
        "an elastic foundation has no keyword in the deck"},
       {WithInteractions(R"({"name": "E", "kind": "glue"})"), "model.enum", "/interactions/0/kind",
        "unknown interaction kind \"glue\""},
   });
-}
-
-std::string WithProperty(const std::string& property) {
-  return Model("").replace(Model("").find(R"("interactionProperties": [)") + 26, 0, property + ",\n    ");
 }
 
 TEST(InteractionModelFile, RefusesMalformedPropertyTables) {
