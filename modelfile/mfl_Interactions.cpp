@@ -710,12 +710,19 @@ std::shared_ptr<T> ReadKind(const Context& c, const kinC_InteractionInfo& info, 
   return object;
 }
 
-/// A contact pair names its property where it is created.
+/// A contact pair names its property where it is created and keeps one
+/// while it is active.
 template <class T>
 void CheckProperty(const Ref& ref, const T& pair) {
-  const std::size_t created = pair.CreateStep();
-  if (created < pair.statuses.Size() && pair.ConstGetState(created).interactionProperty.ConstGet().empty())
-    ref.Fail("model.missing-member", "a contact pair names its contact property (\"property\") where it is created");
+  for (std::size_t i = 0; i < pair.statuses.Size(); ++i) {
+    const int s = pair.GetPropStatus(i);
+    if (s == mdl_Inactive || s == mdl_Deactivated || !pair.ConstGetState(i).interactionProperty.ConstGet().empty())
+      continue;
+    ref.Fail("model.missing-member", s == mdl_Created
+                                         ? "a contact pair names its contact property (\"property\") where it is created"
+                                         : "a contact pair keeps a contact property while it is active: \"property\" "
+                                           "cannot be reset");
+  }
 }
 
 template <class T>

@@ -240,6 +240,9 @@ TEST(InteractionModelFile, RefusesUnknownSurfacesAndProperties) {
        "\"Air\" is not a contact property"},
       {WithInteractions(pair + kPair + "}"), "model.missing-member", "/interactions/0",
        "names its contact property"},
+      {WithInteractions(pair + R"("property": "Rough", "changes": [{"step": "S2", "reset": ["property"]}], )" +
+                        kPair + "}"),
+       "model.missing-member", "/interactions/0", "\"property\" cannot be reset"},
       {WithInteractions(pair + R"("property": "Rough", "contactControls": "Fast", )" + kPair + "}"), "model.type",
        "/interactions/0/contactControls", "\"Fast\" is not standard contact controls"},
       {WithInteractions(R"({"name": "F", "kind": "film", "region": {"set": "Top", "instance": "A"},
