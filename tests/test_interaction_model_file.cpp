@@ -101,6 +101,14 @@ TEST(InteractionModelFile, PairLifecycleStepByStep) {
             std::string(kHeading) + "** Interaction: P\n*Model Change, type=CONTACT PAIR, remove\nB.Bottom, A.Top\n");
 }
 
+TEST(InteractionModelFile, InterferenceFromTheInitialStepIsStatedInTheFirstAnalysisStep) {
+  const std::string deck = DeckOf(WithInteractions(R"({"name": "P", "kind": "contact pair", "property": "Rough",
+      "shrink": true, )" + kPair + "}"));
+  EXPECT_EQ(Step(deck, "S1"), std::string(kHeading) +
+                                  "** Interaction: P\n*Contact Interference, shrink\nB.Bottom, A.Top\n");
+  EXPECT_EQ(Step(deck, "S2"), "");
+}
+
 TEST(InteractionModelFile, ContactControlsWhenNamedAndTheirReset) {
   // From the initial step: the controls go to the first analysis step; reset
   // when they are no longer named. Default controls in the step the pair is

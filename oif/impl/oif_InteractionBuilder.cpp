@@ -189,7 +189,14 @@ void oif_InteractionBuilder::StdContact(const std::shared_ptr<const kinC_StdCont
       commented = false;
     }
 
-    const oif_ContactInterference interference(surfaces, state);
+    // An interference given in the initial step takes effect in the first
+    // analysis step, where the deck can state it.
+    kinC_ContactPairState fit = state;
+    if (step == kFirstStep && created == 0) {
+      if (fit.interference.State() == mdl_AttrCarried) fit.interference.SetState(mdl_AttrChanged);
+      if (fit.shrink.State() == mdl_AttrCarried) fit.shrink.SetState(mdl_AttrChanged);
+    }
+    const oif_ContactInterference interference(surfaces, fit);
     if (s != mdl_Deactivated && !interference.IsEmpty()) {
       if (!commented) Open(step, comment);
       Add(step, interference);
