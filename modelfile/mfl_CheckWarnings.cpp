@@ -291,7 +291,7 @@ class Collector {
         if (Text(steps[s].Find("name")) == text) return s;
       return otherwise;
     };
-    for (const char* area : {"boundaryConditions", "loads", "fields"}) {
+    for (const char* area : {"boundaryConditions", "loads", "fields", "interactions"}) {
       for (const Node& condition : Elements(root.Find(area))) {
         if (const Node* history = condition.Find("history")) {
           for (const Node& entry : Elements(history)) {

@@ -48,8 +48,8 @@ int ReadComponent(const Ref& ref) {
   return component;
 }
 
-/// A table ("table", "temperatureDependency", "dependencies" of `owner`):
-/// rows of equal length with room for the temperature and field columns.
+}  // namespace
+
 kmaC_TableData ReadTableMembers(const Ref& owner) {
   kmaC_TableData data;
   if (owner.Has("temperatureDependency")) data.temperatureDependency = owner.Get("temperatureDependency").AsBool();
@@ -89,6 +89,8 @@ kmaC_TableData ReadTableMembers(const Ref& owner) {
   data.table = kmaC_MaterialTable(rows, columns, std::move(values));
   return data;
 }
+
+namespace {
 
 /// The number of value columns of a table (without temperature and fields).
 int OwnColumns(const kmaC_TableData& data) {

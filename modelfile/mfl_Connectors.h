@@ -37,6 +37,11 @@ rgnC_Region ReadWireReference(const Loader& loader, const Ref& ref);
 /// the assignment of each wire entry's section. After the sections.
 void ReadConnectorSections(Loader& loader, const Ref& connectors);
 
+/// A table ("table", "temperatureDependency", "dependencies" of `owner`):
+/// rows of equal length with room for the temperature and field columns.
+/// Shared by the connector behaviours and the interaction properties.
+kmaC_TableData ReadTableMembers(const Ref& owner);
+
 /// The members an option of a kind may have in the model file.
 std::vector<std::string_view> ConnectorOptionMemberNames(kbeC_OptionKind kind);
 

@@ -3,6 +3,7 @@
 #include "modelfile/mfl_Connectors.h"
 #include "modelfile/mfl_Conditions.h"
 #include "modelfile/mfl_Fields.h"
+#include "modelfile/mfl_Interactions.h"
 #include "modelfile/mfl_Loads.h"
 #include "modelfile/mfl_ModelFile.h"
 #include "modelfile/mfl_OutputRequests.h"
@@ -67,7 +68,7 @@ ddb_Model Loader::Load() {
   root.AllowOnly({"format", "version", "description", "headKeywords", "keywords", "parts", "assembly",
                   "datums", "steps", "controls", "solverControls", "materials", "beamProfiles", "sections",
                   "constraints", "cyclicSymmetry", "connectors", "amplitudes", "boundaryConditions",
-                  "fields", "loads", "outputRequests"});
+                  "fields", "loads", "outputRequests", "interactionProperties", "contactControls", "interactions"});
   if (root.Get("format").AsString() != "oif-model")
     root.Get("format").Fail("model.format", "not an oif model file: \"format\" must be \"oif-model\"");
   const Ref version = root.Get("version");
@@ -97,6 +98,7 @@ ddb_Model Loader::Load() {
   if (root.Has("parts")) ReadPartAttributes(root.Get("parts"), *contents_);
   ReadConstraints(*this, root);
   if (root.Has("connectors")) ReadConnectorSections(*this, root.Get("connectors"));
+  ReadInteractions(*this, root, *contents_);
   return ddb_Model(contents_);
 }
 

@@ -114,16 +114,14 @@ TEST(MeshDeck, InstanceOfAnotherModelGetsNoBlockContent) {
             "**\n** PARTS\n**\n**\n** ASSEMBLY\n**\n*Assembly, name=Assembly\n*End Assembly\n");
 }
 
-// Stand-ins for the objects of later areas that report regions and datums.
-class CitingInteraction : public kinC_Interaction {
- public:
-  CitingInteraction(std::string name, rgnC_RegionList regions)
-      : kinC_Interaction(std::move(name)), regions_(std::move(regions)) {}
-  rgnC_RegionList NodeSurfaceRegions() const override { return regions_; }
-
- private:
-  rgnC_RegionList regions_;
-};
+/// A self-contact whose surface is given as a node set: the interaction
+/// reports it as a region to cite as a node-based surface.
+std::shared_ptr<kinC_SelfContactStd> CitingInteraction(const std::string& name, const rgnC_Region& nodes) {
+  auto contact = std::make_shared<kinC_SelfContactStd>(name);
+  contact->slave = nodes;
+  contact->slaveKind = rgnC_SetData::NodeSet;
+  return contact;
+}
 
 /// A kinematic coupling of a reference node set to a surface (or node set).
 std::shared_ptr<kcoC_Coupling> Coupling(const std::string& name, const rgnC_Region& refNode, const rgnC_Region& surface,
@@ -161,7 +159,8 @@ std::shared_ptr<ddb_ModelContents> CitedModel() {
     "parts": [{"name": "P", "mesh": {"nodes": {"coordinates": [0,0,0, 1,0,0]},
                "sets": [{"name": "Fix", "kind": "node", "nodes": [1]}]}}],
     "assembly": {"instances": [{"name": "A", "part": "P"}, {"name": "B", "part": "P"}],
-                 "sets": [{"name": "Ends", "kind": "node", "subsets": [{"instance": "A", "nodes": [2]}]}]})");
+                 "sets": [{"name": "Ends", "kind": "node", "subsets": [{"instance": "A", "nodes": [2]}]}]},
+    "steps": [{"name": "Initial", "kind": "initial"}])");
   return std::make_shared<ddb_ModelContents>(odb.ddb().model("Default Model").contents());
 }
 
@@ -170,14 +169,15 @@ std::string AssemblyBlock(const std::shared_ptr<ddb_ModelContents>& contents) {
   ddb.addModel(ddb_Model(contents));
   const std::string deck = test::Deck(odb_Odb(ddb));
   const std::size_t start = deck.find("*End Instance\n*Nset, nset=Ends");
-  return deck.substr(start + 14);
+  const std::size_t end = deck.find("*End Assembly\n", start);
+  return deck.substr(start + 14, end + 14 - start - 14);
 }
 
 TEST(RegionBuilder, CitedRegionsBecomeNodeSurfacesOnce) {
   auto contents = CitedModel();
   const rgnC_Region fixOfB = rgnC_Region::OfMeshSet(2, 0);
-  contents->interactions.Add("I-1", std::make_shared<CitingInteraction>("I-1", rgnC_RegionList{fixOfB}));
-  contents->interactions.Add("I-2", std::make_shared<CitingInteraction>("I-2", rgnC_RegionList{fixOfB}));
+  contents->interactions.Add("I-1", CitingInteraction("I-1", fixOfB));
+  contents->interactions.Add("I-2", CitingInteraction("I-2", fixOfB));
   // Node sets where a coupling needs a surface become node-based surfaces.
   const rgnC_Region fixOfA = rgnC_Region::OfMeshSet(1, 0);
   contents->constraints.Add("C-2", Coupling("C-2", fixOfA, fixOfB, rgnC_SetData::NodeSet));
