@@ -397,6 +397,14 @@ TEST(BoundaryConditionExample, HistoryDeckReadsAsWrittenByHand) {
 1, 62.83, 0., 0.
 0., 1.
 ** 
+** MATERIALS
+** 
+*Material, name=Steel
+*Density
+ 7.85e-09,
+*Elastic
+210000., 0.3
+** 
 ** BOUNDARY CONDITIONS
 ** 
 ** Name: Clamp Type: Symmetry/Antisymmetry/Encastre
