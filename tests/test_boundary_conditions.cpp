@@ -479,6 +479,7 @@ Two service cases
 *Static
 1., 1., 1e-05, 1.
 *Output, field, variable=PRESELECT
+*Output, history, variable=PRESELECT
 ** 
 ** LOAD CASES
 ** 

@@ -79,6 +79,7 @@ TEST(ClosingKeywords, EveryBlockGetsItsStoredTextAndClosingKeyword) {
 *Static
 1., 1., 1e-05, 1.
 *Output, field, variable=PRESELECT
+*Output, history, variable=PRESELECT
 ** 
 ** LOAD CASES
 ** 

@@ -75,7 +75,8 @@ RF,
 ALLIE, ALLKE
 )";
   EXPECT_EQ(Outputs(deck, "Load"), load);
-  // A step with load cases never gets history output.
+  // A step with load cases collects no history request: its history channel
+  // gets the default request.
   EXPECT_EQ(Outputs(deck, "Cases"), R"(** 
 ** OUTPUT REQUESTS
 ** 
@@ -88,6 +89,7 @@ ALLIE, ALLKE
 ** 
 *Node Output, nset=Beam-1.Tip
 RF, 
+*Output, history, variable=PRESELECT
 )");
   // Eigenvalue extraction: the field requests at the modes; energies are not
   // written there, so the energy request is left out.
@@ -277,7 +279,7 @@ RF,
   EXPECT_EQ(Outputs(deck, "Settle"),
             heading + "*Restart, write, overlay, number interval=1, time marks=NO\n" + field + history);
   EXPECT_EQ(Outputs(deck, "Bend"), heading + field + history);
-  EXPECT_EQ(Outputs(deck, "Cases"), heading + field);
+  EXPECT_EQ(Outputs(deck, "Cases"), heading + field + "*Output, history, variable=PRESELECT\n");
 }
 
 TEST(OutputRequestDecks, SuppressedAndDeactivatedRequestsAreNotWritten) {

@@ -137,6 +137,7 @@ Bolt preload and two service load cases
 *Print, contact=YES
 *Monitor, dof=3, node=Plate-1.Fixed, frequency=2
 *Output, field, variable=PRESELECT
+*Output, history, variable=PRESELECT
 ** Stored text of the preload step
 ** 
 ** LOAD CASES

@@ -180,6 +180,7 @@ Two service cases
 *Static, direct
 0.5, 1., 
 *Output, field, variable=PRESELECT
+*Output, history, variable=PRESELECT
 ** stored text
 ** 
 ** LOAD CASES

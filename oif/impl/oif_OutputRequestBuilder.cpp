@@ -71,10 +71,10 @@ void oif_OutputRequestBuilder::Build() {
     const double timePeriod = explicitStep ? explicitStep->timePeriod : 0.0;
     AddChannel(name, field ? Collect(fieldRequests, k, procedure) : std::vector<korC_OdbRequest>(),
                kprC_FieldChannel, procedure, timePeriod);
-    // A step with load cases has no history output, not even the default request.
-    if (loadCases.Size() == 0)
-      AddChannel(name, history ? Collect(historyRequests, k, procedure) : std::vector<korC_OdbRequest>(),
-                 kprC_HistoryChannel, procedure, timePeriod);
+    // A step with load cases collects no history request; the channel's
+    // default request is registered all the same.
+    AddChannel(name, history ? Collect(historyRequests, k, procedure) : std::vector<korC_OdbRequest>(),
+               kprC_HistoryChannel, procedure, timePeriod);
   }
 }
 
