@@ -259,8 +259,10 @@ TEST(TextStream, RealsShortestDigitCount) {
       if (c >= '0' && c <= '9') expected += c;
     const std::string written = capture.Real(value);
     std::string digits;
-    for (char c : written.substr(0, written.find('e')))
+    for (char c : written) {
+      if (c == 'e') break;  // the exponent's digits are not the mantissa's
       if (c >= '0' && c <= '9') digits += c;
+    }
     digits.erase(0, digits.find_first_not_of('0'));
     digits.erase(digits.find_last_not_of('0') + 1);
     expected.erase(expected.find_last_not_of('0') + 1);
