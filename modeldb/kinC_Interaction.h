@@ -76,17 +76,6 @@ struct MDB_API kinC_ContactPairState {
   /// Explicit pairs: kinematic (0) or penalty (1) enforcement and the weighting.
   mdl_PropAttr<int> mechanicalConstraint;
   mdl_PropAttr<double> weight;
-
-  template <class F>
-  void VisitAttrs(F&& f) {
-    f("property", interactionProperty);
-    f("contactControls", contactControls);
-    f("interference", interference);
-    f("interferenceAmplitude", interferenceAmplitude);
-    f("shrink", shrink);
-    f("mechanicalConstraint", mechanicalConstraint);
-    f("weight", weight);
-  }
 };
 
 /// Two surfaces of general contact; `second` unset (set -1) for the first

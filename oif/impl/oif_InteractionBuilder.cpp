@@ -26,11 +26,6 @@ bool Contains(const std::vector<cow_String>& names, const cow_String& name) {
   return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-bool Writes(int status, bool opNew) {
-  return status == mdl_Created || status == mdl_Modified || status == mdl_Deactivated ||
-         (status == mdl_Propagated && opNew);
-}
-
 }  // namespace
 
 oif_InteractionBuilder::oif_InteractionBuilder(zkw_ModelInfo& info) : zkw_BuilderComponent(info) {}
@@ -379,7 +374,7 @@ void oif_InteractionBuilder::StepDependent(std::size_t step, const std::shared_p
   switch (row->kind) {
     case K::FilmCondition: {
       const bool opNew = opStatus_.IsNew(type, step);
-      if (!Writes(s, opNew)) return;
+      if (!oif_InteractionOpStatus::Writes(s, opNew)) return;
       const auto film = As<kinC_FilmCondition>(interaction, __LINE__);
       Open(step, comment);
       Add(step, oif_Sfilm(oif_KeywordForm::Make(s, opNew), SurfaceName(film->region), film->ConstGetState(step),
@@ -388,7 +383,7 @@ void oif_InteractionBuilder::StepDependent(std::size_t step, const std::shared_p
     }
     case K::RadiationToAmbient: {
       const bool opNew = opStatus_.IsNew(type, step);
-      if (!Writes(s, opNew)) return;
+      if (!oif_InteractionOpStatus::Writes(s, opNew)) return;
       const auto radiation = As<kinC_RadiationToAmbient>(interaction, __LINE__);
       Open(step, comment);
       Add(step, oif_Sradiate(oif_KeywordForm::Make(s, opNew), SurfaceName(radiation->region),
@@ -397,7 +392,7 @@ void oif_InteractionBuilder::StepDependent(std::size_t step, const std::shared_p
     }
     case K::ConcFilmCondition: {
       const bool opNew = OwnGroupIsNew(type, step);
-      if (!Writes(s, opNew)) return;
+      if (!oif_InteractionOpStatus::Writes(s, opNew)) return;
       const auto film = As<kinC_ConcFilmCondition>(interaction, __LINE__);
       Open(step, comment);
       Add(step, oif_Cfilm(oif_KeywordForm::Make(s, opNew), oif_SetName(film->region, *info).Name(2),
@@ -406,7 +401,7 @@ void oif_InteractionBuilder::StepDependent(std::size_t step, const std::shared_p
     }
     case K::ConcRadiationToAmbient: {
       const bool opNew = OwnGroupIsNew(type, step);
-      if (!Writes(s, opNew)) return;
+      if (!oif_InteractionOpStatus::Writes(s, opNew)) return;
       const auto radiation = As<kinC_ConcRadiationToAmbient>(interaction, __LINE__);
       Open(step, comment);
       Add(step, oif_Cradiate(oif_KeywordForm::Make(s, opNew), oif_SetName(radiation->region, *info).Name(2),

@@ -136,6 +136,9 @@ class oif_InteractionOpStatus : public oif_OpStatus {
   int StatusKey(std::type_index type) const override;
   /// Initialize, then marks the deactivations of those three classes.
   void Fill(const kprC_PropagatingContainer<kinC_Interaction>& interactions, const std::vector<cow_String>& stepNames);
+  /// Films, radiation and impedances are written as loads are (1, 3, 4; 2
+  /// when their group is restated).
+  static bool Writes(int status, bool opNew) { return oif_LoadOpStatus::Writes(status, opNew); }
 };
 
 /// The form of one condition's keyword in one step.

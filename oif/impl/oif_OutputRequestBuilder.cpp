@@ -21,11 +21,16 @@ namespace {
 /// Requests of kind 5 are kept by the model but never written.
 constexpr int kExcludedKind = 5;
 
+/// Whether a request is written in the step at `index`.
+bool Written(const korC_OutputRequest& request, std::size_t index) {
+  return !request.suppressed && request.IsActive(index) && request.kind != kExcludedKind;
+}
+
 /// Whether any request of a channel is to be written in the step at `index`.
 template <class Container>
 bool HasOutput(const Container& requests, std::size_t index) {
   for (const auto& [name, request] : requests)
-    if (!request->suppressed && request->IsActive(index) && request->kind != kExcludedKind) return true;
+    if (Written(*request, index)) return true;
   return false;
 }
 
@@ -126,7 +131,7 @@ std::vector<korC_OdbRequest> oif_OutputRequestBuilder::Collect(const Container& 
                                                                unsigned procedure) const {
   std::vector<korC_OdbRequest> records;
   for (const auto& [name, request] : requests) {
-    if (request->suppressed || !request->IsActive(index) || request->kind == kExcludedKind) continue;
+    if (!Written(*request, index)) continue;
     korC_OdbRequest record(*request, index, procedure);
     if (record.preselect) record.variables = korC_OdbRequestTable::Defaults(procedure, record.channel);
     if (record.all) record.variables = korC_OdbRequestTable::All(procedure, record.channel);
