@@ -16,11 +16,11 @@ std::string Elements(const std::string& meshJson) {
 
 TEST(NodeKeyword, LabelInSevenCoordinatesInTwelveWithSevenDigits) {
   test::Loaded model(R"("parts": [{"name": "P", "mesh": {"nodes": {"labels": [1, 12345678, 40],
-      "coordinates": [1.5, -2.25, 1e-20,  0.1, 0.3333333333, 123456789,  -0.0, 1e6, 2.5e-5]}}}],
+      "coordinates": [1.5, -2.25, 1e-20,  0.3333333333, 0.1, 123456789,  -0.0, 1e6, 2.5e-5]}}}],
       "assembly": {"instances": [{"name": "I", "part": "P"}]})");
   EXPECT_EQ(test::Print(oif_Node(model.Instance("I"), model.info)), R"(*Node
       1,          1.5,        -2.25,        1e-20
-12345678,          0.1,    0.3333333, 1.234568e+08
+12345678,    0.3333333,          0.1, 1.234568e+08
      40,          -0.,     1000000.,      2.5e-05
 )");
 }
