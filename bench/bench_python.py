@@ -49,6 +49,7 @@ def timed(f):
 def main():
     n = int(sys.argv[1]) if len(sys.argv) > 1 else 100
     folder = sys.argv[2] if len(sys.argv) > 2 else tempfile.mkdtemp(prefix="oif-bench-")
+    os.makedirs(folder, exist_ok=True)
     mesh = brick_mesh(n)
     print(f"{len(mesh.cells[0].data)} bricks, {len(mesh.points)} nodes, in {folder}")
     for name, options in (("mesh.msh", {"file_format": "gmsh22", "binary": True}), ("mesh.vtu", {})):

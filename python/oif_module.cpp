@@ -255,19 +255,17 @@ class ToTree {
     const char code = format[0];
     std::size_t count = 1;
     for (int d = 0; d < view.ndim; ++d) count *= static_cast<std::size_t>(view.shape[d]);
-    std::vector<const char*> addresses;
-    addresses.reserve(count);
-    Addresses(view, 0, static_cast<const char*>(view.buf), addresses);
+    const ElementWalk walk(view);
 
     if (code == '?') {
       auto boolean = [&](const char* p, Node& node) {
         node.kind_ = Node::Kind::Bool;
         node.b_ = *p != 0;
       };
-      if (view.ndim == 0) return boolean(addresses[0], out);
+      if (view.ndim == 0) return boolean(walk.At(0), out);
       out.kind_ = Node::Kind::Array;
       out.elements_.resize(count);
-      for (std::size_t k = 0; k < count; ++k) boolean(addresses[k], out.elements_[k]);
+      walk.ForEach(count, [&](std::size_t k, const char* p) { boolean(p, out.elements_[k]); });
       return;
     }
     const bool real = code == 'f' || code == 'd';
@@ -310,7 +308,7 @@ class ToTree {
       return static_cast<double>(v);
     };
     if (view.ndim == 0) {
-      const char* p = addresses[0];
+      const char* p = walk.At(0);
       long long i = 0;
       if (real) {
         out.kind_ = Node::Kind::Real;
@@ -327,35 +325,55 @@ class ToTree {
     if (real) {
       out.kind_ = Node::Kind::RealArray;
       out.reals_.reserve(count);
-      for (std::size_t k = 0; k < count; ++k) {
-        const double d = readReal(addresses[k]);
+      walk.ForEach(count, [&](std::size_t k, const char* p) {
+        const double d = readReal(p);
         if (!std::isfinite(d)) Finite(d, pointer + "/" + std::to_string(k));
         out.reals_.push_back(d);
-      }
+      });
       return;
     }
     Packer packer(out, count);
-    for (std::size_t k = 0; k < count; ++k) {
+    walk.ForEach(count, [&](std::size_t, const char* p) {
       long long i = 0;
-      if (readInt(addresses[k], i))
+      if (readInt(p, i))
         packer.Int(i);
       else
-        packer.Real(unsignedReal(addresses[k]));
-    }
+        packer.Real(unsignedReal(p));
+    });
   }
 
-  static void Addresses(const Py_buffer& view, int dimension, const char* base, std::vector<const char*>& out) {
-    if (dimension == view.ndim) {
-      out.push_back(base);
-      return;
+  /// The elements of a buffer in C order: one step of itemsize for a
+  /// C-contiguous buffer, else an odometer over its strides.
+  class ElementWalk {
+   public:
+    explicit ElementWalk(const Py_buffer& view) : view_(view), contiguous_(PyBuffer_IsContiguous(&view, 'C') != 0) {}
+    const char* At(std::size_t) const { return static_cast<const char*>(view_.buf); }
+    template <class F>
+    void ForEach(std::size_t count, F&& f) const {
+      const char* base = static_cast<const char*>(view_.buf);
+      if (contiguous_ || view_.ndim <= 1) {
+        const Py_ssize_t step = view_.ndim == 1 && view_.strides ? view_.strides[0] : view_.itemsize;
+        for (std::size_t k = 0; k < count; ++k) f(k, base + static_cast<Py_ssize_t>(k) * step);
+        return;
+      }
+      std::vector<Py_ssize_t> index(static_cast<std::size_t>(view_.ndim), 0);
+      const char* p = base;
+      for (std::size_t k = 0; k < count; ++k) {
+        f(k, p);
+        for (int d = view_.ndim - 1; d >= 0; --d) {
+          const std::size_t u = static_cast<std::size_t>(d);
+          p += view_.strides[d];
+          if (++index[u] < view_.shape[d]) break;
+          p -= view_.strides[d] * view_.shape[d];
+          index[u] = 0;
+        }
+      }
     }
-    const Py_ssize_t stride = view.strides ? view.strides[dimension] : view.itemsize;
-    if (dimension + 1 == view.ndim) {
-      for (Py_ssize_t k = 0; k < view.shape[dimension]; ++k) out.push_back(base + k * stride);
-      return;
-    }
-    for (Py_ssize_t k = 0; k < view.shape[dimension]; ++k) Addresses(view, dimension + 1, base + k * stride, out);
-  }
+
+   private:
+    const Py_buffer& view_;
+    bool contiguous_;
+  };
 };
 
 Node TreeOf(py::handle model) {

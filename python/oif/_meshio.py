@@ -172,7 +172,9 @@ def from_meshio(mesh, part="Body", element_types=None):
     for (element_type, cell_type), members in classes.items():
         parts = []
         for b in members:
-            data = np.asarray(blocks[b].data, dtype=np.int64)
+            data = np.asarray(blocks[b].data)
+            if data.dtype.kind not in "iu":
+                data = data.astype(np.int64)
             if cell_type in NODE_ORDER:
                 data = data[:, NODE_ORDER[cell_type]]
             if cell_type in MIRRORED_WEDGE and len(data):
@@ -190,8 +192,10 @@ def from_meshio(mesh, part="Body", element_types=None):
         shape = _shape(cell_type, element_type)
         if shape is not None:
             faces_of.append((shape, connectivity, first_label[members[0]]))
+        if len(connectivity) and (connectivity.min() < 0 or connectivity.max() >= len(points)):
+            raise ValueError(f"oif.from_meshio: {cell_type} cells name points the mesh does not have")
         elements.append({"type": element_type, "nodesPerElement": int(connectivity.shape[1]),
-                         "connectivity": (connectivity + 1).astype(np.int32)})
+                         "connectivity": np.add(connectivity, 1, dtype=np.int32, casting="unsafe")})
     if next_label - 1 > 2147483647:
         raise ValueError("oif.from_meshio: more elements than labels of 32 bits")
 
@@ -264,12 +268,16 @@ class _FaceIndex:
             on_boundary[cells.ravel()] = True
         table = {}
         for shape, connectivity, first in self.faces_of:
+            # Only elements with a corner on the boundary can have a face there.
+            corner_count = max(max(face) for face in FACES[shape]) + 1
+            near = np.flatnonzero(on_boundary[connectivity[:, :corner_count]].any(axis=1))
+            candidates = connectivity[near]
             for number, corners in enumerate(FACES[shape], start=1):
-                face_nodes = connectivity[:, corners]
+                face_nodes = candidates[:, corners]
                 hit = np.flatnonzero(on_boundary[face_nodes].all(axis=1))
-                for element, key in zip(hit, np.sort(face_nodes[hit], axis=1).tolist()):
+                for element, key in zip(near[hit].tolist(), np.sort(face_nodes[hit], axis=1).tolist()):
                     key = tuple(key)
-                    label = first + int(element)
+                    label = first + element
                     if key not in table or table[key][0] > label:
                         table[key] = (label, number)
         elements, faces = [], []
