@@ -17,6 +17,7 @@
 #include <cstring>
 #include <filesystem>
 #include <limits>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -554,7 +555,12 @@ py::object PythonOf(const Node& node, bool numpy) {
 // ---------------------------------------------------------------------------
 // The library's paths.
 
+// The writer's module set-up keeps use counts and takes no locks: Python
+// threads (which run while a deck is written) write one deck at a time.
+std::mutex writerMutex;
+
 struct Modules {
+  std::lock_guard<std::mutex> lock{writerMutex};
   int uses = 0;
   Modules() { DDB_OIF_initialize(uses); }
   ~Modules() { DDB_OIF_finalize(uses); }

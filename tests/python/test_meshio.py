@@ -166,6 +166,27 @@ class Formats(unittest.TestCase):
         self.assertEqual(surface_lines(deck, "Physical2D-2"), ["_Physical2D-2_S2, S2"])
 
 
+class WorkedExample(unittest.TestCase):
+    def test_the_bracket_example_writes_its_deck(self):
+        folder = support.scratch(self)
+        script = os.path.join(support.SOURCE, "docs", "examples", "bracket", "bracket.py")
+        # The script runs in another folder: the package's folder must not be relative.
+        environment = dict(os.environ, PYTHONPATH=os.pathsep.join(
+            os.path.abspath(p) for p in os.environ.get("PYTHONPATH", "").split(os.pathsep) if p))
+        done = subprocess.run([sys.executable, script], cwd=folder, capture_output=True, text=True, env=environment)
+        self.assertEqual(done.returncode, 0, done.stderr)
+        deck = support.read(os.path.join(folder, "bracket.inp"))
+        self.assertEqual(support.element_count(deck), 1495)
+        self.assertEqual(support.keyword_lines(deck, "*Solid Section"),
+                         ["*Solid Section, elset=Bracket, material=Steel"])
+        # The support holds the node set of the flange's back face (REGION, TYPE),
+        # the pressure acts on the element faces of the base plate's end (REGION, P, VALUE).
+        self.assertEqual(support.data_lines(deck, "*Boundary"), ["Bracket-1.Fixed, ENCASTRE"])
+        self.assertEqual(support.data_lines(deck, "*Dsload"), ["Bracket-1.Tip, P, 5."])
+        tip = support.data_lines(deck, "*Surface, type=ELEMENT, name=Tip")
+        self.assertTrue(tip and all(line.startswith("_Tip_S") for line in tip))
+
+
 class ImportCommand(unittest.TestCase):
     def run_command(self, *arguments):
         return subprocess.run([sys.executable, "-m", "oif", "import", *arguments], capture_output=True, text=True)
