@@ -76,6 +76,21 @@ class Cells(unittest.TestCase):
             with self.subTest(face=f):
                 self.assertEqual(surface_lines(deck, f"F{f}"), [f"_F{f}_S{f}, S{f}"])
 
+    def test_edges_of_planar_elements_are_faces_and_of_shells_node_sets(self):
+        # A quadrilateral in 2-D: face n runs from corner n to the next (model file's face table).
+        square = np.array([[0, 0], [1, 0], [1, 1], [0, 1]], dtype=float)
+        edges = [[1, 0], [2, 1], [3, 2], [0, 3]]  # each edge given against the element's turn
+        sets = {f"E{f}": [np.array([], dtype=int), np.array([f - 1])] for f in range(1, 5)}
+        mesh = meshio.Mesh(square, [("quad", [[0, 1, 2, 3]]), ("line", edges)], cell_sets=sets)
+        planar = oif.from_meshio(mesh, element_types={"quad": "CPS4"})
+        self.assertEqual(planar["mesh"]["nodes"]["coordinates"][:, 2].tolist(), [0, 0, 0, 0])
+        deck = deck_of(self, planar)
+        for f in range(1, 5):
+            with self.subTest(face=f):
+                self.assertEqual(surface_lines(deck, f"E{f}"), [f"_E{f}_S{f}, S{f}"])
+        shell = oif.from_meshio(mesh)  # S4R: no faces along the edges
+        self.assertEqual({s["kind"] for s in shell["mesh"]["sets"]}, {"node"})
+
     def test_node_orders_and_chosen_types(self):
         # A wedge whose base turns away from its top is mirrored; one turning
         # towards it is kept. A 3-node line has its middle node second.
