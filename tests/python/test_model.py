@@ -122,6 +122,24 @@ class Errors(unittest.TestCase):
         with self.assertRaises(oif.ModelError):
             oif.save({"x": math.nan}, os.path.join(support.scratch(self), "m.json"))
 
+    def test_the_writers_refusal_keeps_an_earlier_deck(self):
+        # Cyclic symmetry loads but has no form in an explicit step.
+        model = {"format": "oif-model", "version": 1,
+                 "cyclicSymmetry": {"sectors": 6, "axisStart": [0, 0, 0], "axisEnd": [0, 0, 1]},
+                 "steps": [{"name": "Initial", "kind": "initial"}, {"name": "E", "kind": "explicit dynamics"}]}
+        folder = support.scratch(self)
+        earlier = os.path.join(folder, "job.inp")
+        with open(earlier, "w") as f:
+            f.write("** earlier deck\n")
+        with self.assertRaises(oif.WriterError) as caught:
+            oif.write_deck(model, os.path.join(folder, "job"))
+        self.assertIn("Cyclic symmetry is not valid for Explicit.", str(caught.exception))
+        self.assertEqual(support.read(earlier), "** earlier deck\n")
+        self.assertEqual(os.listdir(folder), ["job.inp"])
+        report = oif.check(model)
+        self.assertEqual([(e.id, e.pointer) for e in report.errors], [("writer", None)])
+        self.assertIn("<model>: error [writer]: the deck cannot be written: Cyclic symmetry", str(report))
+
     def test_files_that_cannot_be_read_or_written(self):
         folder = support.scratch(self)
         with self.assertRaises(oif.ModelError) as caught:
