@@ -116,6 +116,8 @@ class ToTree {
       Sequence(object, out, pointer, depth);
     } else if (PyObject_CheckBuffer(object) && !PyBytes_Check(object) && !PyByteArray_Check(object)) {
       Buffer(object, out, pointer, depth);
+    } else if (PyComplex_Check(object)) {
+      Refuse("model.type", pointer, "complex numbers have no place in a model file");
     } else if (PyIndex_Check(object)) {
       py::object index = py::reinterpret_steal<py::object>(PyNumber_Index(object));
       if (!index) throw py::error_already_set();
@@ -174,6 +176,20 @@ class ToTree {
     }
   }
 
+  // NumPy's scalars in a list (what iterating over an array gives) count as
+  // numbers as Python's own do.
+  static bool NumPyInteger(PyObject* item) {
+    const std::string_view type = Py_TYPE(item)->tp_name;
+    for (const char* prefix : {"numpy.int", "numpy.uint", "numpy.long", "numpy.ulong", "numpy.short",
+                               "numpy.ushort", "numpy.byte", "numpy.ubyte"})
+      if (type.rfind(prefix, 0) == 0) return PyIndex_Check(item);
+    return false;
+  }
+  static bool NumPyReal(PyObject* item) {
+    const std::string_view type = Py_TYPE(item)->tp_name;
+    return type.rfind("numpy.float", 0) == 0;
+  }
+
   // A list of numbers is packed as the parser packs a JSON array of numbers;
   // anything else in it makes it a plain array.
   void Sequence(PyObject* object, Node& out, const std::string& pointer, std::size_t depth) {
@@ -198,6 +214,17 @@ class ToTree {
         }
       } else if (PyFloat_Check(item)) {
         packer.Real(Finite(PyFloat_AS_DOUBLE(item), pointer + "/" + std::to_string(i)));
+      } else if (NumPyInteger(item)) {
+        py::object index = py::reinterpret_steal<py::object>(PyNumber_Index(item));
+        if (!index) throw py::error_already_set();
+        int overflow = 0;
+        const long long value = PyLong_AsLongLongAndOverflow(index.ptr(), &overflow);
+        if (overflow != 0) break;  // as a node of its own
+        packer.Int(value);
+      } else if (NumPyReal(item)) {
+        const double d = PyFloat_AsDouble(item);
+        if (d == -1.0 && PyErr_Occurred()) throw py::error_already_set();
+        packer.Real(Finite(d, pointer + "/" + std::to_string(i)));
       } else {
         break;
       }
@@ -243,12 +270,22 @@ class ToTree {
       format.remove_prefix(1);
     }
     const bool bigEndian = order == '>' || order == '!';
-    if (format.size() != 1 || bigEndian || !std::strchr("bBhHiIlLqQnNfd?", format[0])) {
+    const bool known = format.size() == 1 && format[0] != '\0' && std::strchr("bBhHiIlLqQnNfd?", format[0]);
+    if (!known || bigEndian) {
+      if (format.find('Z') != std::string_view::npos)
+        Refuse("model.type", pointer, "complex numbers have no place in a model file");
+      // NumPy arrays of half and long double reals, or of the other byte order: as native doubles or integers.
+      if (format.size() == 1 && format[0] != '\0' && std::strchr("bBhHiIlLqQnNefdg", format[0]) &&
+          PyObject_HasAttrString(object, "astype")) {
+        py::object array = py::reinterpret_borrow<py::object>(object);
+        py::object native = std::strchr("efg", format[0]) ? array.attr("astype")("float64")
+                                                          : array.attr("astype")(array.attr("dtype").attr("newbyteorder")("="));
+        return Convert(native.ptr(), out, pointer, depth + 1);
+      }
       // Object arrays and the like: as the nested lists they stand for.
       if (PyObject_HasAttrString(object, "tolist")) {
         py::object list = py::reinterpret_borrow<py::object>(object).attr("tolist")();
-        Convert(list.ptr(), out, pointer, depth);
-        return;
+        if (Py_TYPE(list.ptr()) != Py_TYPE(object)) return Convert(list.ptr(), out, pointer, depth + 1);
       }
       Refuse("model.type", pointer, "an array of '" + std::string(view.format ? view.format : "") +
                                         "' values has no place in a model file");

@@ -60,10 +60,14 @@ class RoundTrip(unittest.TestCase):
         arrays = {"f32": np.array([0.1], dtype=np.float32), "i64": np.array([[1, 2], [3, 4]], dtype=np.int64),
                   "u8": np.arange(3, dtype=np.uint8), "f64": np.array([1.0, 2.5]), "flag": np.bool_(True),
                   "column": np.arange(6, dtype=np.int32).reshape(3, 2)[:, 1], "scalar": np.float64(0.5),
-                  "count": np.int64(7)}
+                  "count": np.int64(7), "long": np.arange(4, dtype=np.longdouble).reshape(2, 2),
+                  "big": np.array([1, 2], dtype=">i4"), "huge": np.array([2**63 + 1], dtype=np.uint64),
+                  "texts": np.array(["a", "b"])}
         back = json.loads(oif.dumps(arrays))
         self.assertEqual(back, {"f32": [float(np.float32(0.1))], "i64": [1, 2, 3, 4], "u8": [0, 1, 2],
-                                "f64": [1.0, 2.5], "flag": True, "column": [1, 3, 5], "scalar": 0.5, "count": 7})
+                                "f64": [1.0, 2.5], "flag": True, "column": [1, 3, 5], "scalar": 0.5, "count": 7,
+                                "long": [0.0, 1.0, 2.0, 3.0], "big": [1, 2], "huge": [float(2**63 + 1)],
+                                "texts": ["a", "b"]})
 
 
 class NumPyArrays(unittest.TestCase):
@@ -74,8 +78,11 @@ class NumPyArrays(unittest.TestCase):
         arrays = support.cube_model(np.array(CUBE_POINTS, dtype=np.float64).reshape(8, 3),
                                     np.arange(1, 9, dtype=np.int64).reshape(1, 8),
                                     sets=[{"name": "Base", "kind": "node", "nodes": np.arange(1, 5)}])
+        scalars = support.cube_model([np.float32(v) for v in CUBE_POINTS], list(np.arange(1, 9)),
+                                     sets=[{"name": "Base", "kind": "node", "nodes": [np.int16(n) for n in (1, 2, 3, 4)]}])
         deck = support.read(oif.write_deck(lists, os.path.join(folder, "lists")))
         self.assertEqual(support.read(oif.write_deck(arrays, os.path.join(folder, "arrays"))), deck)
+        self.assertEqual(support.read(oif.write_deck(scalars, os.path.join(folder, "scalars"))), deck)
         self.assertEqual(len(support.data_lines(deck, "*Node")), 8)
         self.assertEqual(support.elements(deck, "C3D8"), [[1, 1, 2, 3, 4, 5, 6, 7, 8]])
         self.assertEqual(support.keyword_lines(deck, "*Nset, nset=Base"), ["*Nset, nset=Base, generate"])
@@ -111,6 +118,7 @@ class Errors(unittest.TestCase):
             (support.cube_model(CUBE_POINTS, {1, 2}), "model.type", "/parts/0/mesh/elements/0/connectivity"),
             ({"format": "oif-model", "version": 1, 7: "x"}, "model.type", ""),
             ({"format": "oif-model", "version": 1, "parts": [b"P"]}, "model.type", "/parts/0"),
+            ({"format": "oif-model", "version": 1, "parts": [{"name": 1j}]}, "model.type", "/parts/0/name"),
         ]
         for model, id, pointer in cases:
             with self.subTest(pointer=pointer):
