@@ -91,6 +91,30 @@ class Cells(unittest.TestCase):
         shell = oif.from_meshio(mesh)  # S4R: no faces along the edges
         self.assertEqual({s["kind"] for s in shell["mesh"]["sets"]}, {"node"})
 
+    def test_midside_nodes_sit_where_the_solvers_order_puts_them(self):
+        # Corner pairs of the midside nodes in the solver's order (1-based; node k of the element
+        # lies halfway between the two corners listed for it).
+        midsides = {
+            "hexahedron20": ("C3D20", CUBE, [(1, 2), (2, 3), (3, 4), (4, 1), (5, 6), (6, 7), (7, 8), (8, 5),
+                                             (1, 5), (2, 6), (3, 7), (4, 8)]),
+            "tetra10": ("C3D10", CUBE[[0, 1, 3, 4]], [(1, 2), (2, 3), (3, 1), (1, 4), (2, 4), (3, 4)]),
+        }  # (meshio 5.0 cannot make a 15-node wedge: its cell table lacks the type)
+        for cell_type, (element_type, corners, pairs) in midsides.items():
+            with self.subTest(cell=cell_type):
+                # meshio's own order (VTK's) for the cell, written as gmsh and read back.
+                points = np.vstack([corners] + [(corners[a - 1] + corners[b - 1]) / 2 for a, b in pairs])
+                mesh = meshio.Mesh(points, [(cell_type, [list(range(len(points)))])])
+                path = os.path.join(support.scratch(self), "cell.msh")
+                meshio.write(path, mesh, file_format="gmsh22", binary=False)
+                deck = deck_of(self, oif.from_meshio(meshio.read(path)))
+                coordinates = {int(line.split(",")[0]): np.array([float(v) for v in line.split(",")[1:]])
+                               for line in support.data_lines(deck, "*Node")}
+                [element] = support.elements(deck, element_type)
+                nodes = element[1:]
+                for k, (a, b) in enumerate(pairs, start=len(corners)):
+                    expected = (coordinates[nodes[a - 1]] + coordinates[nodes[b - 1]]) / 2
+                    self.assertTrue(np.allclose(coordinates[nodes[k]], expected), (cell_type, k + 1))
+
     def test_node_orders_and_chosen_types(self):
         # A wedge whose base turns away from its top is mirrored; one turning
         # towards it is kept. A 3-node line has its middle node second.
