@@ -65,8 +65,8 @@ def write_deck(model, job):
     DeckFileError when the file system refuses; in each case no deck is
     written and an older one stays."""
     job = _os.fspath(job)
-    if not job:
-        raise ValueError("the job name is empty")
+    if _os.path.basename(job) in ("", ".inp"):
+        raise ValueError(f"the job name is empty: {job!r}")
     if isinstance(model, (str, _os.PathLike)):
         model = _os.fspath(model)
     _oif.write_deck(model, job[:-4] if job.endswith(".inp") else job)

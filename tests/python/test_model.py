@@ -164,6 +164,9 @@ class Errors(unittest.TestCase):
         with self.assertRaises(oif.DeckFileError) as caught:
             oif.write_deck(model, os.path.join(folder, "no-such-folder", "job"))
         self.assertIsInstance(caught.exception, OSError)
+        for empty in ("", folder + os.sep, os.path.join(folder, ".inp")):
+            with self.assertRaisesRegex(ValueError, "job name is empty"):
+                oif.write_deck(model, empty)
         os.mkdir(os.path.join(folder, "taken.inp"))
         with self.assertRaises(oif.DeckFileError):
             oif.write_deck(model, os.path.join(folder, "taken"))
