@@ -541,6 +541,12 @@ std::string JsonOf(const Node& root) {
 // ---------------------------------------------------------------------------
 // The tree as Python values (oif.load).
 
+/// A new Python object, or the Python error that kept it from being made.
+PyObject* Checked(PyObject* made) {
+  if (!made) throw py::error_already_set();
+  return made;
+}
+
 py::object PythonOf(const Node& node, bool numpy) {
   switch (node.kind()) {
     case Node::Kind::Null: return py::none();
@@ -549,7 +555,7 @@ py::object PythonOf(const Node& node, bool numpy) {
     case Node::Kind::Real: return py::float_(node.real());
     case Node::Kind::String:
       return py::reinterpret_steal<py::object>(
-          PyUnicode_DecodeUTF8(node.string().data(), static_cast<Py_ssize_t>(node.string().size()), "strict"));
+          Checked(PyUnicode_DecodeUTF8(node.string().data(), static_cast<Py_ssize_t>(node.string().size()), "strict")));
     case Node::Kind::IntArray: {
       const auto& ints = node.ints();
       if (numpy) {
@@ -559,7 +565,7 @@ py::object PythonOf(const Node& node, bool numpy) {
       }
       py::list list(ints.size());
       for (std::size_t k = 0; k < ints.size(); ++k)
-        PyList_SET_ITEM(list.ptr(), static_cast<Py_ssize_t>(k), PyLong_FromLong(ints[k]));
+        PyList_SET_ITEM(list.ptr(), static_cast<Py_ssize_t>(k), Checked(PyLong_FromLong(ints[k])));
       return list;
     }
     case Node::Kind::RealArray: {
@@ -571,7 +577,7 @@ py::object PythonOf(const Node& node, bool numpy) {
       }
       py::list list(reals.size());
       for (std::size_t k = 0; k < reals.size(); ++k)
-        PyList_SET_ITEM(list.ptr(), static_cast<Py_ssize_t>(k), PyFloat_FromDouble(reals[k]));
+        PyList_SET_ITEM(list.ptr(), static_cast<Py_ssize_t>(k), Checked(PyFloat_FromDouble(reals[k])));
       return list;
     }
     case Node::Kind::Array: {
