@@ -203,6 +203,7 @@ struct Document::Impl {
   std::size_t size = 0;
   std::string fileName;
   std::size_t bomLength = 0;
+  bool fromTree = false;  // no text: no line and column
   Node root;
   mutable std::once_flag lineIndexOnce;
   mutable std::vector<std::size_t> lineStarts;  // offset of each line but the first
@@ -230,6 +231,7 @@ std::string_view Document::Text() const noexcept {
 }
 
 std::pair<std::size_t, std::size_t> Document::LineColumn(std::size_t offset) const {
+  if (impl_->fromTree) return {0, 0};
   const std::string_view text = Text();
   std::call_once(impl_->lineIndexOnce, [&] {
     const char* p = text.data();
@@ -289,6 +291,14 @@ Document Document::Parse(std::string_view text, std::string displayName) {
   doc.impl_->fileName = std::move(displayName);
   doc.impl_->Own(simdjson::padded_string(text));
   doc.Build();
+  return doc;
+}
+
+Document Document::FromTree(Node root, std::string displayName) {
+  Document doc;
+  doc.impl_->fileName = std::move(displayName);
+  doc.impl_->fromTree = true;
+  doc.impl_->root = std::move(root);
   return doc;
 }
 

@@ -102,6 +102,11 @@ class Document {
  public:
   static Document Load(const std::string& path);
   static Document Parse(std::string_view text, std::string displayName);
+  /// A document made in memory rather than read from text (the Python
+  /// module's models): errors name `displayName` and the JSON Pointer, with
+  /// no line and column. The tree must be as the parser builds it: number
+  /// arrays packed, finite numbers only, integers of int32 in packed int arrays.
+  static Document FromTree(Node root, std::string displayName);
 
   Document(Document&&) noexcept;
   Document& operator=(Document&&) noexcept;

@@ -117,6 +117,8 @@ odb_Odb OdbOf(mfl::Document document) {
 
 odb_Odb mfl_ModelFile::Open(const std::string& path) { return OdbOf(mfl::Document::Load(path)); }
 
+odb_Odb mfl_ModelFile::FromDocument(mfl::Document document) { return OdbOf(std::move(document)); }
+
 odb_Odb mfl_ModelFile::Parse(std::string_view text, const std::string& displayName) {
   return OdbOf(mfl::Document::Parse(text, displayName));
 }

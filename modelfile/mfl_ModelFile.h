@@ -16,4 +16,7 @@ class mfl_ModelFile {
   static odb_Odb Open(const std::string& path);
   /// Loads a model from text; `displayName` stands for the file in messages.
   static odb_Odb Parse(std::string_view text, const std::string& displayName = "<model>");
+  /// Loads a model from a document already in memory (mfl::Document::FromTree);
+  /// the document is consumed: its large arrays move into the model.
+  static odb_Odb FromDocument(mfl::Document document);
 };

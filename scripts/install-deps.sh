@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs, if any is missing, and makes
 # sure a comma-decimal locale (de_DE.UTF-8) exists for the locale tests.
 set -e
-PACKAGES="g++ cmake ninja-build libsimdjson-dev libfast-float-dev libgtest-dev libbenchmark-dev locales python3-jsonschema"
+PACKAGES="g++ cmake ninja-build libsimdjson-dev libfast-float-dev libgtest-dev libbenchmark-dev locales python3-jsonschema python3-dev pybind11-dev python3-numpy python3-meshio"
 missing=""
 for package in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing="$missing $package"
