@@ -176,6 +176,21 @@ utl_Stream::utl_Stream(aio_ios& ios, int lineLimit, int doubleExponentLimit, int
   end_ = buf_ + kBlockSize - kSlack;
 }
 
+utl_Stream::utl_Stream(aio_ios& ios, const utl_Stream& settings)
+    : utl_Stream(ios, settings.lineLimit_, settings.doubleExponentLimit_, settings.floatExponentLimit_) {
+  smallReal_ = settings.smallReal_;
+}
+
+void utl_Stream::AppendLines(std::string_view lines) {
+  if (lines.empty()) return;
+  if (LineLength() != 0 || candidate_ != nullptr || lines.back() != '\n') {
+    WriteText(lines.data(), lines.size());
+    return;
+  }
+  Flush();
+  ios_.write(lines.data(), lines.size());
+}
+
 utl_Stream::~utl_Stream() {
   try {
     Flush();

@@ -16,6 +16,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <type_traits>
 
 #include "containers/cow.h"
@@ -261,6 +262,11 @@ class MDB_API utl_Stream {
 
   utl_Stream(aio_ios& ios, int lineLimit = 131, int doubleExponentLimit = 6,
              int floatExponentLimit = 6);
+  /// A stream on `ios` that formats as `settings` does: the same line limit,
+  /// exponent limits and small-value threshold. `settings` is only read, so
+  /// text can be formatted apart on another thread and handed back to it
+  /// with AppendLines().
+  utl_Stream(aio_ios& ios, const utl_Stream& settings);
   /// Flushes. A write error at this point is lost (a destructor cannot
   /// throw): call Flush() first to see it.
   ~utl_Stream();
@@ -335,6 +341,10 @@ class MDB_API utl_Stream {
   void Print(float value, int width, int precision) { PrintReal(double(value), width, precision); }
   void Print(const char* text) { *this << text; }
   void Print(const cow_String& text) { *this << text; }
+  /// Whole lines formatted apart (each ends in "\n"), written after what
+  /// is buffered. At the start of a line they go straight to the aio_ios;
+  /// elsewhere they are written as text.
+  void AppendLines(std::string_view lines);
   /// Hands everything buffered to the aio_ios. A line that is already too
   /// long is broken first; after Flush() the line written so far is final
   /// (its break candidates are dropped).

@@ -6,6 +6,7 @@
 
 #include "oif/impl/oif_KeywordLine.h"
 #include "oif/impl/oif_Model.h"
+#include "oif/impl/oif_ParallelLines.h"
 #include "oif/impl/oif_Region.h"
 #include "zkw/zkw_VelornName.h"
 
@@ -43,25 +44,27 @@ void oif_Element::Write(utl_Stream& stream) const {
   const int elementWidth = DigitCount(largestElement);
   const cow_String indent(std::size_t(elementWidth) + 1, ' ');
 
-  for (std::size_t e = 0; e < elementLabels.size(); ++e) {
-    stream.Print(elementLabels[e], elementWidth);
-    stream << ',';
-    const int* nodes = connectivity + e * std::size_t(perElement);
-    // The element label is item 1 of the line; node k is item k + 2.
-    for (int k = 0; k < perElement; ++k) {
-      const int item = k + 2;
-      if (item % 16 == 1) stream << indent;
-      stream.Print(nodeLabels[nodes[k]], nodeWidth);
-      if (k == perElement - 1) {
-        stream.LineBreak();
-      } else if (item % 16 == 0) {
-        stream << ',';
-        stream.LineBreak();
-      } else {
-        stream << ',';
+  oif_WriteLinesInParallel(stream, elementLabels.size(), [&](utl_Stream& out, std::size_t begin, std::size_t end) {
+    for (std::size_t e = begin; e < end; ++e) {
+      out.Print(elementLabels[e], elementWidth);
+      out << ',';
+      const int* nodes = connectivity + e * std::size_t(perElement);
+      // The element label is item 1 of the line; node k is item k + 2.
+      for (int k = 0; k < perElement; ++k) {
+        const int item = k + 2;
+        if (item % 16 == 1) out << indent;
+        out.Print(nodeLabels[nodes[k]], nodeWidth);
+        if (k == perElement - 1) {
+          out.LineBreak();
+        } else if (item % 16 == 0) {
+          out << ',';
+          out.LineBreak();
+        } else {
+          out << ',';
+        }
       }
     }
-  }
+  });
 }
 
 // ---------------------------------------------------------------------------

@@ -1,6 +1,7 @@
 #include "oif/impl/oif_Node.h"
 
 #include "oif/impl/oif_KeywordLine.h"
+#include "oif/impl/oif_ParallelLines.h"
 
 oif_Node::oif_Node(const ddb_PartInstance& instance, zkw_ModelInfo&) : nodes_(instance.mesh().contents()) {}
 
@@ -17,18 +18,21 @@ void oif_Node::Write(utl_Stream& stream) const {
     return;
   }
   const uti_CoordCont3D& coordinates = nodes.CoordContainer();
-  for (std::size_t i = 0; i < labels.size(); ++i) {
-    const float* xyz = coordinates[i];
-    stream.Print(labels[i], 7);
-    stream << ',' << ' ';
-    stream.Print(xyz[0], 12, 7);
-    stream << ',' << ' ';
-    stream.Print(xyz[1], 12, 7);
-    if (threeD_) {
-      stream << ',' << ' ';
-      stream.Print(xyz[2], 12, 7);
+  const bool threeD = threeD_;
+  oif_WriteLinesInParallel(stream, labels.size(), [&](utl_Stream& out, std::size_t begin, std::size_t end) {
+    for (std::size_t i = begin; i < end; ++i) {
+      const float* xyz = coordinates[i];
+      out.Print(labels[i], 7);
+      out << ',' << ' ';
+      out.Print(xyz[0], 12, 7);
+      out << ',' << ' ';
+      out.Print(xyz[1], 12, 7);
+      if (threeD) {
+        out << ',' << ' ';
+        out.Print(xyz[2], 12, 7);
+      }
+      out.LineBreak();
     }
-    stream.LineBreak();
-  }
+  });
   stream.Flush();
 }

@@ -1,0 +1,23 @@
+#pragma once
+// Long blocks of independent data lines (node lines, element lines) formatted
+// on several threads and written in order.
+#include <cstddef>
+#include <functional>
+
+#include "textstream/utl_Stream.h"
+
+/// Prints items [begin, end) of a block, each as whole lines.
+using oif_LineRangeWriter = std::function<void(utl_Stream& stream, std::size_t begin, std::size_t end)>;
+
+/// Items formatted per piece on other threads when the block is long.
+constexpr std::size_t oif_LinesPerPiece = 32768;
+
+/// Writes the `count` items of a block through `write`. A block of more than
+/// one piece is cut into pieces of `piece` items; up to one piece per core is
+/// formatted at a time, each into memory by a stream with the settings of
+/// `stream`, and the pieces are handed to `stream` in order as they finish.
+/// The bytes are those of one `write(stream, 0, count)`. `write` must only
+/// read shared data. A piece that throws ends the block with its exception
+/// (the pieces after it are not written).
+void oif_WriteLinesInParallel(utl_Stream& stream, std::size_t count, const oif_LineRangeWriter& write,
+                              std::size_t piece = oif_LinesPerPiece);
