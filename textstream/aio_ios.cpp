@@ -3,6 +3,10 @@
 #include <cerrno>
 #include <cstring>
 
+#if defined(__linux__)
+#include <fcntl.h>
+#endif
+
 #include "exceptions/nex_Exception.h"
 
 aio_IOError::aio_IOError(std::string message, int error)
@@ -31,6 +35,8 @@ void aio_ios::attach(std::FILE* file, bool owns) {
   std::setvbuf(file, nullptr, _IONBF, 0);
   file_ = file;
   owns_ = owns;
+  written_ = 0;
+  handedOver_ = 0;
 }
 
 void aio_ios::attach(std::string& sink) {
@@ -48,6 +54,14 @@ void aio_ios::write(const char* data, std::size_t size) {
   errno = 0;
   if (std::fwrite(data, 1, size, file_) != size)
     ThrowIOError("Text output: writing the file failed", errno, __LINE__);
+  written_ += size;
+#if defined(__linux__)
+  if (written_ - handedOver_ >= kWritebackBytes) {
+    // Only a hint: a pipe or a terminal refuses it, and nothing depends on it.
+    ::sync_file_range(::fileno(file_), off64_t(handedOver_), off64_t(written_ - handedOver_), SYNC_FILE_RANGE_WRITE);
+    handedOver_ = written_;
+  }
+#endif
 }
 
 void aio_ios::close() {
