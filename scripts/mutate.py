@@ -221,6 +221,15 @@ MUTATIONS = [
      "  ~Attempt() {\n    if (!temp_.empty()) std::remove(temp_.c_str());",
      "  ~Attempt() {",
      "the temporary file is left behind on failure"),
+    # Long blocks formatted on several threads.
+    ("textstream/utl_Stream.cpp",
+     "  smallReal_ = settings.smallReal_;\n",
+     "",
+     "a stream that formats apart loses the small-value threshold"),
+    ("oif/impl/oif_ParallelLines.cpp",
+     "    const std::size_t end = std::min(count, begin + piece);",
+     "    const std::size_t end = std::min(count, begin + piece - 1);",
+     "each piece of a long block loses its last line"),
 ]
 
 
