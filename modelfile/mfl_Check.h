@@ -39,6 +39,9 @@ struct mfl_CheckReport {
 namespace mfl {
 /// Adds the warnings and the summary of a document that loads (mfl_CheckWarnings.cpp).
 void CollectCheckWarnings(const Document& doc, mfl_CheckReport& report);
+/// Of those warnings, the ones about content the deck leaves out
+/// ("check.unused-part", "check.output-variable"); cheap on large meshes.
+std::vector<mfl_CheckWarning> CollectLeftOutWarnings(const Document& doc);
 }  // namespace mfl
 
 class mfl_ModelCheck {

@@ -76,6 +76,20 @@ class Collector {
     report_.warnings.push_back({std::move(id), doc_.FileName(), pointer, line, column, std::move(problem)});
   }
 
+  /// Only the warnings about model content the deck leaves out: parts in no
+  /// instance and output variables a step cannot write. They need no pass
+  /// over the mesh, so the command can give them on every write.
+  void RunLeftOut() {
+    const Node& root = doc_.Root();
+    const Node* assembly = root.Find("assembly");
+    std::set<std::string> instancedParts;
+    for (const Node& instance : Elements(assembly ? assembly->Find("instances") : nullptr))
+      if (const Node* part = instance.Find("part")) instancedParts.insert(Text(part));
+    const std::vector<Node>& parts = Elements(root.Find("parts"));
+    for (std::size_t p = 0; p < parts.size(); ++p) WarnUnusedPart(parts[p], p, instancedParts);
+    CheckOutputVariables(root);
+  }
+
   void Run() {
     const Node& root = doc_.Root();
     const Node* assembly = root.Find("assembly");
@@ -105,13 +119,7 @@ class Collector {
       const Node* mesh = part.Find("mesh");
       countMesh(mesh, mesh ? mesh->Find("sets") : nullptr);
       CheckElementTypes(mesh, pointer + "/mesh");
-      const std::string name = Text(part.Find("name"));
-      if (!instancedParts.count(name)) {
-        Warn(part, pointer, "check.unused-part",
-             "part '" + name + "' is in no instance of the assembly, so the deck has no block for it");
-      } else {
-        CheckSections(part, pointer);
-      }
+      if (!WarnUnusedPart(part, p, instancedParts)) CheckSections(part, pointer);
     }
     if (assembly) {
       countMesh(assembly->Find("mesh"), assembly->Find("sets"));
@@ -144,6 +152,15 @@ class Collector {
   }
 
  private:
+  /// Warns of part `p` when no instance uses it; true when it warned.
+  bool WarnUnusedPart(const Node& part, std::size_t p, const std::set<std::string>& instancedParts) {
+    const std::string name = Text(part.Find("name"));
+    if (instancedParts.count(name)) return false;
+    Warn(part, "/parts/" + std::to_string(p), "check.unused-part",
+         "part '" + name + "' is in no instance of the assembly, so the deck has no block for it");
+    return true;
+  }
+
   void CheckElementTypes(const Node* mesh, const std::string& pointer) {
     if (!mesh) return;
     const std::vector<Node>& classes = Elements(mesh->Find("elements"));
@@ -415,5 +432,11 @@ class Collector {
 }  // namespace
 
 void CollectCheckWarnings(const Document& doc, mfl_CheckReport& report) { Collector(doc, report).Run(); }
+
+std::vector<mfl_CheckWarning> CollectLeftOutWarnings(const Document& doc) {
+  mfl_CheckReport report;
+  Collector(doc, report).RunLeftOut();
+  return std::move(report.warnings);
+}
 
 }  // namespace mfl

@@ -1,5 +1,7 @@
 #include "modelfile/mfl_Loader.h"
 
+#include "modelfile/mfl_Check.h"
+
 #include "modelfile/mfl_Connectors.h"
 #include "modelfile/mfl_Conditions.h"
 #include "modelfile/mfl_Fields.h"
@@ -107,10 +109,14 @@ ddb_Model Loader::Load() {
 namespace {
 /// The output database of one model read from `document`; the document (and
 /// the file text it holds) is released when the caller's temporary ends.
-odb_Odb OdbOf(mfl::Document document) {
+odb_Odb OdbOf(mfl::Document document, std::vector<mfl_CheckWarning>* leftOut = nullptr) {
   mfl::Loader loader(document);
   ddb_Ddb ddb;
   ddb.addModel(loader.Load());
+  if (leftOut != nullptr) {
+    std::vector<mfl_CheckWarning> warnings = mfl::CollectLeftOutWarnings(document);
+    leftOut->insert(leftOut->end(), warnings.begin(), warnings.end());
+  }
   return odb_Odb(ddb);
 }
 }  // namespace
@@ -121,4 +127,13 @@ odb_Odb mfl_ModelFile::FromDocument(mfl::Document document) { return OdbOf(std::
 
 odb_Odb mfl_ModelFile::Parse(std::string_view text, const std::string& displayName) {
   return OdbOf(mfl::Document::Parse(text, displayName));
+}
+
+odb_Odb mfl_ModelFile::Open(const std::string& path, std::vector<mfl_CheckWarning>& leftOut) {
+  return OdbOf(mfl::Document::Load(path), &leftOut);
+}
+
+odb_Odb mfl_ModelFile::Parse(std::string_view text, const std::string& displayName,
+                             std::vector<mfl_CheckWarning>& leftOut) {
+  return OdbOf(mfl::Document::Parse(text, displayName), &leftOut);
 }

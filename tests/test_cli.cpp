@@ -335,6 +335,40 @@ TEST(CommandHabits, QuietWritesNothingOnStandardError) {
   EXPECT_EQ(test::Names(folder.Path()), std::set<std::string>{"job.inp"});
 }
 
+TEST(CommandHabits, WriteSaysWhatTheDeckLeavesOutEvenWhenQuiet) {
+  // A part that no instance uses has no block in the deck, and a frequency
+  // step cannot write energies as history output: the deck is written
+  // without them, and the command says so on standard error.
+  test::TempFolder folder;
+  test::WriteFile(folder / "m.json", R"({"format": "oif-model", "version": 1,
+ "parts": [{"name": "Used", "mesh": {"nodes": {"coordinates": [0, 0, 0, 1, 0, 0]},
+            "elements": [{"type": "T3D2", "nodesPerElement": 2, "connectivity": [1, 2]}]}},
+           {"name": "Spare"}],
+ "assembly": {"instances": [{"name": "U-1", "part": "Used"}]},
+ "steps": [{"name": "Modes", "kind": "frequency"}],
+ "outputRequests": [{"name": "H", "channel": "history", "createdIn": "Modes", "variables": ["ALLIE"]}]})");
+  const std::string unusedPart =
+      "m.json:4:12: warning [check.unused-part] at /parts/1: part 'Spare' is in no instance of the assembly, so "
+      "the deck has no block for it\n";
+  const std::string variable =
+      "m.json:7:21: warning [check.output-variable] at /outputRequests/0: output variable 'ALLIE' of request 'H' "
+      "cannot be written by history output of step 'Modes' (frequency); the deck leaves it out there\n";
+  const Ran quiet = OifIn(folder, "write -q m.json job");
+  EXPECT_EQ(quiet.status, 0);
+  EXPECT_EQ(quiet.err, unusedPart + variable);
+  const std::string deck = test::ReadFile(folder / "job.inp");
+  EXPECT_NE(deck.find("*Instance, name=U-1, part=Used\n"), std::string::npos);
+  EXPECT_EQ(deck.find("Spare"), std::string::npos);
+  EXPECT_EQ(deck.find("ALLIE"), std::string::npos);
+  const Ran plain = OifIn(folder, "write m.json job");
+  EXPECT_EQ(plain.status, 0);
+  EXPECT_EQ(plain.err.rfind(unusedPart + variable + "oif: wrote job.inp, ", 0), 0u) << plain.err;
+  // The same model from standard input names it as the command does there.
+  const Ran piped = OifIn(folder, "write -q - job", test::ReadFile(folder / "m.json"));
+  EXPECT_EQ(piped.status, 0);
+  EXPECT_NE(piped.err.find("warning [check.unused-part] at /parts/1: "), std::string::npos) << piped.err;
+}
+
 TEST(CommandHabits, EachCommandHasItsHelp) {
   test::TempFolder folder;
   Ran run = OifIn(folder, "write --help");

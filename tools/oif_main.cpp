@@ -168,15 +168,16 @@ bool Parse(int argc, char** argv, bool allowOutput, Arguments& args, std::string
   return true;
 }
 
-/// The model file, or standard input for "-".
-odb_Odb Load(const std::string& model) {
-  if (model != "-") return mfl_ModelFile::Open(model);
+/// The model file, or standard input for "-"; `leftOut` gets the warnings of
+/// what loads but the deck leaves out.
+odb_Odb Load(const std::string& model, std::vector<mfl_CheckWarning>& leftOut) {
+  if (model != "-") return mfl_ModelFile::Open(model, leftOut);
   std::string text, problem;
   if (!oif_ReadStandardInput(text, mfl_InputFile::SizeLimit(), problem))
     mfl_ModelFileError(problem.rfind("more than", 0) == 0 ? "file.too-large" : "file.open", kStdinName,
                        "cannot read the model: " + problem)
         .Throw(__FILE__, __LINE__);
-  return mfl_ModelFile::Parse(text, kStdinName);
+  return mfl_ModelFile::Parse(text, kStdinName, leftOut);
 }
 
 /// A job without a name of its own: "", ".inp", or a folder ("runs/").
@@ -199,7 +200,8 @@ int Write(const Arguments& args) {
   const std::string deck = args.output ? *args.output : oif_DeckOfJob(args.operands[1]);
   oif_Progress progress(!args.quiet && Interactive());
   progress.Phase("reading " + (model == "-" ? std::string(kStdinName) : model));
-  const odb_Odb odb = Load(model);
+  std::vector<mfl_CheckWarning> leftOut;
+  const odb_Odb odb = Load(model, leftOut);
   const Modules modules;
   std::uintmax_t size = 0;
   if (toStdout) {
@@ -227,6 +229,8 @@ int Write(const Arguments& args) {
     std::error_code ec;
     size = std::filesystem::file_size(deck, ec);
   }
+  // What the deck leaves out is said also with --quiet: nothing is dropped silently.
+  for (const mfl_CheckWarning& warning : leftOut) std::fprintf(stderr, "%s\n", warning.Describe().c_str());
   if (!args.quiet)
     std::fprintf(stderr, "oif: wrote %s, %s, in %s\n", toStdout ? "the deck to standard output" : deck.c_str(),
                  oif_SizeText(size).c_str(), oif_DurationText(std::chrono::steady_clock::now() - start).c_str());
