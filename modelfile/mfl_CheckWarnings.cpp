@@ -81,10 +81,7 @@ class Collector {
   /// over the mesh, so the command can give them on every write.
   void RunLeftOut() {
     const Node& root = doc_.Root();
-    const Node* assembly = root.Find("assembly");
-    std::set<std::string> instancedParts;
-    for (const Node& instance : Elements(assembly ? assembly->Find("instances") : nullptr))
-      if (const Node* part = instance.Find("part")) instancedParts.insert(Text(part));
+    const std::set<std::string> instancedParts = InstancedParts(root.Find("assembly"));
     const std::vector<Node>& parts = Elements(root.Find("parts"));
     for (std::size_t p = 0; p < parts.size(); ++p) WarnUnusedPart(parts[p], p, instancedParts);
     CheckOutputVariables(root);
@@ -93,9 +90,7 @@ class Collector {
   void Run() {
     const Node& root = doc_.Root();
     const Node* assembly = root.Find("assembly");
-    std::set<std::string> instancedParts;
-    for (const Node& instance : Elements(assembly ? assembly->Find("instances") : nullptr))
-      if (const Node* part = instance.Find("part")) instancedParts.insert(Text(part));
+    const std::set<std::string> instancedParts = InstancedParts(assembly);
 
     std::size_t nodes = 0, elements = 0, nodeSets = 0, elementSets = 0, surfaces = 0;
     auto countMesh = [&](const Node* mesh, const Node* sets) {
@@ -152,6 +147,14 @@ class Collector {
   }
 
  private:
+  /// The names of the parts the assembly's instances use.
+  static std::set<std::string> InstancedParts(const Node* assembly) {
+    std::set<std::string> names;
+    for (const Node& instance : Elements(assembly ? assembly->Find("instances") : nullptr))
+      if (const Node* part = instance.Find("part")) names.insert(Text(part));
+    return names;
+  }
+
   /// Warns of part `p` when no instance uses it; true when it warned.
   bool WarnUnusedPart(const Node& part, std::size_t p, const std::set<std::string>& instancedParts) {
     const std::string name = Text(part.Find("name"));

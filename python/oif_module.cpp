@@ -662,15 +662,8 @@ py::dict Check(py::handle model, const std::string& displayName) {
   std::string writerError;
   if (report.errors.empty() && report.model) {
     py::gil_scoped_release unlocked;
-    const oif_ScratchFolder scratch;
-    if (!scratch.Path().empty()) {
-      const Modules modules;
-      try {
-        oif_Writer(*report.model).WriteInputFile((scratch.Path() + "/deck").c_str());
-      } catch (const nex_Exception& error) {
-        writerError = error.Message();
-      }
-    }
+    const std::lock_guard<std::mutex> lock(writerMutex);
+    writerError = oif_TrialDeckProblem(*report.model);
   }
   py::list errors, warnings, summary;
   for (const mfl_ModelFileError& e : report.errors)

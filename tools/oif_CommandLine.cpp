@@ -6,7 +6,10 @@
 #include <filesystem>
 #include <vector>
 
+#include "exceptions/nex_Exception.h"
 #include "modelfile/mfl_Check.h"
+#include "oif/oif_Module.h"
+#include "oif/oif_Writer.h"
 
 #if !defined(_WIN32)
 #include <unistd.h>
@@ -214,4 +217,19 @@ int oif_PrintCheckReport(const mfl_CheckReport& report, const std::string& displ
   }
   if (errors != 0) return kCheckErrors;
   return report.warnings.empty() ? kCheckClean : kCheckWarnings;
+}
+
+std::string oif_TrialDeckProblem(const odb_Odb& model) {
+  const oif_ScratchFolder scratch;
+  if (scratch.Path().empty()) return "";
+  int uses = 0;
+  DDB_OIF_initialize(uses);
+  std::string problem;
+  try {
+    oif_Writer(model).WriteInputFile((scratch.Path() + "/deck").c_str());
+  } catch (const nex_Exception& error) {
+    problem = error.Message();
+  }
+  DDB_OIF_finalize(uses);
+  return problem;
 }

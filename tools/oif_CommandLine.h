@@ -13,6 +13,7 @@
 #include <thread>
 
 struct mfl_CheckReport;
+class odb_Odb;
 
 /// The deck of a job: "JOB.inp", or JOB itself when it already ends in ".inp".
 std::string oif_DeckOfJob(std::string_view job);
@@ -76,6 +77,12 @@ class oif_ScratchFolder {
 /// Copies a file to standard output. False, with `problem` set, when reading
 /// or writing fails (a closed pipe, a full disk).
 bool oif_CopyToStandardOutput(const std::string& path, std::string& problem);
+
+/// Writes a trial deck of `model` into a scratch folder of its own, removed
+/// afterwards, setting the writer's modules up and down around it. Gives the
+/// writer's message when it stops; "" when the deck was written (or when no
+/// scratch folder could be made: the check then has nothing to say of it).
+std::string oif_TrialDeckProblem(const odb_Odb& model);
 
 /// Exit statuses of `oif check`.
 enum oif_CheckStatus { kCheckClean = 0, kCheckErrors = 1, kCheckWarnings = 5 };

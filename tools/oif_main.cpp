@@ -258,15 +258,7 @@ int Check(const Arguments& args) {
   std::string writerError;
   if (report.errors.empty() && report.model) {
     progress.Phase("writing a trial deck of " + displayName);
-    const oif_ScratchFolder scratch;
-    if (!scratch.Path().empty()) {
-      const Modules modules;
-      try {
-        oif_Writer(*report.model).WriteInputFile((scratch.Path() + "/deck").c_str());
-      } catch (const nex_Exception& error) {
-        writerError = error.Message();
-      }
-    }
+    writerError = oif_TrialDeckProblem(*report.model);
   }
   progress.Stop();
   return oif_PrintCheckReport(report, displayName, writerError, args.quiet, stdout);
