@@ -427,6 +427,17 @@ class JsonText {
  public:
   explicit JsonText(std::string& out) : out_(out) {}
 
+  /// A packed number array on one line: "[a, b, c]".
+  template <class Values, class Print>
+  void Numbers(const Values& values, Print print) {
+    out_ += '[';
+    for (std::size_t k = 0; k < values.size(); ++k) {
+      if (k) out_ += ", ";
+      print(values[k]);
+    }
+    out_ += ']';
+  }
+
   void Write(const Node& node, int indent) {
     switch (node.kind()) {
       case Node::Kind::Null: out_ += "null"; break;
@@ -434,22 +445,8 @@ class JsonText {
       case Node::Kind::Int: Int(node.integer()); break;
       case Node::Kind::Real: Real(node.real()); break;
       case Node::Kind::String: String(node.string()); break;
-      case Node::Kind::IntArray:
-        out_ += '[';
-        for (std::size_t k = 0; k < node.ints().size(); ++k) {
-          if (k) out_ += ", ";
-          Int(node.ints()[k]);
-        }
-        out_ += ']';
-        break;
-      case Node::Kind::RealArray:
-        out_ += '[';
-        for (std::size_t k = 0; k < node.reals().size(); ++k) {
-          if (k) out_ += ", ";
-          Real(node.reals()[k]);
-        }
-        out_ += ']';
-        break;
+      case Node::Kind::IntArray: Numbers(node.ints(), [this](std::int64_t v) { Int(v); }); break;
+      case Node::Kind::RealArray: Numbers(node.reals(), [this](double v) { Real(v); }); break;
       case Node::Kind::Array: {
         // Arrays of scalars stay on one line; arrays of objects and arrays get a line per element.
         bool flat = true;
