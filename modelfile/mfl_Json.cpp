@@ -79,6 +79,33 @@ void mfl_ModelFileError::Raise() const { throw *this; }
 
 namespace mfl {
 
+std::string ChildPointer(const std::string& parent, std::string_view key) {
+  std::string out;
+  out.reserve(parent.size() + 1 + key.size());
+  out += parent;
+  out += '/';
+  for (char c : key) {
+    if (c == '~')
+      out += "~0";
+    else if (c == '/')
+      out += "~1";
+    else
+      out += c;
+  }
+  return out;
+}
+
+std::string ChildPointer(const std::string& parent, std::size_t index) {
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, index).ptr;
+  std::string out;
+  out.reserve(parent.size() + 1 + std::size_t(end - digits));
+  out += parent;
+  out += '/';
+  out.append(digits, end);
+  return out;
+}
+
 std::string PointerEscape(std::string_view key) {
   std::string out;
   out.reserve(key.size());
@@ -389,7 +416,7 @@ void Ref::Fail(const std::string& id, const std::string& problem) const {
 
 void Ref::FailAt(std::size_t index, const std::string& id, const std::string& problem) const {
   auto [line, column] = doc_->LineColumn(doc_->ElementOffset(*node_, index));
-  mfl_ModelFileError(id, doc_->FileName(), pointer_ + "/" + std::to_string(index), line, column,
+  mfl_ModelFileError(id, doc_->FileName(), ChildPointer(pointer_, index), line, column,
                      problem)
       .Throw(__FILE__, __LINE__);
 }
@@ -398,7 +425,7 @@ Ref Ref::Get(std::string_view key) const {
   if (!IsObject()) Fail("model.type", std::string("expected an object, found ") + KindName(*node_));
   const Node* child = node_->Find(key);
   if (!child) Fail("model.missing-member", "missing member '" + std::string(key) + "'");
-  return Ref(*doc_, *child, pointer_ + "/" + PointerEscape(key));
+  return Ref(*doc_, *child, ChildPointer(pointer_, key));
 }
 
 bool Ref::Has(std::string_view key) const { return IsObject() && node_->Find(key) != nullptr; }
@@ -409,7 +436,7 @@ Ref Ref::At(std::size_t index) const {
     Fail("model.type", std::string("expected an array, found ") + KindName(*node_));
   }
   NEX_ASSERT(index < node_->elements().size());
-  return Ref(*doc_, node_->elements()[index], pointer_ + "/" + std::to_string(index));
+  return Ref(*doc_, node_->elements()[index], ChildPointer(pointer_, index));
 }
 
 std::size_t Ref::Size() const {
@@ -441,7 +468,7 @@ void Ref::AllowOnly(const std::vector<std::string_view>& keys) const {
       if (!expected.empty()) expected += ", ";
       expected += k;
     }
-    Ref(*doc_, value, pointer_ + "/" + PointerEscape(name))
+    Ref(*doc_, value, ChildPointer(pointer_, name))
         .Fail("model.unknown-member",
               "unknown member '" + name + "'; expected one of: " + expected);
   }
@@ -530,7 +557,7 @@ std::vector<std::int32_t> Ref::Ints() const {
       std::vector<std::int32_t> out;
       out.reserve(elements.size());
       for (std::size_t i = 0; i < elements.size(); ++i)
-        out.push_back(Ref(*doc_, elements[i], pointer_ + "/" + std::to_string(i)).AsInt());
+        out.push_back(Ref(*doc_, elements[i], ChildPointer(pointer_, i)).AsInt());
       return out;
     }
     default:
@@ -550,7 +577,7 @@ std::vector<double> Ref::Reals() const {
       std::vector<double> out;
       out.reserve(elements.size());
       for (std::size_t i = 0; i < elements.size(); ++i)
-        out.push_back(Ref(*doc_, elements[i], pointer_ + "/" + std::to_string(i)).AsDouble());
+        out.push_back(Ref(*doc_, elements[i], ChildPointer(pointer_, i)).AsDouble());
       return out;
     }
     default:
@@ -581,7 +608,7 @@ std::vector<float> Ref::Floats() const {
       std::vector<float> out;
       out.reserve(elements.size());
       for (std::size_t i = 0; i < elements.size(); ++i)
-        out.push_back(Ref(*doc_, elements[i], pointer_ + "/" + std::to_string(i)).AsFloat());
+        out.push_back(Ref(*doc_, elements[i], ChildPointer(pointer_, i)).AsFloat());
       return out;
     }
     default:

@@ -189,6 +189,10 @@ class Ref {
 
 /// Escapes a key for use in a JSON Pointer ("~" -> "~0", "/" -> "~1").
 std::string PointerEscape(std::string_view key);
+/// The JSON Pointer of a member or element of the value at `parent`:
+/// `parent` + "/" + the escaped key or the index, in one allocation.
+std::string ChildPointer(const std::string& parent, std::string_view key);
+std::string ChildPointer(const std::string& parent, std::size_t index);
 
 template <class F>
 void Ref::ForEachElement(F&& f) const {
@@ -204,7 +208,7 @@ template <class F>
 void Ref::ForEachMember(F&& f) const {
   if (!IsObject()) Fail("model.type", "expected an object");
   for (auto& [key, value] : node_->members())
-    f(key, Ref(*doc_, value, pointer_ + "/" + PointerEscape(key)));
+    f(key, Ref(*doc_, value, ChildPointer(pointer_, key)));
 }
 
 }  // namespace mfl
