@@ -125,6 +125,10 @@ odb_Odb mfl_ModelFile::Open(const std::string& path) { return OdbOf(mfl::Documen
 
 odb_Odb mfl_ModelFile::FromDocument(mfl::Document document) { return OdbOf(std::move(document)); }
 
+odb_Odb mfl_ModelFile::FromDocument(mfl::Document document, std::vector<mfl_CheckWarning>& leftOut) {
+  return OdbOf(std::move(document), &leftOut);
+}
+
 odb_Odb mfl_ModelFile::Parse(std::string_view text, const std::string& displayName) {
   return OdbOf(mfl::Document::Parse(text, displayName));
 }

@@ -29,4 +29,6 @@ class mfl_ModelFile {
   /// Loads a model from a document already in memory (mfl::Document::FromTree);
   /// the document is consumed: its large arrays move into the model.
   static odb_Odb FromDocument(mfl::Document document);
+  /// As FromDocument(document), with the warnings of Open(path, leftOut).
+  static odb_Odb FromDocument(mfl::Document document, std::vector<mfl_CheckWarning>& leftOut);
 };

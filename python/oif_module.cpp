@@ -606,25 +606,34 @@ struct Modules {
   ~Modules() { DDB_OIF_finalize(uses); }
 };
 
-/// The model of a Python model, or of a model file when `model` is a path.
-odb_Odb Open(py::handle model, const std::string& displayName) {
+/// The model of a Python model, or of a model file when `model` is a path;
+/// `leftOut` gets the warnings of what the deck leaves out.
+odb_Odb Open(py::handle model, const std::string& displayName, std::vector<mfl_CheckWarning>& leftOut) {
   if (PyUnicode_Check(model.ptr()) || py::isinstance(model, py::module_::import("os").attr("PathLike"))) {
     const std::string path = py::str(py::module_::import("os").attr("fspath")(model));
     py::gil_scoped_release unlocked;
-    return mfl_ModelFile::Open(path);
+    return mfl_ModelFile::Open(path, leftOut);
   }
   mfl::Document document = mfl::Document::FromTree(TreeOf(model), displayName);
   py::gil_scoped_release unlocked;
-  return mfl_ModelFile::FromDocument(std::move(document));
+  return mfl_ModelFile::FromDocument(std::move(document), leftOut);
 }
 
-void WriteDeck(py::handle model, const std::string& job, const std::string& displayName) {
-  const odb_Odb odb = Open(model, displayName);
-  py::gil_scoped_release unlocked;
-  oif_WriteDeckFile(job, [&](const std::string& tempJob) {
-    const Modules modules;
-    oif_Writer(odb).WriteInputFile(tempJob.c_str());
-  });
+/// Writes the deck; gives (id, pointer, message) of each warning of what the
+/// deck leaves out.
+py::list WriteDeck(py::handle model, const std::string& job, const std::string& displayName) {
+  std::vector<mfl_CheckWarning> leftOut;
+  const odb_Odb odb = Open(model, displayName, leftOut);
+  {
+    py::gil_scoped_release unlocked;
+    oif_WriteDeckFile(job, [&](const std::string& tempJob) {
+      const Modules modules;
+      oif_Writer(odb).WriteInputFile(tempJob.c_str());
+    });
+  }
+  py::list warnings;
+  for (const mfl_CheckWarning& warning : leftOut) warnings.append(py::make_tuple(warning.id, warning.pointer, warning.problem));
+  return warnings;
 }
 
 py::dict ProblemOf(const std::string& severity, const std::string& id, const std::string& file,

@@ -8,12 +8,13 @@ docs/python.md.
 """
 
 import os as _os
+import warnings as _warnings
 
-from ._errors import DeckFileError, Error, ModelError, WriterError
+from ._errors import DeckFileError, Error, LeftOutWarning, ModelError, WriterError
 from . import _oif
 
 __all__ = ["load", "save", "dumps", "check", "write_deck", "from_meshio", "new_model",
-           "CheckReport", "Problem", "Error", "ModelError", "WriterError", "DeckFileError",
+           "CheckReport", "Problem", "Error", "ModelError", "WriterError", "DeckFileError", "LeftOutWarning",
            "FORMAT_VERSION"]
 
 FORMAT_VERSION = _oif.FORMAT_VERSION
@@ -63,13 +64,16 @@ def write_deck(model, job):
     Raises ModelError when the model is refused (with its id, pointer and
     message), WriterError when the writer stops on model content, and
     DeckFileError when the file system refuses; in each case no deck is
-    written and an older one stays."""
+    written and an older one stays. What the deck leaves out of the model (a
+    part in no instance, output variables a step cannot write) is said with a
+    LeftOutWarning each, as ``oif write`` says it."""
     job = _os.fspath(job)
     if _os.path.basename(job) in ("", ".inp"):
         raise ValueError(f"the job name is empty: {job!r}")
     if isinstance(model, (str, _os.PathLike)):
         model = _os.fspath(model)
-    _oif.write_deck(model, job[:-4] if job.endswith(".inp") else job)
+    for id, pointer, message in _oif.write_deck(model, job[:-4] if job.endswith(".inp") else job):
+        _warnings.warn(LeftOutWarning(id, pointer, message), stacklevel=2)
     return job if job.endswith(".inp") else job + ".inp"
 
 

@@ -44,3 +44,16 @@ class WriterError(Error):
 class DeckFileError(Error, OSError):
     """The deck (or the model file of oif.save) cannot be put in place: the file
     system refused; an earlier file of that name is kept."""
+
+
+class LeftOutWarning(UserWarning):
+    """write_deck wrote the deck, but it leaves out part of the model: a part in
+    no instance, or output variables a step's procedure cannot write. ``id``
+    (``check.unused-part``, ``check.output-variable``), ``pointer`` and
+    ``message`` are those of the same warning of check()."""
+
+    def __init__(self, id, pointer, message):
+        super().__init__(f"warning [{id}] at {pointer}: {message}")
+        self.id = id
+        self.pointer = pointer
+        self.message = message

@@ -88,6 +88,30 @@ class NumPyArrays(unittest.TestCase):
         self.assertEqual(support.keyword_lines(deck, "*Nset, nset=Base"), ["*Nset, nset=Base, generate"])
 
 
+class LeftOut(unittest.TestCase):
+    def test_what_the_deck_leaves_out_is_a_warning_each(self):
+        # A part no instance uses has no block in the deck: the deck is
+        # written, with the warning oif write and check() give for it.
+        model = support.cube_model(CUBE_POINTS, list(range(1, 9)))
+        model["parts"].append({"name": "Spare"})
+        folder = support.scratch(self)
+        with self.assertWarns(oif.LeftOutWarning) as caught:
+            written = oif.write_deck(model, os.path.join(folder, "job"))
+        self.assertTrue(os.path.exists(written))
+        self.assertNotIn("Spare", support.read(written))
+        self.assertEqual((caught.warning.id, caught.warning.pointer), ("check.unused-part", "/parts/1"))
+        self.assertIn("part 'Spare' is in no instance", caught.warning.message)
+        checked = [(p.id, p.pointer) for p in oif.check(model).warnings]
+        self.assertIn(("check.unused-part", "/parts/1"), checked)
+
+    def test_a_model_that_reaches_the_deck_whole_gives_no_warning(self):
+        import warnings
+        with warnings.catch_warnings():
+            warnings.simplefilter("error", oif.LeftOutWarning)
+            oif.write_deck(support.cube_model(CUBE_POINTS, list(range(1, 9))),
+                           os.path.join(support.scratch(self), "job"))
+
+
 class Errors(unittest.TestCase):
     def refusal(self, model):
         with self.assertRaises(oif.ModelError) as caught:
