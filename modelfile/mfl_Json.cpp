@@ -79,11 +79,9 @@ void mfl_ModelFileError::Raise() const { throw *this; }
 
 namespace mfl {
 
-std::string ChildPointer(const std::string& parent, std::string_view key) {
-  std::string out;
-  out.reserve(parent.size() + 1 + key.size());
-  out += parent;
-  out += '/';
+namespace {
+/// Appends `key` with "~" written "~0" and "/" written "~1".
+void AppendEscaped(std::string& out, std::string_view key) {
   for (char c : key) {
     if (c == '~')
       out += "~0";
@@ -92,6 +90,15 @@ std::string ChildPointer(const std::string& parent, std::string_view key) {
     else
       out += c;
   }
+}
+}  // namespace
+
+std::string ChildPointer(const std::string& parent, std::string_view key) {
+  std::string out;
+  out.reserve(parent.size() + 1 + key.size());
+  out += parent;
+  out += '/';
+  AppendEscaped(out, key);
   return out;
 }
 
@@ -109,14 +116,7 @@ std::string ChildPointer(const std::string& parent, std::size_t index) {
 std::string PointerEscape(std::string_view key) {
   std::string out;
   out.reserve(key.size());
-  for (char c : key) {
-    if (c == '~')
-      out += "~0";
-    else if (c == '/')
-      out += "~1";
-    else
-      out += c;
-  }
+  AppendEscaped(out, key);
   return out;
 }
 

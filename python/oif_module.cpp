@@ -544,6 +544,21 @@ PyObject* Checked(PyObject* made) {
   return made;
 }
 
+/// A packed number array as a NumPy array of its own type, or as a list of
+/// Python numbers made by `make`.
+template <class T, class Make>
+py::object NumbersOf(const std::vector<T>& values, bool numpy, Make make) {
+  if (numpy) {
+    py::array_t<T> array(static_cast<py::ssize_t>(values.size()));
+    if (!values.empty()) std::memcpy(array.mutable_data(), values.data(), values.size() * sizeof(T));
+    return array;
+  }
+  py::list list(values.size());
+  for (std::size_t k = 0; k < values.size(); ++k)
+    PyList_SET_ITEM(list.ptr(), static_cast<Py_ssize_t>(k), Checked(make(values[k])));
+  return list;
+}
+
 py::object PythonOf(const Node& node, bool numpy) {
   switch (node.kind()) {
     case Node::Kind::Null: return py::none();
@@ -553,30 +568,10 @@ py::object PythonOf(const Node& node, bool numpy) {
     case Node::Kind::String:
       return py::reinterpret_steal<py::object>(
           Checked(PyUnicode_DecodeUTF8(node.string().data(), static_cast<Py_ssize_t>(node.string().size()), "strict")));
-    case Node::Kind::IntArray: {
-      const auto& ints = node.ints();
-      if (numpy) {
-        py::array_t<std::int32_t> array(static_cast<py::ssize_t>(ints.size()));
-        if (!ints.empty()) std::memcpy(array.mutable_data(), ints.data(), ints.size() * sizeof(std::int32_t));
-        return array;
-      }
-      py::list list(ints.size());
-      for (std::size_t k = 0; k < ints.size(); ++k)
-        PyList_SET_ITEM(list.ptr(), static_cast<Py_ssize_t>(k), Checked(PyLong_FromLong(ints[k])));
-      return list;
-    }
-    case Node::Kind::RealArray: {
-      const auto& reals = node.reals();
-      if (numpy) {
-        py::array_t<double> array(static_cast<py::ssize_t>(reals.size()));
-        if (!reals.empty()) std::memcpy(array.mutable_data(), reals.data(), reals.size() * sizeof(double));
-        return array;
-      }
-      py::list list(reals.size());
-      for (std::size_t k = 0; k < reals.size(); ++k)
-        PyList_SET_ITEM(list.ptr(), static_cast<Py_ssize_t>(k), Checked(PyFloat_FromDouble(reals[k])));
-      return list;
-    }
+    case Node::Kind::IntArray:
+      return NumbersOf(node.ints(), numpy, [](std::int32_t v) { return PyLong_FromLong(v); });
+    case Node::Kind::RealArray:
+      return NumbersOf(node.reals(), numpy, [](double v) { return PyFloat_FromDouble(v); });
     case Node::Kind::Array: {
       py::list list(node.elements().size());
       for (std::size_t k = 0; k < node.elements().size(); ++k)
