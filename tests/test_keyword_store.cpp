@@ -1,7 +1,12 @@
 // The keyword store of builders: order, sharing, cloning, exact keys.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
 #include "oif/impl/oif_Comment.h"
+#include "oif/impl/oif_KeywordLine.h"
 #include "oif/impl/oif_RawKeyword.h"
 #include "test_support.h"
 #include "zkw/zkw_BuilderComponent.h"
@@ -19,6 +24,29 @@ class StoreBuilder : public zkw_BuilderComponent {
   using zkw_BuilderComponent::AddModelDefinition;
   using zkw_BuilderComponent::AddPartDefinition;
   using zkw_BuilderComponent::AddStepDefinition;
+  using zkw_BuilderComponent::AddStepText;
+  using zkw_BuilderComponent::StepTextTarget;
+};
+
+/// A keyword line of many parameters, longer than a deck line may be.
+class LongLine : public zkw_Keyword {
+ public:
+  zkw_Keyword* Clone() const override { return new LongLine(*this); }
+  void Write(utl_Stream& stream) const override {
+    oif_KeywordLine line(stream, "*Long");
+    for (int i = 0; i < 40; ++i) line.Param("parameter", i);
+    line.End();
+  }
+};
+
+/// Writes a line, then fails.
+class FailingKeyword : public zkw_Keyword {
+ public:
+  zkw_Keyword* Clone() const override { return new FailingKeyword(*this); }
+  void Write(utl_Stream& stream) const override {
+    stream << "*half written" << endl;
+    throw std::runtime_error("refused");
+  }
 };
 
 std::string Text(const zkw_KeywordList& list) {
@@ -79,6 +107,51 @@ TEST_F(KeywordStore, CloneSharesListsAndIsUnaffectedByLaterRegistrations) {
   EXPECT_EQ(Text(copy->AssemblyDefinition()), "*before\n");
   EXPECT_TRUE(copy->StepDefinition("S", "").IsEmpty());
   EXPECT_EQ(Text(builder.AssemblyDefinition()), "*before\n*after\n");
+}
+
+TEST_F(KeywordStore, TextRegistrationsKeepTheirPlaceAmongKeywords) {
+  auto* step = builder.StepTextTarget("S", "");
+  auto* inCase = builder.StepTextTarget("S", "LC");
+  EXPECT_EQ(builder.StepTextTarget("S", ""), step);
+  builder.AddStepText(*step, oif_RawKeyword("*one"));
+  builder.AddStepText(*inCase, oif_RawKeyword("*case one"));
+  builder.AddStepText(*step, oif_Comment("two"));
+  builder.AddStepDefinition("S", oif_RawKeyword("*kept"));
+  builder.AddStepText(*step, oif_RawKeyword("*three"));
+  EXPECT_EQ(Text(builder.StepDefinition("S", "")), "*one\n** two\n*kept\n*three\n");
+  EXPECT_EQ(Text(builder.StepDefinition("S", "LC")), "*case one\n");
+}
+
+TEST_F(KeywordStore, TextIsFormattedAsTheDeckStreamFormatsIt) {
+  // A keyword line longer than a deck line may be is continued as the deck's
+  // own stream continues it.
+  const LongLine keyword;
+  builder.AddStepText(*builder.StepTextTarget("S", ""), keyword);
+  const std::string text = Text(builder.StepDefinition("S", ""));
+  EXPECT_EQ(text, test::Print(keyword));
+  EXPECT_GT(std::count(text.begin(), text.end(), '\n'), 1);
+}
+
+TEST_F(KeywordStore, AKeywordThatFailsLeavesNoTextBehind) {
+  auto* step = builder.StepTextTarget("S", "");
+  builder.AddStepText(*step, oif_RawKeyword("*before"));
+  EXPECT_THROW(builder.AddStepText(*step, FailingKeyword()), std::runtime_error);
+  builder.AddStepText(*step, oif_RawKeyword("*after"));
+  EXPECT_EQ(Text(builder.StepDefinition("S", "")), "*before\n*after\n");
+}
+
+TEST_F(KeywordStore, LongTextRunsKeepEveryLineInOrder) {
+  // Far more than one piece of text holds.
+  auto* step = builder.StepTextTarget("S", "");
+  std::string expected;
+  for (int i = 0; i < 200000; ++i) {
+    const std::string line = "*Keyword number " + std::to_string(i);
+    builder.AddStepText(*step, oif_RawKeyword(line));
+    expected += line + "\n";
+  }
+  const zkw_KeywordList list = builder.StepDefinition("S", "");
+  EXPECT_GT(list.Size(), 1u);
+  EXPECT_EQ(Text(list), expected);
 }
 
 TEST(KeywordHandle, CopiesShareUntilChanged) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <string>
 
 #include "containers/cow.h"
 #include "zkw/zkw_Export.h"
@@ -42,6 +43,19 @@ class ZKW_API zkw_BuilderComponent {
   /// it (for builders that register one keyword per object and step).
   void AdoptStepDefinition(const cow_String& step, std::unique_ptr<zkw_Keyword> keyword, const cow_String& loadCase);
 
+  /// The list of a step and load case, as a target for AddStepText. A target
+  /// stays valid as long as the builder; looking it up once per step spares
+  /// the builders that register one keyword per object and step a lookup by
+  /// name each time.
+  class StepText;
+  StepText* StepTextTarget(const cow_String& step, const cow_String& loadCase);
+  /// Registers `keyword` by its text: the keyword writes itself at once, as
+  /// the deck's stream formats it, onto the text at the end of the list, and
+  /// no object is kept for it. Keywords that follow one another in a list
+  /// share one piece of text. For keywords that change nothing after they
+  /// are made and end their last line.
+  void AddStepText(StepText& target, const zkw_Keyword& keyword);
+
   zkw_Model* model;
   zkw_ModelInfo* info;
 
@@ -51,6 +65,17 @@ class ZKW_API zkw_BuilderComponent {
   cow_Map<cow_String, zkw_KeywordList> instanceTable_;
   zkw_KeywordList assemblyList_;
   cow_Map<cow_String, cow_Map<cow_String, zkw_KeywordList>> stepTable_;
+  /// The targets of AddStepText, made on demand; a copy of the builder makes
+  /// its own.
+  struct TextTargets {
+    TextTargets();
+    TextTargets(const TextTargets&);
+    TextTargets& operator=(const TextTargets&);
+    ~TextTargets();
+    struct Impl;
+    std::unique_ptr<Impl> impl;
+  };
+  TextTargets textTargets_;
 };
 
 /// Handle to a builder, copying through Clone().

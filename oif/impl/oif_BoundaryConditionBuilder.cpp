@@ -50,12 +50,22 @@ void oif_BoundaryConditionBuilder::Build() {
     conditions.push_back(std::move(condition));
   }
 
+  stepInfo_.assign(stepNames_.size(), Step{});
   for (std::size_t step = 0; step < stepNames_.size(); ++step) {
-    BuildStep(step, conditions);
-    if (step > 0) {
-      BuildBoltLoads(step);
-      BuildLoadCaseMarkers(step);
-    }
+    Step& info = stepInfo_[step];
+    info.text = StepTextTarget(stepNames_[step], cow_String());
+    info.procedure = steps_.At(step).DynTypeId();
+    if (step == 0) continue;
+    info.analysis = dynamic_cast<const kprC_AnalysisStep*>(&steps_.At(step));
+    info.withCases = info.analysis && info.analysis->loadCases().Size() != 0;
+    info.buckling = info.procedure == mdl_TypeId<kprC_BuckleStep>();
+  }
+  // Condition by condition, so that each condition's states are read in
+  // order; every step's list still takes the conditions in their order.
+  for (Condition& condition : conditions) BuildCondition(condition);
+  for (std::size_t step = 1; step < stepNames_.size(); ++step) {
+    BuildBoltLoads(step);
+    BuildLoadCaseMarkers(step);
   }
 
   // The driving parameters of the submodel conditions, one *Submodel per
@@ -81,21 +91,23 @@ void oif_BoundaryConditionBuilder::Build() {
 }
 
 void oif_BoundaryConditionBuilder::AddHeading(std::size_t step) {
+  bool& headed = stepInfo_[step].headed;
+  if (headed) return;
+  headed = true;
   const zkw_Keyword& heading = heading_.HeadingFor(stepNames_[step]);
   if (!heading_.IsFiller(heading)) AddStepDefinition(stepNames_[step], heading);
 }
 
-void oif_BoundaryConditionBuilder::BuildStep(std::size_t step, std::vector<Condition>& conditions) {
-  conditionCases_.clear();
-  const kprC_AnalysisStep* analysis = step > 0 ? dynamic_cast<const kprC_AnalysisStep*>(&steps_.At(step)) : nullptr;
-  const bool withCases = analysis && analysis->loadCases().Size() != 0;
-  for (Condition& condition : conditions) {
-    if (!withCases) {
-      AddCondition(step, condition, cow_String(), 1.0);
+void oif_BoundaryConditionBuilder::BuildCondition(Condition& condition) {
+  static const cow_String noLoadCase;
+  for (std::size_t step = 0; step < stepNames_.size(); ++step) {
+    const Step& info = stepInfo_[step];
+    if (!info.withCases) {
+      AddCondition(step, condition, noLoadCase, 1.0);
       continue;
     }
     const int s = condition.object->Status(step);
-    for (const auto& [caseName, loadCase] : analysis->loadCases()) {
+    for (const auto& [caseName, loadCase] : info.analysis->loadCases()) {
       if (caseName.empty()) continue;
       auto listed = loadCase->boundaryConditions.find(condition.object->name());
       if (listed != loadCase->boundaryConditions.end())
@@ -125,16 +137,17 @@ void oif_BoundaryConditionBuilder::AddCondition(std::size_t step, Condition& con
   form.ApplyAmplitude(state.amplitude.State());
 
   const cow_String& stepName = stepNames_[step];
+  Step& stepInfo = stepInfo_[step];
   if (inCase) {
-    if (!Contains(conditionCases_, loadCase)) conditionCases_.push_back(loadCase);
+    if (!Contains(stepInfo.conditionCases, loadCase)) stepInfo.conditionCases.push_back(loadCase);
   } else {
     AddHeading(step);
   }
 
   // Load cases: the real and imaginary parts of a complex condition, or the
   // two load cases of a buckling step.
-  const std::type_index procedure = steps_.At(step).DynTypeId();
-  const bool buckling = step > 0 && procedure == mdl_TypeId<kprC_BuckleStep>();
+  const std::type_index procedure = stepInfo.procedure;
+  const bool buckling = stepInfo.buckling;
   const kbcC_BCInfo& info = object.Info();
   using Cases = oif_Boundary::LoadCases;
   Cases cases = oif_Boundary::NoLoadCase;
@@ -162,11 +175,10 @@ void oif_BoundaryConditionBuilder::AddCondition(std::size_t step, Condition& con
   // The comment of a condition in a load case names its scale factor; else
   // every step's comment shares the condition's text.
   auto comment = [&] {
-    return inCase ? std::make_unique<oif_Comment>(*condition.comment + oif_ScaleFactorText(scale))
-                  : std::make_unique<oif_Comment>(condition.comment);
+    return inCase ? oif_Comment(*condition.comment + oif_ScaleFactorText(scale)) : oif_Comment(condition.comment);
   };
   if (info.IsConnector()) {
-    AdoptStepDefinition(stepName, comment(), loadCase);
+    AddStepDefinition(stepName, comment(), loadCase);
     cow_String applies = "Applies To: ";
     for (std::size_t i = 0; i < object.connectorRegions.size(); ++i)
       applies += (i ? ", " : "") + object.connectorRegions[i];
@@ -176,9 +188,7 @@ void oif_BoundaryConditionBuilder::AddCondition(std::size_t step, Condition& con
                       loadCase);
     return;
   }
-  auto made = std::make_unique<oif_Boundary>(form, condition.object, step, condition.regionName, cases, complex, scale,
-                                             shellToSolid_);
-  const oif_Boundary& keyword = *made;
+  const oif_Boundary keyword(form, condition.object, step, condition.regionName, cases, complex, scale, shellToSolid_);
   if (keyword.IsSubmodelDriven()) {
     for (SubmodelGroup& group : submodelGroups_) {
       if (group.step == stepName && group.loadCase == loadCase && group.keyword.SubmodelLine() == keyword.SubmodelLine()) {
@@ -190,12 +200,13 @@ void oif_BoundaryConditionBuilder::AddCondition(std::size_t step, Condition& con
     submodelGroups_.push_back(SubmodelGroup{stepName, loadCase, object.name(), keyword});
     return;
   }
-  AdoptStepDefinition(stepName, comment(), loadCase);
-  AdoptStepDefinition(stepName, std::move(made), loadCase);
+  StepText& text = inCase ? *StepTextTarget(stepName, loadCase) : *stepInfo.text;
+  AddStepText(text, comment());
+  AddStepText(text, keyword);
 }
 
 void oif_BoundaryConditionBuilder::BuildBoltLoads(std::size_t step) {
-  boltCases_.clear();
+  std::vector<cow_String>& boltCases = stepInfo_[step].boltCases;
   const cow_String& stepName = stepNames_[step];
   const auto& analysis = dynamic_cast<const kprC_AnalysisStep&>(steps_.At(step));
   const auto loads = model->Loads();
@@ -214,7 +225,7 @@ void oif_BoundaryConditionBuilder::BuildBoltLoads(std::size_t step) {
       if (!written) return;
       if (inCase) {
         AddStepDefinition(stepName, oif_Comment(comment + oif_ScaleFactorText(scale)), loadCase);
-        if (!Contains(boltCases_, loadCase)) boltCases_.push_back(loadCase);
+        if (!Contains(boltCases, loadCase)) boltCases.push_back(loadCase);
       } else {
         AddHeading(step);
         AddStepDefinition(stepName, oif_Comment(comment));
@@ -240,7 +251,8 @@ void oif_BoundaryConditionBuilder::BuildLoadCaseMarkers(std::size_t step) {
     if (!object->suppressed && (s == mdl_Propagated2 || s == mdl_Modified2)) baseStateChanges = true;
   }
   for (const auto& [caseName, loadCase] : analysis.loadCases()) {
-    if (caseName.empty() || Contains(boltCases_, caseName) || Contains(conditionCases_, caseName)) continue;
+    const Step& info = stepInfo_[step];
+    if (caseName.empty() || Contains(info.boltCases, caseName) || Contains(info.conditionCases, caseName)) continue;
     if (loadCase->keepBCs || (loadCase->includeBaseStateBCs && baseStateChanges)) continue;
     AddStepDefinition(stepNames_[step], oif_RawKeyword("*Boundary, op=NEW"), caseName);
   }

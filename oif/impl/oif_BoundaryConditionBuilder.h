@@ -1,6 +1,7 @@
 #pragma once
 #include <map>
 #include <memory>
+#include <typeindex>
 #include <vector>
 
 #include "oif/impl/oif_Boundary.h"
@@ -31,7 +32,20 @@ class oif_BoundaryConditionBuilder : public zkw_BuilderComponent {
     oif_Boundary keyword;
   };
 
-  void BuildStep(std::size_t step, std::vector<Condition>& conditions);
+  /// What the builder needs of one step, found once.
+  struct Step {
+    const kprC_AnalysisStep* analysis = nullptr;  // null for the initial step
+    bool withCases = false;
+    bool buckling = false;
+    std::type_index procedure = typeid(void);
+    StepText* text = nullptr;  // the step's own list
+    bool headed = false;       // the section heading is written
+    /// Load cases that received a boundary condition, or a bolt condition.
+    std::vector<cow_String> conditionCases, boltCases;
+  };
+
+  /// The condition in every step, in step order.
+  void BuildCondition(Condition& condition);
   void AddCondition(std::size_t step, Condition& condition, const cow_String& loadCase, double scale);
   void BuildBoltLoads(std::size_t step);
   void BuildLoadCaseMarkers(std::size_t step);
@@ -41,9 +55,7 @@ class oif_BoundaryConditionBuilder : public zkw_BuilderComponent {
   SectionHeading heading_{"BOUNDARY CONDITIONS"};
   std::vector<cow_String> stepNames_;
   kprC_StepContainer steps_;
+  std::vector<Step> stepInfo_;
   std::vector<SubmodelGroup> submodelGroups_;
-  /// Load cases of the current step that received a bolt condition, or any
-  /// boundary condition.
-  std::vector<cow_String> boltCases_, conditionCases_;
   bool shellToSolid_ = false;
 };
