@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "oif/impl/oif_Comment.h"
 #include "oif/impl/oif_KeywordLine.h"
@@ -24,7 +25,9 @@ class StoreBuilder : public zkw_BuilderComponent {
   using zkw_BuilderComponent::AddModelDefinition;
   using zkw_BuilderComponent::AddPartDefinition;
   using zkw_BuilderComponent::AddStepDefinition;
+  using zkw_BuilderComponent::AddStepBatches;
   using zkw_BuilderComponent::AddStepText;
+  using TextBatch = zkw_BuilderComponent::TextBatch;
   using zkw_BuilderComponent::StepTextTarget;
 };
 
@@ -152,6 +155,38 @@ TEST_F(KeywordStore, LongTextRunsKeepEveryLineInOrder) {
   const zkw_KeywordList list = builder.StepDefinition("S", "");
   EXPECT_GT(list.Size(), 1u);
   EXPECT_EQ(Text(list), expected);
+}
+
+TEST_F(KeywordStore, BatchesJoinTheirListsInBatchOrder) {
+  auto* step = builder.StepTextTarget("S", "");
+  auto* inCase = builder.StepTextTarget("S", "LC");
+  auto* other = builder.StepTextTarget("T", "");
+  std::vector<StoreBuilder::TextBatch> batches(3);
+  batches[1].Add(*step, oif_RawKeyword("*second batch"));
+  batches[0].Add(*inCase, oif_RawKeyword("*first batch, case"));
+  batches[0].Add(*step, oif_RawKeyword("*first batch"));
+  batches[0].Add(*step, oif_Comment("still first"));
+  EXPECT_TRUE(batches[0].Has(*step));
+  EXPECT_FALSE(batches[1].Has(*inCase));
+  EXPECT_FALSE(batches[2].Has(*step));
+  EXPECT_FALSE(batches[0].Has(*other));
+  builder.AddStepDefinition("S", oif_RawKeyword("*heading"));
+  builder.AddStepBatches(batches);
+  builder.AddStepText(*step, oif_RawKeyword("*after"));
+  EXPECT_EQ(Text(builder.StepDefinition("S", "")),
+            "*heading\n*first batch\n** still first\n*second batch\n*after\n");
+  EXPECT_EQ(Text(builder.StepDefinition("S", "LC")), "*first batch, case\n");
+  EXPECT_TRUE(builder.StepDefinition("T", "").IsEmpty());
+}
+
+TEST_F(KeywordStore, ABatchKeepsNoTextOfAKeywordThatFails) {
+  auto* step = builder.StepTextTarget("S", "");
+  std::vector<StoreBuilder::TextBatch> batches(1);
+  batches[0].Add(*step, oif_RawKeyword("*before"));
+  EXPECT_THROW(batches[0].Add(*step, FailingKeyword()), std::runtime_error);
+  batches[0].Add(*step, oif_RawKeyword("*after"));
+  builder.AddStepBatches(batches);
+  EXPECT_EQ(Text(builder.StepDefinition("S", "")), "*before\n*after\n");
 }
 
 TEST(KeywordHandle, CopiesShareUntilChanged) {

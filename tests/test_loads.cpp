@@ -2,6 +2,7 @@
 // keywords of every family per step and load case.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -704,6 +705,29 @@ Plate-1.Body, GRAV, 2., 0., 0., -1.
 }  // namespace
 
 namespace {
+
+TEST(LoadBuilder, ALongHistoryKeepsTheLoadOrderInEveryStep) {
+  // Enough loads × steps to be formatted on every core there is: 210 forces
+  // on one node set, all restated with ", op=NEW" in every step, in the
+  // order of their names.
+  std::string steps = R"([{"name": "Initial", "kind": "initial"})";
+  for (int k = 1; k <= 100; ++k) steps += R"(, {"name": "Step-)" + std::to_string(k) + R"(", "kind": "static"})";
+  steps += "]";
+  std::string loads, expected = kHeading;
+  for (int i = 0; i < 210; ++i) {
+    char name[8];
+    std::snprintf(name, sizeof name, "F%03d", i);
+    loads += std::string(i ? ", " : "") + R"({"name": ")" + std::string(name) +
+             R"(", "kind": "concentrated force", "region": {"set": "Tip", "instance": "Plate-1"},
+                 "createdIn": "Step-1", "cf1": )" + std::to_string(i + 1) + "}";
+    expected += "** Name: " + std::string(name) + "   Type: Concentrated force\n*Cload, op=NEW\nPlate-1.Tip, 1, " +
+                std::to_string(i + 1) + ".\n";
+  }
+  const odb_Odb odb = test::Model(Members(loads, steps));
+  EXPECT_EQ(Loads(odb, "Step-1"), expected);
+  EXPECT_EQ(Loads(odb, "Step-57"), expected);
+  EXPECT_EQ(Loads(odb, "Step-100"), expected);
+}
 
 TEST(LoadsExample, ForcesRestatedGravityOnceAndTheLoadCases) {
   const odb_Odb odb = mfl_ModelFile::Open(std::string(OIF_SOURCE_DIR) + "/examples/loads.json");

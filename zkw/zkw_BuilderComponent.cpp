@@ -19,20 +19,54 @@ class TextPiece : public zkw_Keyword {
   std::string text;
 };
 
-/// A piece takes text up to this size; the next keyword starts another, so
-/// that no piece is copied as it grows large.
+/// Each piece of a list is made with room for its text, so that the text is
+/// never moved as it grows: the first with 16 KiB, each further one with
+/// twice the room of the one before, up to 1 MiB. A keyword goes into a new
+/// piece when the open one is seven eighths full.
+constexpr std::size_t kFirstPieceSize = std::size_t(16) << 10;
 constexpr std::size_t kPieceSize = std::size_t(1) << 20;
+
+/// Formats `keyword` with `stream` onto `text`; on failure, what the keyword
+/// wrote goes nowhere.
+void FormatOnto(aio_ios& ios, utl_Stream& stream, std::string& text, const zkw_Keyword& keyword) {
+  ios.attach(text);
+  try {
+    keyword.Write(stream);
+    stream.Flush();
+  } catch (...) {
+    std::string discarded;
+    ios.attach(discarded);
+    try {
+      stream.Flush();
+    } catch (...) {
+    }
+    ios.close();
+    throw;
+  }
+}
+
+/// The pieces of one list's text, each made with room for its text.
+struct PieceRun {
+  /// Starts a new piece when `open` is absent or full; `room` grows.
+  static TextPiece* Next(TextPiece* open, std::size_t& room, bool closed) {
+    if (open && !closed && open->text.size() < room / 8 * 7) return open;
+    if (open && room < kPieceSize) room *= 2;
+    return nullptr;
+  }
+};
 
 }  // namespace
 
 class zkw_BuilderComponent::StepText {
  public:
-  explicit StepText(zkw_KeywordList& list) : list(&list) {}
+  StepText(zkw_KeywordList& list, std::size_t index) : list(&list), index(index) {}
 
   zkw_KeywordList* list;
+  std::size_t index;  // in the order the targets were made
   /// The piece at the end of the list, while it is there and has room.
   TextPiece* open = nullptr;
   std::size_t openAt = 0;
+  std::size_t room = kFirstPieceSize;  // of the next piece
 };
 
 struct zkw_BuilderComponent::TextTargets::Impl {
@@ -117,7 +151,7 @@ zkw_BuilderComponent::StepText* zkw_BuilderComponent::StepTextTarget(const cow_S
   if (!textTargets_.impl) textTargets_.impl = std::make_unique<TextTargets::Impl>();
   TextTargets::Impl& impl = *textTargets_.impl;
   StepText*& target = impl.byName[{step, loadCase}];
-  if (!target) target = &impl.targets.emplace_back(stepTable_[step][loadCase]);
+  if (!target) target = &impl.targets.emplace_back(stepTable_[step][loadCase], impl.targets.size());
   return target;
 }
 
@@ -125,25 +159,55 @@ void zkw_BuilderComponent::AddStepText(StepText& target, const zkw_Keyword& keyw
   TextTargets::Impl& impl = *textTargets_.impl;
   zkw_KeywordList& list = *target.list;
   // A keyword registered otherwise since closes the piece.
-  if (!target.open || list.Size() != target.openAt || target.open->text.size() >= kPieceSize) {
+  target.open = PieceRun::Next(target.open, target.room, list.Size() != target.openAt);
+  if (!target.open) {
     auto piece = std::make_unique<TextPiece>();
+    piece->text.reserve(target.room);
     target.open = piece.get();
     list.Append(zkw_KeywordHandle::Adopt(std::move(piece)));
     target.openAt = list.Size();
   }
-  impl.ios.attach(target.open->text);
-  try {
-    keyword.Write(impl.stream);
-    impl.stream.Flush();
-  } catch (...) {
-    // What the keyword wrote before it failed goes nowhere.
-    std::string discarded;
-    impl.ios.attach(discarded);
-    try {
-      impl.stream.Flush();
-    } catch (...) {
+  FormatOnto(impl.ios, impl.stream, target.open->text, keyword);
+}
+
+struct zkw_BuilderComponent::TextBatch::Impl {
+  struct Run {
+    std::vector<std::unique_ptr<TextPiece>> pieces;
+    std::size_t room = kFirstPieceSize;
+  };
+  std::vector<Run> runs;  // by target index
+  aio_ios ios;
+  utl_Stream stream{ios};
+};
+
+zkw_BuilderComponent::TextBatch::TextBatch() : impl_(std::make_unique<Impl>()) {}
+zkw_BuilderComponent::TextBatch::~TextBatch() = default;
+zkw_BuilderComponent::TextBatch::TextBatch(TextBatch&&) noexcept = default;
+zkw_BuilderComponent::TextBatch& zkw_BuilderComponent::TextBatch::operator=(TextBatch&&) noexcept = default;
+
+void zkw_BuilderComponent::TextBatch::Add(const StepText& target, const zkw_Keyword& keyword) {
+  if (impl_->runs.size() <= target.index) impl_->runs.resize(target.index + 1);
+  Impl::Run& run = impl_->runs[target.index];
+  TextPiece* open = run.pieces.empty() ? nullptr : run.pieces.back().get();
+  if (!PieceRun::Next(open, run.room, false)) {
+    run.pieces.push_back(std::make_unique<TextPiece>());
+    run.pieces.back()->text.reserve(run.room);
+  }
+  FormatOnto(impl_->ios, impl_->stream, run.pieces.back()->text, keyword);
+}
+
+bool zkw_BuilderComponent::TextBatch::Has(const StepText& target) const noexcept {
+  return target.index < impl_->runs.size() && !impl_->runs[target.index].pieces.empty();
+}
+
+void zkw_BuilderComponent::AddStepBatches(std::vector<TextBatch>& batches) {
+  if (!textTargets_.impl) return;
+  for (StepText& target : textTargets_.impl->targets) {
+    for (TextBatch& batch : batches) {
+      if (!batch.Has(target)) continue;
+      for (auto& piece : batch.impl_->runs[target.index].pieces)
+        target.list->Append(zkw_KeywordHandle::Adopt(std::move(piece)));
+      batch.impl_->runs[target.index].pieces.clear();
     }
-    impl.ios.close();
-    throw;
   }
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "containers/cow.h"
 #include "zkw/zkw_Export.h"
@@ -55,6 +56,29 @@ class ZKW_API zkw_BuilderComponent {
   /// share one piece of text. For keywords that change nothing after they
   /// are made and end their last line.
   void AddStepText(StepText& target, const zkw_Keyword& keyword);
+
+  /// Text formatted apart from the lists, for builders that format their
+  /// objects on several threads: each thread fills a batch of its own, which
+  /// only reads the targets, and AddStepBatches hands the text to the lists.
+  class ZKW_API TextBatch {
+   public:
+    TextBatch();
+    ~TextBatch();
+    TextBatch(TextBatch&&) noexcept;
+    TextBatch& operator=(TextBatch&&) noexcept;
+    /// Formats `keyword` as AddStepText does, for `target`.
+    void Add(const StepText& target, const zkw_Keyword& keyword);
+    /// Whether the batch has text for `target`.
+    bool Has(const StepText& target) const noexcept;
+
+   private:
+    friend class zkw_BuilderComponent;
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+  };
+  /// Appends to each target's list the text the batches have for it, batch
+  /// after batch.
+  void AddStepBatches(std::vector<TextBatch>& batches);
 
   zkw_Model* model;
   zkw_ModelInfo* info;

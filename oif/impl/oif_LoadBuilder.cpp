@@ -1,5 +1,7 @@
 #include "oif/impl/oif_LoadBuilder.h"
 
+#include <algorithm>
+
 #include "modeldb/kloC_LoadTable.h"
 #include "oif/impl/oif_Cload.h"
 #include "oif/impl/oif_Comment.h"
@@ -8,9 +10,17 @@
 #include "oif/impl/oif_Dsload.h"
 #include "oif/impl/oif_LoadFamilies.h"
 #include "oif/impl/oif_NewConnectorSection.h"
+#include "oif/impl/oif_ParallelLines.h"
 #include "oif/impl/oif_SetName.h"
 #include "zkw/zkw_Model.h"
 #include "zkw/zkw_ModelInfo.h"
+
+namespace {
+
+/// Histories of fewer keywords (loads × steps) are formatted on one thread.
+constexpr std::size_t kParallelKeywords = 20000;
+
+}  // namespace
 
 oif_LoadBuilder::oif_LoadBuilder(zkw_ModelInfo& info) : zkw_BuilderComponent(info) {}
 
@@ -28,7 +38,8 @@ void oif_LoadBuilder::Build() {
     if (object->suppressed) continue;
     Load load;
     load.object = object;
-    load.comment = "Name: " + name + "   Type: " + kloC_LoadTypeLabelMap::Label(object->DynTypeId());
+    load.comment = std::make_shared<const cow_String>("Name: " + name + "   Type: " +
+                                                      kloC_LoadTypeLabelMap::Label(object->DynTypeId()));
     load.key = opStatus_.StatusKey(object->DynTypeId());
     load.bolt = dynamic_cast<const kloC_BoltLoad*>(object.get()) != nullptr;
     load.kind = kloC_FindKind(object->DynTypeId());
@@ -39,28 +50,52 @@ void oif_LoadBuilder::Build() {
     loads_.push_back(std::move(load));
   }
 
-  // The statuses of all loads, step by step, read once from the loads.
-  const std::size_t count = loads_.size();
-  std::vector<unsigned char> statuses(count * stepNames_.size());
-  for (std::size_t i = 0; i < count; ++i)
-    for (std::size_t step = 1; step < stepNames_.size(); ++step)
-      statuses[step * count + i] = static_cast<unsigned char>(loads_[i].object->Status(step));
-
+  steps_.assign(stepNames_.size(), Step{});
   for (std::size_t step = 1; step < stepNames_.size(); ++step) {
-    const auto* analysis = dynamic_cast<const kprC_AnalysisStep*>(&steps.At(step));
-    const bool withCases = analysis && analysis->loadCases().Size() != 0;
-    for (std::size_t i = 0; i < count; ++i) {
-      const Load& load = loads_[i];
-      const int s = statuses[step * count + i];
-      if (!Selected(load, step, s)) continue;
-      if (!withCases) {
-        Write(load, step, s, cow_String(), 1.0);
-        continue;
-      }
-      for (const auto& [caseName, loadCase] : analysis->loadCases()) {
-        auto listed = loadCase->loads.find(load.object->name());
-        if (listed != loadCase->loads.end()) Write(load, step, s, caseName, listed->second);
-      }
+    Step& info = steps_[step];
+    info.analysis = dynamic_cast<const kprC_AnalysisStep*>(&steps.At(step));
+    info.withCases = info.analysis && info.analysis->loadCases().Size() != 0;
+    info.text = StepTextTarget(stepNames_[step], cow_String());
+    if (info.withCases)
+      for (const auto& [caseName, loadCase] : info.analysis->loadCases())
+        info.caseTexts.push_back(StepTextTarget(stepNames_[step], caseName));
+  }
+
+  // Load by load, so that each load's states are read in order; a long
+  // history is cut into runs of loads formatted on all cores, and every
+  // step's list takes the runs' text in load order.
+  const std::size_t count = loads_.size();
+  const std::size_t keywords = count * stepNames_.size();
+  const std::size_t parts = keywords < kParallelKeywords ? 1 : std::min(oif_CoreCount(), count);
+  std::vector<TextBatch> batches(parts);
+  oif_RunInParallel(parts, [&](std::size_t part) {
+    for (std::size_t i = count * part / parts; i < count * (part + 1) / parts; ++i) BuildLoad(loads_[i], batches[part]);
+  });
+  for (std::size_t step = 1; step < stepNames_.size(); ++step) {
+    const bool written = std::any_of(batches.begin(), batches.end(),
+                                     [&](const TextBatch& batch) { return batch.Has(*steps_[step].text); });
+    if (!written) continue;
+    const zkw_Keyword& heading = heading_.HeadingFor(stepNames_[step]);
+    if (!heading_.IsFiller(heading)) AddStepDefinition(stepNames_[step], heading);
+  }
+  AddStepBatches(batches);
+}
+
+void oif_LoadBuilder::BuildLoad(const Load& load, TextBatch& batch) const {
+  static const cow_String noLoadCase;
+  for (std::size_t step = 1; step < stepNames_.size(); ++step) {
+    const int s = load.object->Status(step);
+    if (!Selected(load, step, s)) continue;
+    const Step& info = steps_[step];
+    if (!info.withCases) {
+      Write(load, step, s, noLoadCase, 1.0, *info.text, batch);
+      continue;
+    }
+    std::size_t k = 0;
+    for (const auto& [caseName, loadCase] : info.analysis->loadCases()) {
+      auto listed = loadCase->loads.find(load.object->name());
+      if (listed != loadCase->loads.end()) Write(load, step, s, caseName, listed->second, *info.caseTexts[k], batch);
+      ++k;
     }
   }
 }
@@ -97,24 +132,20 @@ bool oif_LoadBuilder::InertiaReliefHidden(const Load& load, std::size_t step) co
   return false;
 }
 
-void oif_LoadBuilder::Write(const Load& load, std::size_t step, int s, const cow_String& loadCase, double scale) {
-  const cow_String& stepName = stepNames_[step];
+void oif_LoadBuilder::Write(const Load& load, std::size_t step, int s, const cow_String& loadCase, double scale,
+                           const StepText& text, TextBatch& batch) const {
   const kloC_LoadInfo* kind = load.kind;
   if (kind && kind->family == kloC_LoadFamily::CommentOnly && InertiaReliefHidden(load, step)) return;
   const bool opNew = opStatus_.Flag(load.key, step);
-  if (loadCase.empty()) {
-    const zkw_Keyword& heading = heading_.HeadingFor(stepName);
-    if (!heading_.IsFiller(heading)) AddStepDefinition(stepName, heading);
-  }
   if (loadCase.empty())
-    AddStepDefinition(stepName, oif_Comment(load.comment), loadCase);
+    batch.Add(text, oif_Comment(load.comment));
   else
-    AddStepDefinition(stepName, oif_Comment(load.comment + oif_ScaleFactorText(scale)), loadCase);
+    batch.Add(text, oif_Comment(*load.comment + oif_ScaleFactorText(scale)));
 
   oif_KeywordForm form = oif_KeywordForm::Make(s, opNew);
   if (load.bolt) {
     form.ApplyAmplitude(static_cast<const kloC_BoltLoad&>(*load.object).ConstGetState(step).amplitude.State());
-    AddStepDefinition(stepName, oif_Cload(form, load.object, step, load.regionName, scale), loadCase);
+    batch.Add(text, oif_Cload(form, load.object, step, load.regionName, scale));
     return;
   }
   if (!kind) nex_TextException("Unimplemented load type conversion").Throw("oif_LoadBuilder", __LINE__);
@@ -122,22 +153,22 @@ void oif_LoadBuilder::Write(const Load& load, std::size_t step, int s, const cow
   const cow_String& region = load.regionName;
   switch (kind->family) {
     case kloC_LoadFamily::Cload:
-      AddStepDefinition(stepName, oif_Cload(form, load.object, step, region, scale), loadCase);
+      batch.Add(text, oif_Cload(form, load.object, step, region, scale));
       return;
     case kloC_LoadFamily::Dload:
-      AddStepDefinition(stepName, oif_Dload(form, load.object, step, region, scale), loadCase);
+      batch.Add(text, oif_Dload(form, load.object, step, region, scale));
       return;
     case kloC_LoadFamily::Dsload:
-      AddStepDefinition(stepName, oif_Dsload(form, load.object, step, region, scale), loadCase);
+      batch.Add(text, oif_Dsload(form, load.object, step, region, scale));
       return;
     case kloC_LoadFamily::ConnectorLoad:
-      AddStepDefinition(stepName, oif_ConnectorLoad(form, load.object, step, region, scale), loadCase);
+      batch.Add(text, oif_ConnectorLoad(form, load.object, step, region, scale));
       return;
     case kloC_LoadFamily::CommentOnly:
       return;
     case kloC_LoadFamily::None:
       nex_TextException("Unimplemented load type conversion").Throw("oif_LoadBuilder", __LINE__);
     default:
-      AddStepDefinition(stepName, oif_FamilyLoad(kind->family, form, load.object, step, region, scale), loadCase);
+      batch.Add(text, oif_FamilyLoad(kind->family, form, load.object, step, region, scale));
   }
 }

@@ -288,23 +288,6 @@ void oif_InteractionOpStatus::Fill(const kprC_PropagatingContainer<kinC_Interact
 // ---------------------------------------------------------------------------
 // Keyword form and step heading
 
-oif_KeywordForm oif_KeywordForm::Make(int status, bool opNew, bool restated) {
-  oif_KeywordForm form;
-  form.opNew = opNew;
-  form.changesOnly = !restated;
-  if (IsRemoval(status)) {
-    form.removed = true;
-    form.changesOnly = false;
-  }
-  return form;
-}
-
-void oif_KeywordForm::ApplyAmplitude(int amplitudeState) {
-  if (amplitudeState == mdl_AttrChanged || amplitudeState == mdl_AttrReset ||
-      (amplitudeState == mdl_AttrCarried && !changesOnly))
-    changesOnly = false;
-}
-
 cow_String oif_ScaleFactorText(double scale) {
   cow_String number;
   aio_ios ios;

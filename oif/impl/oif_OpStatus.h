@@ -153,11 +153,24 @@ struct oif_KeywordForm {
   /// The form of a condition of status `status`: ", op=NEW" when `opNew`;
   /// changes only unless the condition is restated (`restated`: its group
   /// is new in the step, or it is written inside a load case) or removed.
-  static oif_KeywordForm Make(int status, bool opNew, bool restated);
-  static oif_KeywordForm Make(int status, bool opNew) { return Make(status, opNew, opNew); }
+  static oif_KeywordForm Make(int status, bool opNew, bool restated) noexcept {
+    oif_KeywordForm form;
+    form.opNew = opNew;
+    form.changesOnly = !restated;
+    if (IsRemoval(status)) {
+      form.removed = true;
+      form.changesOnly = false;
+    }
+    return form;
+  }
+  static oif_KeywordForm Make(int status, bool opNew) noexcept { return Make(status, opNew, opNew); }
   /// Amplitude rule: a changed amplitude (attribute state 1 or 3, or 2
   /// while the whole condition is stated) restates every component.
-  void ApplyAmplitude(int amplitudeState);
+  void ApplyAmplitude(int amplitudeState) noexcept {
+    if (amplitudeState == mdl_AttrChanged || amplitudeState == mdl_AttrReset ||
+        (amplitudeState == mdl_AttrCarried && !changesOnly))
+      changesOnly = false;
+  }
   /// Attribute rule: a component is written when given in this step, or
   /// carried over while the whole condition is stated.
   bool Due(int attributeState) const noexcept {

@@ -4,13 +4,41 @@
 #include <deque>
 #include <future>
 #include <string>
+#include <exception>
 #include <thread>
+#include <vector>
 
 #include "textstream/aio_ios.h"
 
+std::size_t oif_CoreCount() { return std::max(1u, std::thread::hardware_concurrency()); }
+
+void oif_RunInParallel(std::size_t parts, const std::function<void(std::size_t part)>& run) {
+  std::vector<std::exception_ptr> failures(parts);
+  {
+    std::vector<std::jthread> threads;
+    for (std::size_t part = 0; part + 1 < parts; ++part)
+      threads.emplace_back([&run, &failures, part] {
+        try {
+          run(part);
+        } catch (...) {
+          failures[part] = std::current_exception();
+        }
+      });
+    if (parts > 0) {
+      try {
+        run(parts - 1);
+      } catch (...) {
+        failures[parts - 1] = std::current_exception();
+      }
+    }
+  }  // joins
+  for (const std::exception_ptr& failure : failures)
+    if (failure) std::rethrow_exception(failure);
+}
+
 void oif_WriteLinesInParallel(utl_Stream& stream, std::size_t count, const oif_LineRangeWriter& write,
                               std::size_t piece) {
-  const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
+  const std::size_t cores = oif_CoreCount();
   if (cores < 2 || piece == 0 || count <= piece) {
     write(stream, 0, count);
     return;

@@ -21,3 +21,11 @@ constexpr std::size_t oif_LinesPerPiece = 32768;
 /// (the pieces after it are not written).
 void oif_WriteLinesInParallel(utl_Stream& stream, std::size_t count, const oif_LineRangeWriter& write,
                               std::size_t piece = oif_LinesPerPiece);
+
+/// The cores the writer formats on (at least 1).
+std::size_t oif_CoreCount();
+
+/// Runs `run(part)` for every part in [0, parts), each on a thread of its
+/// own (the last one on the calling thread), and waits for all. When parts
+/// throw, the exception of the first of them in part order is rethrown.
+void oif_RunInParallel(std::size_t parts, const std::function<void(std::size_t part)>& run);
