@@ -59,6 +59,18 @@ class Loader {
     int meshIndex;
     std::shared_ptr<const MeshLabels> labels;
   };
+  /// Positions of the sets of one mesh (or of the assembly) by name, for the
+  /// set references; extended as sets are added.
+  struct SetPositionIndex {
+    int indexed = 0;
+    std::unordered_map<std::string, std::vector<int>> positions;
+  };
+  /// The positions of the sets named `name` among the `count` sets of
+  /// `owner` ("instance NAME" or "assembly"), in set order. Sets are only
+  /// ever added while loading, so the index of an owner only grows.
+  template <class Sets>
+  const std::vector<int>* SetPositions(const std::string& owner, const Sets& sets, int count,
+                                       const std::string& name) const;
 
   Document* document_;
   std::shared_ptr<ddb_ModelContents> contents_;
@@ -68,6 +80,7 @@ class Loader {
   std::map<std::string, std::shared_ptr<const MeshLabels>> partLabels_;
   std::map<std::string, InstanceMesh> instanceMeshes_;
   std::shared_ptr<const MeshLabels> assemblyLabels_;
+  mutable std::unordered_map<std::string, SetPositionIndex> setPositions_;
 };
 
 /// Keyword text stored with a model object: a text, or an array of lines

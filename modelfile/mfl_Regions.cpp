@@ -13,18 +13,29 @@ const char* KindName(int kind) {
   }
 }
 
-/// Position of the set named `name` among `sets`, preferring one of the
-/// wanted kinds (a node set and an element set may share a name), or -1.
+}  // namespace
+
 template <class Sets>
-int Find(const Sets& sets, int count, const std::string& name, std::initializer_list<int> kinds) {
-  int any = -1;
-  for (int i = 0; i < count; ++i) {
-    if (sets(i).setLabel() != name) continue;
+const std::vector<int>* Loader::SetPositions(const std::string& owner, const Sets& sets, int count,
+                                             const std::string& name) const {
+  SetPositionIndex& names = setPositions_[owner];
+  if (names.indexed > count) names = SetPositionIndex{};  // not the sets indexed before: start again
+  for (; names.indexed < count; ++names.indexed) names.positions[sets(names.indexed).setLabel()].push_back(names.indexed);
+  auto found = names.positions.find(name);
+  return found == names.positions.end() ? nullptr : &found->second;
+}
+
+namespace {
+/// Position of the set named `name` (`positions`, in set order), preferring
+/// one of the wanted kinds (a node set and an element set may share a
+/// name), or -1.
+template <class Sets>
+int Find(const Sets& sets, const std::vector<int>* positions, std::initializer_list<int> kinds) {
+  if (!positions) return -1;
+  for (int i : *positions)
     for (int kind : kinds)
       if (sets(i).setType() == kind) return i;
-    if (any < 0) any = i;
-  }
-  return any;
+  return positions->front();
 }
 }  // namespace
 
@@ -41,14 +52,16 @@ rgnC_Region Loader::SetRegion(const Ref& ref, std::initializer_list<int> kinds) 
     if (!instances.IsMember(instanceName) || !instances.ConstGet(instanceName).isPartInstance())
       instanceRef.Fail("model.unknown-reference", "no part instance named \"" + instanceName + "\"");
     const ddb_Mesh& mesh = static_cast<const ddb_PartInstance&>(instances.ConstGet(instanceName)).mesh();
-    const int index = Find([&](int i) -> const ddb_Set& { return mesh.set(i); }, mesh.numSets(), name, kinds);
+    const auto sets = [&](int i) -> const ddb_Set& { return mesh.set(i); };
+    const int index = Find(sets, SetPositions("instance " + instanceName, sets, mesh.numSets(), name), kinds);
     if (index < 0)
       setRef.Fail("model.unknown-reference", "instance \"" + instanceName + "\" has no set named \"" + name + "\"");
     set = &mesh.set(index);
     region = rgnC_Region::OfMeshSet(mesh.index(), index);
   } else {
     const ddb_Assembly& assembly = contents_->assembly;
-    const int index = Find([&](int i) -> const ddb_Set& { return assembly.set(i); }, assembly.numSets(), name, kinds);
+    const auto sets = [&](int i) -> const ddb_Set& { return assembly.set(i); };
+    const int index = Find(sets, SetPositions("assembly", sets, assembly.numSets(), name), kinds);
     if (index < 0)
       setRef.Fail("model.unknown-reference",
                   "the assembly has no set named \"" + name + "\" (name the instance of an instance's set)");
