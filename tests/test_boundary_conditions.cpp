@@ -3,7 +3,9 @@
 // and complex forms, submodel grouping, connector motions and bolt loads.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <set>
+#include <string>
 
 #include "oif/impl/oif_Boundary.h"
 #include "test_steps_support.h"
@@ -54,6 +56,31 @@ Plate.Base, ENCASTRE
 ** Name: Pull Type: Displacement/Rotation
 *Boundary, op=NEW
 )");
+}
+
+TEST(BoundaryConditions, ALongHistoryKeepsTheConditionOrderInEveryStep) {
+  // Enough conditions × steps to be formatted on every core there is: 210
+  // displacements, in the order of their names, created in S1 and changed in
+  // S57 only.
+  std::string steps = "[";
+  for (int k = 1; k <= 100; ++k) steps += std::string(k > 1 ? ", " : "") + R"({"name": "S)" + std::to_string(k) + R"(", "kind": "static"})";
+  steps += "]";
+  std::string conditions = "[", created = kHeading, changed = kHeading;
+  for (int i = 0; i < 210; ++i) {
+    char name[8];
+    std::snprintf(name, sizeof name, "C%03d", i);
+    conditions += std::string(i ? ", " : "") + R"({"name": ")" + name +
+                  R"(", "kind": "displacement", "region": {"set": "Top", "instance": "Plate"}, "createdIn": "S1", "u1": )" +
+                  std::to_string(i + 1) + R"(, "changes": [{"step": "S57", "u1": )" + std::to_string(i) + ".5}]}";
+    const std::string comment = "** Name: " + std::string(name) + " Type: Displacement/Rotation\n*Boundary\n";
+    created += comment + "Plate.Top, 1, 1, " + std::to_string(i + 1) + ".\n";
+    changed += comment + "Plate.Top, 1, 1, " + std::to_string(i) + ".5\n";
+  }
+  conditions += "]";
+  const std::string deck = test::Deck(Plate(steps, conditions));
+  EXPECT_EQ(StepBody(deck, "S1"), created);
+  EXPECT_EQ(StepBody(deck, "S57"), changed);
+  EXPECT_EQ(StepBody(deck, "S100"), "");
 }
 
 TEST(BoundaryConditions, FixedConditionsWriteNoValues) {

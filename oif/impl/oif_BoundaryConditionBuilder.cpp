@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "oif/impl/oif_Comment.h"
+#include "oif/impl/oif_ParallelLines.h"
 #include "oif/impl/oif_RawKeyword.h"
 #include "oif/impl/oif_SetName.h"
 #include "oif/impl/oif_Sets.h"
@@ -12,6 +13,12 @@
 #include "zkw/zkw_VelornName.h"
 
 namespace {
+
+/// Histories of fewer keywords (conditions × steps) are formatted on one
+/// thread.
+constexpr std::size_t kParallelKeywords = 20000;
+
+const mdl_MapString2ObjCow<klcC_LoadCase> kNoLoadCases;
 
 bool Contains(const std::vector<cow_String>& names, const cow_String& name) {
   return std::find(names.begin(), names.end(), name) != names.end();
@@ -59,10 +66,42 @@ void oif_BoundaryConditionBuilder::Build() {
     info.analysis = dynamic_cast<const kprC_AnalysisStep*>(&steps_.At(step));
     info.withCases = info.analysis && info.analysis->loadCases().Size() != 0;
     info.buckling = info.procedure == mdl_TypeId<kprC_BuckleStep>();
+    if (info.withCases)
+      for (const auto& [caseName, loadCase] : info.analysis->loadCases())
+        info.caseTexts.push_back(StepTextTarget(stepNames_[step], caseName));
   }
+
   // Condition by condition, so that each condition's states are read in
-  // order; every step's list still takes the conditions in their order.
-  for (Condition& condition : conditions) BuildCondition(condition);
+  // order. A long history is cut into runs of conditions formatted on all
+  // cores (unless submodel conditions, which are grouped across conditions,
+  // are among them); every step's list takes the runs' text in condition
+  // order.
+  const bool grouped = std::any_of(conditions.begin(), conditions.end(), [](const Condition& condition) {
+    return condition.object->Kind() == kbcC_BCKind::Submodel;
+  });
+  const std::size_t count = conditions.size();
+  const std::size_t parts =
+      grouped || count * stepNames_.size() < kParallelKeywords ? 1 : std::min(oif_CoreCount(), count);
+  std::vector<TextBatch> batches(parts);
+  oif_RunInParallel(parts, [&](std::size_t part) {
+    for (std::size_t i = count * part / parts; i < count * (part + 1) / parts; ++i)
+      BuildCondition(conditions[i], batches[part]);
+  });
+  for (std::size_t step = 0; step < stepNames_.size(); ++step) {
+    const Step& info = stepInfo_[step];
+    auto written = [&](const StepText* text) {
+      return std::any_of(batches.begin(), batches.end(), [&](const TextBatch& batch) { return batch.Has(*text); });
+    };
+    const bool inGroup = std::any_of(submodelGroups_.begin(), submodelGroups_.end(), [&](const SubmodelGroup& group) {
+      return group.loadCase.empty() && group.step == stepNames_[step];
+    });
+    if (inGroup || written(info.text)) AddHeading(step);
+    std::size_t k = 0;
+    for (const auto& [caseName, loadCase] : info.withCases ? info.analysis->loadCases() : kNoLoadCases) {
+      if (written(info.caseTexts[k++])) stepInfo_[step].conditionCases.push_back(caseName);
+    }
+  }
+  AddStepBatches(batches);
   for (std::size_t step = 1; step < stepNames_.size(); ++step) {
     BuildBoltLoads(step);
     BuildLoadCaseMarkers(step);
@@ -98,28 +137,30 @@ void oif_BoundaryConditionBuilder::AddHeading(std::size_t step) {
   if (!heading_.IsFiller(heading)) AddStepDefinition(stepNames_[step], heading);
 }
 
-void oif_BoundaryConditionBuilder::BuildCondition(Condition& condition) {
+void oif_BoundaryConditionBuilder::BuildCondition(Condition& condition, TextBatch& batch) {
   static const cow_String noLoadCase;
   for (std::size_t step = 0; step < stepNames_.size(); ++step) {
     const Step& info = stepInfo_[step];
     if (!info.withCases) {
-      AddCondition(step, condition, noLoadCase, 1.0);
+      AddCondition(step, condition, noLoadCase, 1.0, *info.text, batch);
       continue;
     }
     const int s = condition.object->Status(step);
+    std::size_t k = 0;
     for (const auto& [caseName, loadCase] : info.analysis->loadCases()) {
+      const StepText& text = *info.caseTexts[k++];
       if (caseName.empty()) continue;
       auto listed = loadCase->boundaryConditions.find(condition.object->name());
       if (listed != loadCase->boundaryConditions.end())
-        AddCondition(step, condition, caseName, listed->second);
+        AddCondition(step, condition, caseName, listed->second, text, batch);
       else if ((s == mdl_Propagated2 || s == mdl_Modified2) && loadCase->includeBaseStateBCs)
-        AddCondition(step, condition, caseName, 1.0);
+        AddCondition(step, condition, caseName, 1.0, text, batch);
     }
   }
 }
 
 void oif_BoundaryConditionBuilder::AddCondition(std::size_t step, Condition& condition, const cow_String& loadCase,
-                                                double scale) {
+                                                double scale, const StepText& text, TextBatch& batch) {
   const kbcC_BoundaryCondition& object = *condition.object;
   const int s = object.Status(step);
   if (s == mdl_Inactive) return;
@@ -137,12 +178,7 @@ void oif_BoundaryConditionBuilder::AddCondition(std::size_t step, Condition& con
   form.ApplyAmplitude(state.amplitude.State());
 
   const cow_String& stepName = stepNames_[step];
-  Step& stepInfo = stepInfo_[step];
-  if (inCase) {
-    if (!Contains(stepInfo.conditionCases, loadCase)) stepInfo.conditionCases.push_back(loadCase);
-  } else {
-    AddHeading(step);
-  }
+  const Step& stepInfo = stepInfo_[step];
 
   // Load cases: the real and imaginary parts of a complex condition, or the
   // two load cases of a buckling step.
@@ -178,14 +214,12 @@ void oif_BoundaryConditionBuilder::AddCondition(std::size_t step, Condition& con
     return inCase ? oif_Comment(*condition.comment + oif_ScaleFactorText(scale)) : oif_Comment(condition.comment);
   };
   if (info.IsConnector()) {
-    AddStepDefinition(stepName, comment(), loadCase);
+    batch.Add(text, comment());
     cow_String applies = "Applies To: ";
     for (std::size_t i = 0; i < object.connectorRegions.size(); ++i)
       applies += (i ? ", " : "") + object.connectorRegions[i];
-    AddStepDefinition(stepName, oif_Comment(applies), loadCase);
-    AddStepDefinition(stepName, oif_ConnectorMotion(form, condition.object, step, condition.regionName, cases,
-                                                    complex, scale),
-                      loadCase);
+    batch.Add(text, oif_Comment(applies));
+    batch.Add(text, oif_ConnectorMotion(form, condition.object, step, condition.regionName, cases, complex, scale));
     return;
   }
   const oif_Boundary keyword(form, condition.object, step, condition.regionName, cases, complex, scale, shellToSolid_);
@@ -200,9 +234,8 @@ void oif_BoundaryConditionBuilder::AddCondition(std::size_t step, Condition& con
     submodelGroups_.push_back(SubmodelGroup{stepName, loadCase, object.name(), keyword});
     return;
   }
-  StepText& text = inCase ? *StepTextTarget(stepName, loadCase) : *stepInfo.text;
-  AddStepText(text, comment());
-  AddStepText(text, keyword);
+  batch.Add(text, comment());
+  batch.Add(text, keyword);
 }
 
 void oif_BoundaryConditionBuilder::BuildBoltLoads(std::size_t step) {

@@ -38,15 +38,20 @@ class oif_BoundaryConditionBuilder : public zkw_BuilderComponent {
     bool withCases = false;
     bool buckling = false;
     std::type_index procedure = typeid(void);
-    StepText* text = nullptr;  // the step's own list
-    bool headed = false;       // the section heading is written
+    StepText* text = nullptr;          // the step's own list
+    std::vector<StepText*> caseTexts;  // the lists of its load cases, in their order
+    bool headed = false;               // the section heading is written
     /// Load cases that received a boundary condition, or a bolt condition.
     std::vector<cow_String> conditionCases, boltCases;
   };
 
-  /// The condition in every step, in step order.
-  void BuildCondition(Condition& condition);
-  void AddCondition(std::size_t step, Condition& condition, const cow_String& loadCase, double scale);
+  /// The condition in every step, in step order, into `batch`. Runs of
+  /// conditions are built on several threads: this reads the builder's
+  /// steps and writes only `condition` and `batch` (submodel conditions
+  /// also gather into their groups, so they are built on one thread).
+  void BuildCondition(Condition& condition, TextBatch& batch);
+  void AddCondition(std::size_t step, Condition& condition, const cow_String& loadCase, double scale,
+                    const StepText& text, TextBatch& batch);
   void BuildBoltLoads(std::size_t step);
   void BuildLoadCaseMarkers(std::size_t step);
   void AddHeading(std::size_t step);
