@@ -45,15 +45,13 @@ void FormatOnto(aio_ios& ios, utl_Stream& stream, std::string& text, const zkw_K
   }
 }
 
-/// The pieces of one list's text, each made with room for its text.
-struct PieceRun {
-  /// Starts a new piece when `open` is absent or full; `room` grows.
-  static TextPiece* Next(TextPiece* open, std::size_t& room, bool closed) {
-    if (open && !closed && open->text.size() < room / 8 * 7) return open;
-    if (open && room < kPieceSize) room *= 2;
-    return nullptr;
-  }
-};
+/// The piece the next keyword goes into: `open`, unless it is absent,
+/// closed or full; then nullptr, and `room` (of the piece to make) grows.
+TextPiece* OpenPiece(TextPiece* open, std::size_t& room, bool closed) {
+  if (open && !closed && open->text.size() < room / 8 * 7) return open;
+  if (open && room < kPieceSize) room *= 2;
+  return nullptr;
+}
 
 }  // namespace
 
@@ -159,7 +157,7 @@ void zkw_BuilderComponent::AddStepText(StepText& target, const zkw_Keyword& keyw
   TextTargets::Impl& impl = *textTargets_.impl;
   zkw_KeywordList& list = *target.list;
   // A keyword registered otherwise since closes the piece.
-  target.open = PieceRun::Next(target.open, target.room, list.Size() != target.openAt);
+  target.open = OpenPiece(target.open, target.room, list.Size() != target.openAt);
   if (!target.open) {
     auto piece = std::make_unique<TextPiece>();
     piece->text.reserve(target.room);
@@ -189,7 +187,7 @@ void zkw_BuilderComponent::TextBatch::Add(const StepText& target, const zkw_Keyw
   if (impl_->runs.size() <= target.index) impl_->runs.resize(target.index + 1);
   Impl::Run& run = impl_->runs[target.index];
   TextPiece* open = run.pieces.empty() ? nullptr : run.pieces.back().get();
-  if (!PieceRun::Next(open, run.room, false)) {
+  if (!OpenPiece(open, run.room, false)) {
     run.pieces.push_back(std::make_unique<TextPiece>());
     run.pieces.back()->text.reserve(run.room);
   }

@@ -49,7 +49,9 @@ bool oif_Builder::Write(const cow_String& fileName) {
   aio_ios ios;
   ios.attach(file, true);
   {
-    utl_Stream stream(ios, 131, 6, 6);
+    // The default settings: the builders format what they register as text
+    // with them too.
+    utl_Stream stream(ios);
     Write(stream);
   }
   ios.close();
