@@ -374,9 +374,8 @@ Members<kinC_XplContactControls> XplControlsMembers() {
 
 template <class C>
 std::shared_ptr<kinC_ContactControls> ReadControls(const std::string& name, const Ref& ref, const Members<C>& members) {
-  members.AllowOnly(ref, {"name", "kind"});
   auto controls = std::make_shared<C>(name);
-  members.ReadInto(ref, *controls);
+  members.ReadObject(ref, *controls, {"name", "kind"});
   return controls;
 }
 
@@ -480,18 +479,68 @@ const EnumTable<int> kBlocking = {{"none", kinC_CavityState::None},
 const EnumTable<int> kThickness = {{"original", kinC_ThicknessAssignment::Original},
                                    {"current", kinC_ThicknessAssignment::Current}};
 
+/// A pair of surfaces {"first", "second"}; the first may be left out in the
+/// in- and exclusions of general contact (every surface).
+const Members<kinC_SurfacePair, Context>& SurfacePairMembers(bool firstOptional) {
+  using P = kinC_SurfacePair;
+  static const auto make = [](bool optional) {
+    Members<P, Context> m;
+    m.Custom("first", [](const Context& c, const Ref& ref, P& pair) { pair.first = SurfaceRef(c, ref); });
+    if (!optional) m.Required();
+    m.Custom("second", [](const Context& c, const Ref& ref, P& pair) { pair.second = SurfaceRef(c, ref); })
+        .Check([](const Ref& entry, P& pair) {
+          if (pair.first.ConstSet() < 0 && pair.second.ConstSet() >= 0)
+            entry.Fail("model.missing-member", "a pair with a \"second\" surface names its \"first\"");
+        });
+    return m;
+  };
+  static const Members<P, Context> required = make(false), optional = make(true);
+  return firstOptional ? optional : required;
+}
+
 std::vector<kinC_SurfacePair> ReadSurfacePairs(const Context& c, const Ref& ref, bool firstOptional) {
   std::vector<kinC_SurfacePair> pairs;
   ref.ForEachElement([&](const Ref& entry) {
-    entry.AllowOnly({"first", "second"});
     kinC_SurfacePair pair;
-    if (!firstOptional || entry.Has("first")) pair.first = SurfaceRef(c, entry.Get("first"));
-    if (entry.Has("second")) pair.second = SurfaceRef(c, entry.Get("second"));
-    if (pair.first.ConstSet() < 0 && pair.second.ConstSet() >= 0)
-      entry.Fail("model.missing-member", "a pair with a \"second\" surface names its \"first\"");
+    SurfacePairMembers(firstOptional).ReadObject(c, entry, pair);
     pairs.push_back(pair);
   });
   return pairs;
+}
+
+/// A contact property of a pair of surfaces of general contact.
+const Members<kinC_PropertyAssignment, Context>& PropertyAssignmentMembers() {
+  using R = kinC_PropertyAssignment;
+  static const Members<R, Context> members = [] {
+    Members<R, Context> m;
+    m.Custom("first", [](const Context& c, const Ref& ref, R& row) { row.first = SurfaceRef(c, ref); })
+        .Custom("second", [](const Context& c, const Ref& ref, R& row) { row.second = SurfaceRef(c, ref); })
+        .Custom("property", [](const Context& c, const Ref& ref, R& row) { row.property = ContactPropertyName(c, ref); })
+        .Required();
+    return m;
+  }();
+  return members;
+}
+
+/// A surface's thickness in general contact: a value, or "original" or "current".
+const Members<kinC_ThicknessAssignment, Context>& ThicknessAssignmentMembers() {
+  using R = kinC_ThicknessAssignment;
+  static const Members<R, Context> members = [] {
+    Members<R, Context> m;
+    m.Custom("surface", [](const Context& c, const Ref& ref, R& row) { row.surface = SurfaceRef(c, ref); })
+        .Custom("thickness",
+                [](const Ref& thickness, R& row) {
+                  if (thickness.IsNumber()) {
+                    row.kind = R::Value;
+                    row.value = Positive(thickness);
+                  } else {
+                    row.kind = ReadEnum(thickness, kThickness, "thickness");
+                  }
+                })
+        .Required();
+    return m;
+  }();
+  return members;
 }
 
 /// Reads the values of one step into `state`: every attribute `values`
@@ -536,27 +585,16 @@ void ApplyValues(const Context& c, const Ref& values, S& state) {
     } else if constexpr (std::is_same_v<T, std::vector<kinC_PropertyAssignment>>) {
       std::vector<kinC_PropertyAssignment> rows;
       ref.ForEachElement([&](const Ref& entry) {
-        entry.AllowOnly({"first", "second", "property"});
         kinC_PropertyAssignment row;
-        if (entry.Has("first")) row.first = SurfaceRef(c, entry.Get("first"));
-        if (entry.Has("second")) row.second = SurfaceRef(c, entry.Get("second"));
-        row.property = ContactPropertyName(c, entry.Get("property"));
+        PropertyAssignmentMembers().ReadObject(c, entry, row);
         rows.push_back(row);
       });
       attr.Set(std::move(rows));
     } else if constexpr (std::is_same_v<T, std::vector<kinC_ThicknessAssignment>>) {
       std::vector<kinC_ThicknessAssignment> rows;
       ref.ForEachElement([&](const Ref& entry) {
-        entry.AllowOnly({"surface", "thickness"});
         kinC_ThicknessAssignment row;
-        if (entry.Has("surface")) row.surface = SurfaceRef(c, entry.Get("surface"));
-        const Ref thickness = entry.Get("thickness");
-        if (thickness.IsNumber()) {
-          row.kind = kinC_ThicknessAssignment::Value;
-          row.value = Positive(thickness);
-        } else {
-          row.kind = ReadEnum(thickness, kThickness, "thickness");
-        }
+        ThicknessAssignmentMembers().ReadObject(c, entry, row);
         rows.push_back(row);
       });
       attr.Set(std::move(rows));
