@@ -105,8 +105,15 @@ void RequireOwnColumns(const Ref& owner, const kmaC_TableData& data, int expecte
 
 /// A nested table object {"table", "temperatureDependency", "dependencies"}.
 kmaC_TableData ReadTableObject(const Ref& ref) {
-  ref.AllowOnly({"table", "temperatureDependency", "dependencies"});
-  return ReadTableMembers(ref);
+  static const Members<kmaC_TableData> members = [] {
+    Members<kmaC_TableData> m;
+    m.Group({"table", "temperatureDependency", "dependencies"},
+            [](const Ref& owner, kmaC_TableData& data) { data = ReadTableMembers(owner); });
+    return m;
+  }();
+  kmaC_TableData data;
+  members.ReadObject(ref, data);
+  return data;
 }
 
 const EnumTable<int> kExtrapolation = {{"constant", kbeC_Regularization::Constant},
@@ -115,20 +122,26 @@ const EnumTable<int> kExtrapolation = {{"constant", kbeC_Regularization::Constan
 /// An option's own regularization: {"regularize", "rtol", "extrapolation"}.
 /// Giving "regularize" or "rtol" replaces the behaviour's settings.
 kbeC_Regularization ReadRegularization(const Ref& ref) {
-  ref.AllowOnly({"regularize", "rtol", "extrapolation"});
+  using R = kbeC_Regularization;
+  static const Members<R> members = [] {
+    Members<R> m;
+    m.Custom("regularize",
+             [](const Ref& value, R& r) {
+               r.useBehavior = false;
+               r.regularize = value.AsBool();
+             })
+        .Custom("rtol",
+                [](const Ref& rtol, R& r) {
+                  if (!r.regularize) rtol.Fail("model.conflict", "a tolerance needs regularization on");
+                  r.useBehavior = false;
+                  r.rtol = rtol.AsDouble();
+                  if (r.rtol <= 0.0) rtol.Fail("model.range", "rtol must be greater than 0");
+                })
+        .Enum("extrapolation", &R::extrapolation, kExtrapolation);
+    return m;
+  }();
   kbeC_Regularization regularization;
-  if (ref.Has("regularize")) {
-    regularization.useBehavior = false;
-    regularization.regularize = ref.Get("regularize").AsBool();
-  }
-  if (ref.Has("rtol")) {
-    const Ref rtol = ref.Get("rtol");
-    if (!regularization.regularize) rtol.Fail("model.conflict", "a tolerance needs regularization on");
-    regularization.useBehavior = false;
-    regularization.rtol = rtol.AsDouble();
-    if (regularization.rtol <= 0.0) rtol.Fail("model.range", "rtol must be greater than 0");
-  }
-  if (ref.Has("extrapolation")) regularization.extrapolation = ReadEnum(ref.Get("extrapolation"), kExtrapolation);
+  members.ReadObject(ref, regularization);
   return regularization;
 }
 
@@ -139,34 +152,44 @@ const EnumTable<int> kFunction = {{"abs", kbeC_PotentialTerm::Abs},
 const EnumTable<int> kPotentialOperator = {{"sum", kbeC_Potential::Sum}, {"max", kbeC_Potential::Max}};
 
 /// A potential term names a component or a derived component.
-kbeC_PotentialTerm ReadTerm(const Ref& ref) {
-  ref.AllowOnly({"component", "derived", "scale", "function", "sign"});
-  kbeC_PotentialTerm term;
-  if (ref.Has("component") == ref.Has("derived"))
-    ref.Fail("model.conflict", "a potential term names either a \"component\" or a \"derived\" component");
-  if (ref.Has("component")) term.component = ReadComponent(ref.Get("component"));
-  if (ref.Has("derived")) term.derived = ReadName(ref.Get("derived"));
-  if (ref.Has("scale")) term.scale = ReadReal(ref.Get("scale"));
-  if (ref.Has("function")) term.function = ReadEnum(ref.Get("function"), kFunction);
-  if (ref.Has("sign")) {
-    const Ref sign = ref.Get("sign");
-    term.sign = sign.AsDouble();
-    if (term.sign != 1.0 && term.sign != -1.0) sign.Fail("model.range", "the sign of a term is 1 or -1");
-  }
-  return term;
+const Members<kbeC_PotentialTerm>& TermMembers() {
+  using T = kbeC_PotentialTerm;
+  static const Members<T> members = [] {
+    Members<T> m;
+    m.Check([](const Ref& ref, T&) {
+       if (ref.Has("component") == ref.Has("derived"))
+         ref.Fail("model.conflict", "a potential term names either a \"component\" or a \"derived\" component");
+     })
+        .Custom("component", [](const Ref& ref, T& term) { term.component = ReadComponent(ref); })
+        .Name("derived", &T::derived)
+        .Real("scale", &T::scale)
+        .Enum("function", &T::function, kFunction)
+        .Custom("sign", [](const Ref& sign, T& term) {
+          term.sign = sign.AsDouble();
+          if (term.sign != 1.0 && term.sign != -1.0) sign.Fail("model.range", "the sign of a term is 1 or -1");
+        });
+    return m;
+  }();
+  return members;
 }
 
 kbeC_Potential ReadPotential(const Ref& ref) {
-  ref.AllowOnly({"operator", "exponent", "terms"});
+  using P = kbeC_Potential;
+  static const Members<P> members = [] {
+    Members<P> m;
+    m.Enum("operator", &P::operatorKind, kPotentialOperator)
+        .Custom("exponent",
+                [](const Ref& exponent, P& potential) {
+                  if (potential.operatorKind == P::Max)
+                    exponent.Fail("model.conflict", "a potential with the operator \"max\" has no exponent");
+                  potential.exponent = exponent.AsDouble();
+                })
+        .Objects("terms", &P::terms, TermMembers())
+        .Required();
+    return m;
+  }();
   kbeC_Potential potential;
-  if (ref.Has("operator")) potential.operatorKind = ReadEnum(ref.Get("operator"), kPotentialOperator);
-  if (ref.Has("exponent")) {
-    const Ref exponent = ref.Get("exponent");
-    if (potential.operatorKind == kbeC_Potential::Max)
-      exponent.Fail("model.conflict", "a potential with the operator \"max\" has no exponent");
-    potential.exponent = exponent.AsDouble();
-  }
-  ref.Get("terms").ForEachElement([&](const Ref& term) { potential.terms.push_back(ReadTerm(term)); });
+  members.ReadObject(ref, potential);
   return potential;
 }
 
@@ -180,11 +203,7 @@ void Common(Members<S>& m, kbeC_OptionKind kind) {
   const kbeC_OptionInfo& info = kbeC_Info(kind);
   m.Custom("kind", [](const Ref&, S&) {});
   m.Custom("components", [](const Ref& ref, S& o) { o.components = ReadComponents(ref); });
-  if (info.hasTable) {
-    m.Custom("table", [](const Ref&, S&) {});  // read with the two below, by ReadWith
-    m.Custom("temperatureDependency", [](const Ref&, S&) {});
-    m.Custom("dependencies", [](const Ref&, S&) {});
-  }
+  if (info.hasTable) m.Allow({"table", "temperatureDependency", "dependencies"});  // read last, by ReadWith
   if (info.ownRegularization)
     m.Custom("regularization", [](const Ref& ref, S& o) { o.regularization = ReadRegularization(ref); });
 }
@@ -338,10 +357,24 @@ const EnumTable<int> kKinematic = {{"halfCycle", kbeC_ConnectorPlasticity::HalfC
                                    {"stabilized", kbeC_ConnectorPlasticity::Stabilized}};
 
 /// A hardening: {"definition", "table", "temperatureDependency", "dependencies"}.
-kmaC_TableData ReadHardening(const Ref& ref, const EnumTable<int>& definitions, int& definition) {
-  ref.AllowOnly({"definition", "table", "temperatureDependency", "dependencies"});
-  if (ref.Has("definition")) definition = ReadEnum(ref.Get("definition"), definitions);
-  return ReadTableMembers(ref);
+struct Hardening {
+  int definition;
+  kmaC_TableData data;
+};
+
+Members<Hardening> HardeningMembers(const EnumTable<int>& definitions) {
+  Members<Hardening> m;
+  m.Enum("definition", &Hardening::definition, definitions)
+      .Group({"table", "temperatureDependency", "dependencies"},
+             [](const Ref& owner, Hardening& hardening) { hardening.data = ReadTableMembers(owner); });
+  return m;
+}
+
+kmaC_TableData ReadHardening(const Ref& ref, const Members<Hardening>& members, int& definition) {
+  Hardening hardening{definition, {}};
+  members.ReadObject(ref, hardening);
+  definition = hardening.definition;
+  return std::move(hardening.data);
 }
 
 Members<kbeC_ConnectorPlasticity> PlasticityMembers() {
@@ -351,11 +384,13 @@ Members<kbeC_ConnectorPlasticity> PlasticityMembers() {
   m.Custom("component", [](const Ref& ref, S& o) { o.component = ReadComponent(ref); });
   m.Custom("isotropic", [](const Ref& ref, S& o) {
     o.isotropic = true;
-    o.isotropicTable = ReadHardening(ref, kIsotropic, o.isotropicDefinition);
+    static const Members<Hardening> members = HardeningMembers(kIsotropic);
+    o.isotropicTable = ReadHardening(ref, members, o.isotropicDefinition);
   });
   m.Custom("kinematic", [](const Ref& ref, S& o) {
     o.kinematic = true;
-    o.kinematicTable = ReadHardening(ref, kKinematic, o.kinematicDefinition);
+    static const Members<Hardening> members = HardeningMembers(kKinematic);
+    o.kinematicTable = ReadHardening(ref, members, o.kinematicDefinition);
   });
   m.Custom("potential", [](const Ref& ref, S& o) { o.potential = ReadPotential(ref); });
   return m;
@@ -380,14 +415,19 @@ Members<kbeC_ConnectorDamage> DamageMembers() {
   m.Enum<int>("criterion", &S::criterion, kCriterion);
   m.Custom("potential", [](const Ref& ref, S& o) { o.potential = ReadPotential(ref); });
   m.Custom("evolution", [](const Ref& ref, S& o) {
-    ref.AllowOnly({"type", "softening", "affectedComponents", "degradation", "table", "temperatureDependency",
-                   "dependencies"});
+    // The damage evolution's members, read into the option itself.
+    static const Members<S> evolution = [] {
+      Members<S> e;
+      e.Enum("type", &S::evolutionType, kEvolution)
+          .Enum("softening", &S::softening, kSoftening)
+          .Custom("affectedComponents", [](const Ref& value, S& d) { d.affectedComponents = ReadComponents(value); })
+          .Enum("degradation", &S::degradation, kDegradation)
+          .Group({"table", "temperatureDependency", "dependencies"},
+                 [](const Ref& owner, S& d) { d.evolutionTable = ReadTableMembers(owner); });
+      return e;
+    }();
     o.evolution = true;
-    if (ref.Has("type")) o.evolutionType = ReadEnum(ref.Get("type"), kEvolution);
-    if (ref.Has("softening")) o.softening = ReadEnum(ref.Get("softening"), kSoftening);
-    if (ref.Has("affectedComponents")) o.affectedComponents = ReadComponents(ref.Get("affectedComponents"));
-    if (ref.Has("degradation")) o.degradation = ReadEnum(ref.Get("degradation"), kDegradation);
-    o.evolutionTable = ReadTableMembers(ref);
+    evolution.ReadObject(ref, o);
   });
   return m;
 }
@@ -396,9 +436,8 @@ Members<kbeC_ConnectorDamage> DamageMembers() {
 /// the option's table.
 template <class S>
 std::shared_ptr<S> ReadWith(const Ref& ref, const Members<S>& members) {
-  ref.AllowOnly(members.Names());
   auto option = std::make_shared<S>();
-  members.ReadInto(ref, *option);
+  members.ReadObject(ref, *option);
   option->data = ReadTableMembers(ref);
   return option;
 }
@@ -541,9 +580,7 @@ Members<kbeC_DerivedComponent> DerivedMembers() {
   m.Enum<int>("independent", &S::independentKind, kIndependent);
   m.Custom("independentComponents", [](const Ref& ref, S& o) { o.independentComponents = ReadComponents(ref); });
   m.Custom("regularization", [](const Ref& ref, S& o) { o.regularization = ReadRegularization(ref); });
-  m.Custom("table", [](const Ref&, S&) {});
-  m.Custom("temperatureDependency", [](const Ref&, S&) {});
-  m.Custom("dependencies", [](const Ref&, S&) {});
+  m.Allow({"table", "temperatureDependency", "dependencies"});  // read after the members
   return m;
 }
 
@@ -614,9 +651,8 @@ std::shared_ptr<const kbeC_ConnectorBehavior> ReadBehavior(const Ref& ref) {
     static const Members<kbeC_DerivedComponent> members = DerivedMembers();
     std::map<std::string, std::size_t> seen;
     ref.Get("derivedComponents").ForEachElement([&](const Ref& derivedRef) {
-      derivedRef.AllowOnly(members.Names());
       auto derived = std::make_shared<kbeC_DerivedComponent>();
-      members.ReadInto(derivedRef, *derived);
+      members.ReadObject(derivedRef, *derived);
       derived->data = ReadTableMembers(derivedRef);
       CheckUnique(derivedRef.Get("name"), derived->name, seen, "derived component");
       CheckIndependent(derivedRef, derived->independentKind, derived->independentComponents);
