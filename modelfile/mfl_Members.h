@@ -139,6 +139,14 @@ class Members {
   Members& Name(std::string_view name, std::type_identity_t<std::string S::*> member) {
     return Custom(name, [member](const Ref& ref, S& object) { object.*member = ReadName(ref); });
   }
+  /// A set or surface of the model ({"set": NAME, "instance": NAME}, read by
+  /// Loader::SetRegion) of the kind `kind` (rgnC_SetData::Kind); for tables
+  /// whose context is the loader.
+  Members& Region(std::string_view name, std::type_identity_t<rgnC_Region S::*> member, int kind) {
+    return Custom(name, ReadWithContext([member, kind](const Context& loader, const Ref& ref, S& object) {
+                    object.*member = loader.SetRegion(ref, {kind});
+                  }));
+  }
   /// A nested object read by its own table (which refuses members of its own
   /// that it does not list).
   template <class T>
@@ -171,9 +179,11 @@ class Members {
   /// Refuses members of `ref` other than these and `others` (listed first:
   /// the members the caller reads itself, such as a "name" or a "kind").
   void AllowOnly(const Ref& ref, std::initializer_list<std::string_view> others = {}) const {
-    std::vector<std::string_view> allowed(others);
-    for (std::string_view name : Names()) allowed.push_back(name);
-    ref.AllowOnly(allowed);
+    AllowOnly(ref, std::vector<std::string_view>(others));
+  }
+  void AllowOnly(const Ref& ref, std::vector<std::string_view> others) const {
+    for (std::string_view name : Names()) others.push_back(name);
+    ref.AllowOnly(others);
   }
   /// The whole reading of an object: refuses members other than these and
   /// `others` (AllowOnly), then reads the given ones (ReadInto).
@@ -185,6 +195,10 @@ class Members {
   void ReadObject(const Ref& ref, S& object, std::initializer_list<std::string_view> others = {}) const {
     AllowOnly(ref, others);
     ReadInto(ref, object);
+  }
+  void ReadObject(const Context& context, const Ref& ref, S& object, std::vector<std::string_view> others) const {
+    AllowOnly(ref, std::move(others));
+    ReadInto(context, ref, object);
   }
   /// Reads every member that `ref` has, in this list's order; refuses a
   /// missing required member at its place in the list.
