@@ -95,6 +95,18 @@ class Members {
   Members& Allow(std::initializer_list<std::string_view> names) {
     return Group(names, [](const Ref&, S&) {});
   }
+  /// Group() with the names known when the table is made.
+  Members& Group(const std::vector<std::string_view>& names, Read readOwner) {
+    Group({}, std::move(readOwner));
+    members_.back().group = names;
+    return *this;
+  }
+  /// The members of `other`, after these.
+  Members& Append(const Members& other) {
+    members_.insert(members_.end(), other.members_.begin(), other.members_.end());
+    needsContext_ = needsContext_ || other.needsContext_;
+    return *this;
+  }
   /// A check of the object at this place of the list (what is read so far,
   /// members that exclude each other); `owner` is the whole object.
   Members& Check(Read check) { return Group({}, std::move(check)); }
