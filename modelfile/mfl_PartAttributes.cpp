@@ -170,9 +170,8 @@ PartAttributes ReadPart(const Ref& partRef, const ddb_Part& part, const ddb_Mode
       owner[std::size_t(c)].assign(std::size_t(elements.elementClass(c).numElements()), -1);
     const Ref list = partRef.Get("sectionAssignments");
     list.ForEachElement([&](const Ref& ref) {
-      AssignmentMembers().AllowOnly(ref);
       Read<ptoC_SectionAssignment> read;
-      AssignmentMembers().ReadInto(context, ref, read);
+      AssignmentMembers().ReadObject(context, ref, read);
       const int set = read.set;
       ptoC_SectionAssignment& assignment = read.attribute;
       const int index = int(result.sectionSets.size());
@@ -214,17 +213,15 @@ PartAttributes ReadPart(const Ref& partRef, const ddb_Part& part, const ddb_Mode
   }
   if (partRef.Has("beamOrientations"))
     partRef.Get("beamOrientations").ForEachElement([&](const Ref& ref) {
-      BeamOrientationMembers().AllowOnly(ref);
       Read<ptoC_BeamOrientation> read;
-      BeamOrientationMembers().ReadInto(context, ref, read);
+      BeamOrientationMembers().ReadObject(context, ref, read);
       result.beamSets.push_back(read.set);
       result.attributes.beamOrientations.push_back(read.attribute);
     });
   if (partRef.Has("materialOrientations"))
     partRef.Get("materialOrientations").ForEachElement([&](const Ref& ref) {
-      MaterialOrientationMembers().AllowOnly(ref);
       Read<ptoC_MaterialOrientation> read;
-      MaterialOrientationMembers().ReadInto(context, ref, read);
+      MaterialOrientationMembers().ReadObject(context, ref, read);
       result.materialSets.push_back(read.set);
       result.attributes.materialOrientations.push_back(read.attribute);
     });
