@@ -739,6 +739,54 @@ static_assert(mdl_OneRowPerKindInOrder<kprC_StepKind>(kStepReaders));
 
 std::vector<std::string_view> StepKindMembers(kprC_StepKind kind) { return kStepReaders[int(kind)].members(); }
 
+namespace {
+
+/// A load case as it is read: made with its name (the first member), which
+/// no other case of the step has.
+struct LoadCaseRead {
+  std::map<std::string, std::size_t>& names;
+  std::shared_ptr<klcC_LoadCase> loadCase;
+};
+
+const Members<LoadCaseRead>& LoadCaseMembers() {
+  using R = LoadCaseRead;
+  static const Members<R> members = [] {
+    Members<R> m;
+    m.Custom("name",
+             [](const Ref& ref, R& read) {
+               read.loadCase = std::make_shared<klcC_LoadCase>(ReadName(ref));
+               CheckUnique(ref, read.loadCase->name(), read.names, "load case in this step");
+             })
+        .Required()
+        .Custom("includeBaseStateBoundaryConditions",
+                [](const Ref& ref, R& read) { read.loadCase->includeBaseStateBCs = ref.AsBool(); })
+        .Custom("keepBoundaryConditions", [](const Ref& ref, R& read) { read.loadCase->keepBCs = ref.AsBool(); })
+        // The conditions the case applies, each with its scale factor; the
+        // names are checked once the conditions are read.
+        .Custom("boundaryConditions",
+                [](const Ref& ref, R& read) {
+                  ref.ForEachMember([&](const std::string& condition, const Ref& factor) {
+                    read.loadCase->boundaryConditions[condition] = factor.AsDouble();
+                  });
+                })
+        .Custom("loads",
+                [](const Ref& ref, R& read) {
+                  ref.ForEachMember([&](const std::string& load, const Ref& factor) {
+                    read.loadCase->loads[load] = factor.AsFloat();
+                  });
+                })
+        .Custom("fields", [](const Ref& ref, R& read) {
+          ref.ForEachMember([&](const std::string& field, const Ref& factor) {
+            read.loadCase->fields[field] = factor.AsDouble();
+          });
+        });
+    return m;
+  }();
+  return members;
+}
+
+}  // namespace
+
 void Loader::LoadSteps(const Ref& root) {
   std::vector<std::pair<std::string, std::shared_ptr<kprC_Step>>> steps;
   std::map<std::string, std::shared_ptr<kprC_AnalysisStep>> analysisSteps;
@@ -797,29 +845,9 @@ void Loader::LoadSteps(const Ref& root) {
       if (ref.Has("loadCases")) {
         std::map<std::string, std::size_t> caseNames;
         ref.Get("loadCases").ForEachElement([&](const Ref& caseRef) {
-          caseRef.AllowOnly({"name", "includeBaseStateBoundaryConditions", "keepBoundaryConditions",
-                             "boundaryConditions", "loads", "fields"});
-          auto loadCase = std::make_shared<klcC_LoadCase>(ReadName(caseRef.Get("name")));
-          CheckUnique(caseRef.Get("name"), loadCase->name(), caseNames, "load case in this step");
-          if (caseRef.Has("includeBaseStateBoundaryConditions"))
-            loadCase->includeBaseStateBCs = caseRef.Get("includeBaseStateBoundaryConditions").AsBool();
-          if (caseRef.Has("keepBoundaryConditions"))
-            loadCase->keepBCs = caseRef.Get("keepBoundaryConditions").AsBool();
-          // The conditions the case applies, each with its scale factor; the
-          // names are checked once the conditions are read.
-          if (caseRef.Has("boundaryConditions"))
-            caseRef.Get("boundaryConditions").ForEachMember([&](const std::string& condition, const Ref& factor) {
-              loadCase->boundaryConditions[condition] = factor.AsDouble();
-            });
-          if (caseRef.Has("loads"))
-            caseRef.Get("loads").ForEachMember([&](const std::string& load, const Ref& factor) {
-              loadCase->loads[load] = factor.AsFloat();
-            });
-          if (caseRef.Has("fields"))
-            caseRef.Get("fields").ForEachMember([&](const std::string& field, const Ref& factor) {
-              loadCase->fields[field] = factor.AsDouble();
-            });
-          analysis->loadCases_.Add(loadCase->name(), loadCase);
+          LoadCaseRead read{caseNames, nullptr};
+          LoadCaseMembers().ReadObject(caseRef, read);
+          analysis->loadCases_.Add(read.loadCase->name(), read.loadCase);
         });
       }
       ReadStepOutputSettings(*this, ref, *analysis, printInForce);
