@@ -176,6 +176,18 @@ oif_DataLine& oif_DataLine::NextSeparator(const char* separator) {
   return *this;
 }
 
+oif_DataLine& oif_DataLine::Name(const cow_String& name) {
+  Next();
+  stream_ << zkw_VelornName(name);
+  return *this;
+}
+
+oif_DataLine& oif_DataLine::QualifiedLabel(const cow_String& instance, int label) {
+  Next();
+  stream_ << zkw_VelornName(instance) << '.' << label;
+  return *this;
+}
+
 oif_DataLine& oif_DataLine::Print(double value, int width, int precision) {
   Next();
   stream_.Print(value, width, precision);

@@ -89,6 +89,10 @@ class oif_DataLine {
   /// A number in the stream's fixed format (utl_Stream::Print).
   oif_DataLine& Print(double value, int width, int precision);
   oif_DataLine& Print(int value, int width);
+  /// A name, printed through the printable-name rule (quoted when needed).
+  oif_DataLine& Name(const cow_String& name);
+  /// "INSTANCE.LABEL": a node of a part instance.
+  oif_DataLine& QualifiedLabel(const cow_String& instance, int label);
   /// An empty field.
   oif_DataLine& Empty();
   /// Number of fields so far, empty ones included.
