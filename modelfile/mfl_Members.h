@@ -57,6 +57,7 @@ class Members {
   using ReadWithLoader = ReadWithContext;
 
   Members& Custom(std::string_view name, Read read) {
+    names_.push_back(name);
     members_.push_back({name, [read = std::move(read)](const Context*, const Ref& value, S& object) {
                           read(value, object);
                         }});
@@ -64,6 +65,7 @@ class Members {
   }
   Members& Custom(std::string_view name, ReadWithContext read) {
     needsContext_ = true;
+    names_.push_back(name);
     members_.push_back({name, [read = std::move(read)](const Context* context, const Ref& value, S& object) {
                           read(*context, value, object);
                         }});
@@ -77,8 +79,8 @@ class Members {
     members_.push_back({{}, [read = std::move(readOwner)](const Context*, const Ref& owner, S& object) {
                           read(owner, object);
                         }});
-    members_.back().group.assign(names.begin(), names.end());
     members_.back().whole = true;
+    names_.insert(names_.end(), names.begin(), names.end());
     return *this;
   }
   Members& Group(std::initializer_list<std::string_view> names, ReadWithContext readOwner) {
@@ -86,8 +88,8 @@ class Members {
     members_.push_back({{}, [read = std::move(readOwner)](const Context* context, const Ref& owner, S& object) {
                           read(*context, owner, object);
                         }});
-    members_.back().group.assign(names.begin(), names.end());
     members_.back().whole = true;
+    names_.insert(names_.end(), names.begin(), names.end());
     return *this;
   }
   /// Members listed (allowed) at this place and read by a later Group() or
@@ -98,12 +100,13 @@ class Members {
   /// Group() with the names known when the table is made.
   Members& Group(const std::vector<std::string_view>& names, Read readOwner) {
     Group({}, std::move(readOwner));
-    members_.back().group = names;
+    names_.insert(names_.end(), names.begin(), names.end());
     return *this;
   }
   /// The members of `other`, after these.
   Members& Append(const Members& other) {
     members_.insert(members_.end(), other.members_.begin(), other.members_.end());
+    names_.insert(names_.end(), other.names_.begin(), other.names_.end());
     needsContext_ = needsContext_ || other.needsContext_;
     return *this;
   }
@@ -178,20 +181,15 @@ class Members {
     });
   }
 
-  std::vector<std::string_view> Names() const {
-    std::vector<std::string_view> names;
-    for (const Member& member : members_) {
-      if (member.whole)
-        names.insert(names.end(), member.group.begin(), member.group.end());
-      else
-        names.push_back(member.name);
-    }
-    return names;
-  }
+  /// The members in the table's order (those of groups at their place).
+  std::vector<std::string_view> Names() const { return names_; }
   /// Refuses members of `ref` other than these and `others` (listed first:
   /// the members the caller reads itself, such as a "name" or a "kind").
   void AllowOnly(const Ref& ref, std::initializer_list<std::string_view> others = {}) const {
-    AllowOnly(ref, std::vector<std::string_view>(others));
+    if (others.size() == 0)
+      ref.AllowOnly(names_);
+    else
+      AllowOnly(ref, std::vector<std::string_view>(others));
   }
   void AllowOnly(const Ref& ref, std::vector<std::string_view> others) const {
     for (std::string_view name : Names()) others.push_back(name);
@@ -228,8 +226,7 @@ class Members {
     std::string_view name;
     Function read;
     bool required = false;
-    bool whole = false;                   // Group() and Check(): reads the whole object
-    std::vector<std::string_view> group;  // the members a Group() reads
+    bool whole = false;  // Group() and Check(): reads the whole object
   };
 
   void ReadAll(const Context* context, const Ref& ref, S& object) const {
@@ -244,6 +241,7 @@ class Members {
   }
 
   std::vector<Member> members_;
+  std::vector<std::string_view> names_;  // every member's name, groups' included
   bool needsContext_ = false;
 };
 
