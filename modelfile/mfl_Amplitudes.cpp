@@ -103,18 +103,21 @@ void ReadAmplitudes(const Ref& amplitudes, ddb_ModelContents& contents) {
     const std::string name = ReadName(ref.Get("name"));
     CheckUnique(ref.Get("name"), name, seen, "amplitude");
     const kamC_AmplitudeInfo& info = ReadKind(ref.Get("kind"));
-    const Members<kamC_Amplitude> members = LayoutMembers(info);
-    std::vector<std::string_view> allowed = {"name", "kind", "timeSpan"};
-    for (std::string_view member : members.Names()) allowed.push_back(member);
-    ref.AllowOnly(allowed);
+    Members<kamC_Amplitude> members;
+    members
+        .Custom("timeSpan",
+                [](const Ref& value, kamC_Amplitude& amplitude) {
+                  amplitude.timeSpan = kamC_Amplitude::TimeSpanEnm(ReadEnum(value, kamC_TimeSpanEnum()));
+                })
+        .Append(LayoutMembers(info))
+        .Check([&info](const Ref& owner, kamC_Amplitude& amplitude) {
+          if (info.layout == kamC_Layout::Fixed) owner.Get("values");  // required
+          if (info.layout == kamC_Layout::Values) owner.Get("fixedInterval");  // required
+          if (info.layout == kamC_Layout::Values && amplitude.fixedInterval <= 0.0)
+            owner.Get("fixedInterval").Fail("model.range", "the fixed interval is greater than 0");
+        });
     auto amplitude = kamC_Make(info.kind, name);
-    if (ref.Has("timeSpan"))
-      amplitude->timeSpan = kamC_Amplitude::TimeSpanEnm(ReadEnum(ref.Get("timeSpan"), kamC_TimeSpanEnum()));
-    members.ReadInto(ref, *amplitude);
-    if (info.layout == kamC_Layout::Fixed) ref.Get("values");  // required
-    if (info.layout == kamC_Layout::Values) ref.Get("fixedInterval");  // required
-    if (info.layout == kamC_Layout::Values && amplitude->fixedInterval <= 0.0)
-      ref.Get("fixedInterval").Fail("model.range", "the fixed interval is greater than 0");
+    members.ReadObject(ref, *amplitude, {"name", "kind"});
     contents.amplitudes.Add(name, amplitude);
   });
 }

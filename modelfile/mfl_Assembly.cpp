@@ -16,13 +16,24 @@ gsl_Vector ReadVector(const Ref& ref) {
   return {values[0], values[1], values[2]};
 }
 
-/// The members of a datum coordinate system besides its "name".
-const Members<ddb_Datum>& DatumMembers() {
-  static const Members<ddb_Datum> members = [] {
+/// The members of a datum coordinate system.
+/// What a datum is read with: the datum names so far.
+struct DatumNames {
+  std::map<std::string, std::size_t>& seen;
+};
+
+const Members<ddb_Datum, DatumNames>& DatumMembers() {
+  static const Members<ddb_Datum, DatumNames> members = [] {
     static const EnumTable<ddb_Datum::Kind> kKinds = {{"rectangular", ddb_Datum::Rectangular},
                                                       {"cylindrical", ddb_Datum::Cylindrical},
                                                       {"spherical", ddb_Datum::Spherical}};
-    Members<ddb_Datum> m;
+    Members<ddb_Datum, DatumNames> m;
+    m.Custom("name",
+             [](const DatumNames& names, const Ref& ref, ddb_Datum& datum) {
+               datum.datumName = ReadName(ref);
+               CheckUnique(ref, datum.datumName, names.seen, "datum");
+             })
+        .Required();
     m.Custom("kind", [](const Ref& ref, ddb_Datum& datum) {
        datum.kind = ReadEnum(ref, kKinds, "coordinate system kind");
      }).Required();
@@ -46,19 +57,35 @@ const MeshLabels* Loader::InstanceLabels(const std::string& instance) const {
 }
 
 void Loader::LoadParts(const Ref& parts) {
+  struct Context {
+    Loader& loader;
+    std::map<std::string, std::size_t>& seen;
+  };
+  static const Members<ddb_Part, Context> members = [] {
+    Members<ddb_Part, Context> m;
+    m.Custom("name",
+             [](const Context& c, const Ref& ref, ddb_Part& part) {
+               part.partName = ReadName(ref);
+               CheckUnique(ref, part.partName, c.seen, "part");
+             })
+        .Required()
+        .Custom("keywords", [](const Ref& ref, ddb_Part& part) { part.input = ReadKeywordText(ref); })
+        .Custom("mesh",
+                [](const Context& c, const Ref& ref, ddb_Part& part) {
+                  LoadedMesh mesh = ReadMesh(ref, MeshScope{});
+                  part.contents = std::move(mesh.contents);
+                  c.loader.partLabels_[part.partName] = std::move(mesh.labels);
+                })
+        // Read after the sections (ReadPartAttributes).
+        .Allow({"sectionAssignments", "elementControls", "beamOrientations", "materialOrientations"});
+    return m;
+  }();
   std::map<std::string, std::size_t> seen;
+  const Context context{*this, seen};
   parts.ForEachElement([&](const Ref& partRef) {
-    partRef.AllowOnly({"name", "keywords", "mesh", "sectionAssignments", "elementControls", "beamOrientations",
-                       "materialOrientations"});
     auto part = std::make_shared<ddb_Part>();
-    part->partName = ReadName(partRef.Get("name"));
-    CheckUnique(partRef.Get("name"), part->partName, seen, "part");
-    if (partRef.Has("keywords")) part->input = ReadKeywordText(partRef.Get("keywords"));
-    if (partRef.Has("mesh")) {
-      LoadedMesh mesh = ReadMesh(partRef.Get("mesh"), MeshScope{});
-      part->contents = std::move(mesh.contents);
-      partLabels_[part->partName] = std::move(mesh.labels);
-    } else {
+    members.ReadObject(context, partRef, *part);
+    if (!partRef.Has("mesh")) {
       part->contents = std::make_shared<ddb_MeshContents>();
       partLabels_[part->partName] = std::make_shared<MeshLabels>();
     }
@@ -66,45 +93,87 @@ void Loader::LoadParts(const Ref& parts) {
   });
 }
 
-void Loader::LoadAssembly(const Ref& assemblyRef) {
-  assemblyRef.AllowOnly({"name", "keywords", "instances", "mesh", "sets", "referencePoints"});
-  ddb_Assembly& assembly = contents_->assembly;
-  if (assemblyRef.Has("name")) assembly.assemblyName = ReadPlainName(assemblyRef.Get("name"), "the assembly's name");
-  if (assemblyRef.Has("keywords")) assembly.input = ReadKeywordText(assemblyRef.Get("keywords"));
+namespace {
 
+/// An instance as it is read: its name and keywords, the instance made of
+/// them once the part or model is known, and its placement.
+struct InstanceRead {
+  std::string name;
+  std::string keywords;
+  std::shared_ptr<ddb_BaseInstance> instance;
+  std::array<double, 6> transform{};
+};
+
+}  // namespace
+
+void Loader::LoadAssembly(const Ref& assemblyRef) {
+  struct Context {
+    Loader& loader;
+    std::map<std::string, std::size_t>& seen;
+  };
+  using I = InstanceRead;
+  static const Members<I, Context> instanceMembers = [] {
+    Members<I, Context> m;
+    m.Custom("name",
+             [](const Context& c, const Ref& ref, I& read) {
+               read.name = ReadQualifiableName(ref);
+               CheckUnique(ref, read.name, c.seen, "instance");
+             })
+        .Required()
+        .Allow({"part", "model"})
+        .Custom("keywords", [](const Ref& ref, I& read) { read.keywords = ReadKeywordText(ref); })
+        .Check([](const Context& c, const Ref& ref, I& read) {
+          Loader& loader = c.loader;
+          if (ref.Has("part") == ref.Has("model"))
+            ref.Fail("model.instance", "an instance names either a \"part\" or another \"model\"");
+          if (!ref.Has("part")) {
+            read.instance = std::make_shared<ddb_ModelInstance>(read.name, read.keywords, ReadName(ref.Get("model")));
+            return;
+          }
+          const Ref partRef = ref.Get("part");
+          const std::string partName = partRef.AsString();
+          const std::shared_ptr<const ddb_Part> part = loader.contents_->parts.GetShared(partName);
+          if (!part) partRef.Fail("model.unknown-reference", "no part named \"" + partName + "\"");
+          ddb_Mesh mesh(loader.NewMeshIndex(), part->contents);
+          loader.contents_->meshes.emplace(mesh.index(), mesh);
+          loader.instanceMeshes_[read.name] = {mesh.index(), loader.partLabels_[partName]};
+          read.instance = std::make_shared<ddb_PartInstance>(read.name, read.keywords, partName, mesh);
+        })
+        .Custom("translation",
+                [](const Ref& ref, I& read) {
+                  const gsl_Vector t = ReadVector(ref);
+                  for (int i = 0; i < 3; ++i) read.transform[std::size_t(i)] = t[i];
+                })
+        .Custom("rotation", [](const Ref& ref, I& read) {
+          const gsl_Vector r = ReadVector(ref);
+          for (int i = 0; i < 3; ++i) read.transform[std::size_t(3 + i)] = r[i];
+        });
+    return m;
+  }();
+
+  ddb_Assembly& assembly = contents_->assembly;
   std::map<std::string, std::size_t> seen;
-  if (assemblyRef.Has("instances")) assemblyRef.Get("instances").ForEachElement([&](const Ref& ref) {
-    ref.AllowOnly({"name", "part", "model", "keywords", "translation", "rotation"});
-    const std::string name = ReadQualifiableName(ref.Get("name"));
-    CheckUnique(ref.Get("name"), name, seen, "instance");
-    const std::string keywords = ref.Has("keywords") ? ReadKeywordText(ref.Get("keywords")) : std::string();
-    std::shared_ptr<ddb_BaseInstance> instance;
-    if (ref.Has("part") == ref.Has("model"))
-      ref.Fail("model.instance", "an instance names either a \"part\" or another \"model\"");
-    if (ref.Has("part")) {
-      const Ref partRef = ref.Get("part");
-      const std::string partName = partRef.AsString();
-      const std::shared_ptr<const ddb_Part> part = contents_->parts.GetShared(partName);
-      if (!part) partRef.Fail("model.unknown-reference", "no part named \"" + partName + "\"");
-      ddb_Mesh mesh(NewMeshIndex(), part->contents);
-      contents_->meshes.emplace(mesh.index(), mesh);
-      instanceMeshes_[name] = {mesh.index(), partLabels_[partName]};
-      instance = std::make_shared<ddb_PartInstance>(name, keywords, partName, mesh);
-    } else {
-      instance = std::make_shared<ddb_ModelInstance>(name, keywords, ReadName(ref.Get("model")));
-    }
-    std::array<double, 6> transform{};
-    if (ref.Has("translation")) {
-      const gsl_Vector t = ReadVector(ref.Get("translation"));
-      for (int i = 0; i < 3; ++i) transform[std::size_t(i)] = t[i];
-    }
-    if (ref.Has("rotation")) {
-      const gsl_Vector r = ReadVector(ref.Get("rotation"));
-      for (int i = 0; i < 3; ++i) transform[std::size_t(3 + i)] = r[i];
-    }
-    instance->setTransform(transform);
-    assembly.instances.Add(name, instance);
-  });
+  const Context context{*this, seen};
+  static const Members<ddb_Assembly, Context> members = [] {
+    Members<ddb_Assembly, Context> m;
+    m.Custom("name",
+             [](const Ref& ref, ddb_Assembly& a) { a.assemblyName = ReadPlainName(ref, "the assembly's name"); })
+        .Custom("keywords", [](const Ref& ref, ddb_Assembly& a) { a.input = ReadKeywordText(ref); })
+        .Custom("instances",
+                [](const Context& c, const Ref& list, ddb_Assembly& a) {
+                  list.ForEachElement([&](const Ref& ref) {
+                    InstanceRead read;
+                    instanceMembers.ReadObject(c, ref, read);
+                    read.instance->setTransform(read.transform);
+                    a.instances.Add(read.name, read.instance);
+                  });
+                })
+        // The assembly's own mesh, its sets and its reference points are
+        // read once the parts are ordered (below).
+        .Allow({"mesh", "sets", "referencePoints"});
+    return m;
+  }();
+  members.ReadObject(context, assemblyRef, assembly);
 
   // The deck writes the parts in the order instances first use them.
   mdl_OrderedContainer<ddb_Part> byFirstUse;
@@ -159,12 +228,9 @@ void Loader::LoadAssemblySets(const Ref& sets) {
 void Loader::LoadDatums(const Ref& datums) {
   std::map<std::string, std::size_t> seen;
   datums.ForEachElement([&](const Ref& ref) {
-    DatumMembers().AllowOnly(ref, {"name"});
     ddb_Datum datum;
     datum.id = int(contents_->datums.size()) + 1;
-    datum.datumName = ReadName(ref.Get("name"));
-    CheckUnique(ref.Get("name"), datum.datumName, seen, "datum");
-    DatumMembers().ReadInto(*this, ref, datum);
+    DatumMembers().ReadObject(DatumNames{seen}, ref, datum);
     const double lx = datum.xAxis.Length();
     if (lx <= gsl_Util::Tolerance) ref.Get("xAxis").Fail("model.geometry", "the x axis has no length");
     datum.xAxis = datum.xAxis * (1.0 / lx);

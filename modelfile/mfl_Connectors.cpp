@@ -105,8 +105,15 @@ void RequireOwnColumns(const Ref& owner, const kmaC_TableData& data, int expecte
 
 /// A nested table object {"table", "temperatureDependency", "dependencies"}.
 kmaC_TableData ReadTableObject(const Ref& ref) {
-  ref.AllowOnly({"table", "temperatureDependency", "dependencies"});
-  return ReadTableMembers(ref);
+  static const Members<kmaC_TableData> members = [] {
+    Members<kmaC_TableData> m;
+    m.Group({"table", "temperatureDependency", "dependencies"},
+            [](const Ref& owner, kmaC_TableData& data) { data = ReadTableMembers(owner); });
+    return m;
+  }();
+  kmaC_TableData data;
+  members.ReadObject(ref, data);
+  return data;
 }
 
 const EnumTable<int> kExtrapolation = {{"constant", kbeC_Regularization::Constant},
@@ -115,20 +122,26 @@ const EnumTable<int> kExtrapolation = {{"constant", kbeC_Regularization::Constan
 /// An option's own regularization: {"regularize", "rtol", "extrapolation"}.
 /// Giving "regularize" or "rtol" replaces the behaviour's settings.
 kbeC_Regularization ReadRegularization(const Ref& ref) {
-  ref.AllowOnly({"regularize", "rtol", "extrapolation"});
+  using R = kbeC_Regularization;
+  static const Members<R> members = [] {
+    Members<R> m;
+    m.Custom("regularize",
+             [](const Ref& value, R& r) {
+               r.useBehavior = false;
+               r.regularize = value.AsBool();
+             })
+        .Custom("rtol",
+                [](const Ref& rtol, R& r) {
+                  if (!r.regularize) rtol.Fail("model.conflict", "a tolerance needs regularization on");
+                  r.useBehavior = false;
+                  r.rtol = rtol.AsDouble();
+                  if (r.rtol <= 0.0) rtol.Fail("model.range", "rtol must be greater than 0");
+                })
+        .Enum("extrapolation", &R::extrapolation, kExtrapolation);
+    return m;
+  }();
   kbeC_Regularization regularization;
-  if (ref.Has("regularize")) {
-    regularization.useBehavior = false;
-    regularization.regularize = ref.Get("regularize").AsBool();
-  }
-  if (ref.Has("rtol")) {
-    const Ref rtol = ref.Get("rtol");
-    if (!regularization.regularize) rtol.Fail("model.conflict", "a tolerance needs regularization on");
-    regularization.useBehavior = false;
-    regularization.rtol = rtol.AsDouble();
-    if (regularization.rtol <= 0.0) rtol.Fail("model.range", "rtol must be greater than 0");
-  }
-  if (ref.Has("extrapolation")) regularization.extrapolation = ReadEnum(ref.Get("extrapolation"), kExtrapolation);
+  members.ReadObject(ref, regularization);
   return regularization;
 }
 
@@ -139,34 +152,44 @@ const EnumTable<int> kFunction = {{"abs", kbeC_PotentialTerm::Abs},
 const EnumTable<int> kPotentialOperator = {{"sum", kbeC_Potential::Sum}, {"max", kbeC_Potential::Max}};
 
 /// A potential term names a component or a derived component.
-kbeC_PotentialTerm ReadTerm(const Ref& ref) {
-  ref.AllowOnly({"component", "derived", "scale", "function", "sign"});
-  kbeC_PotentialTerm term;
-  if (ref.Has("component") == ref.Has("derived"))
-    ref.Fail("model.conflict", "a potential term names either a \"component\" or a \"derived\" component");
-  if (ref.Has("component")) term.component = ReadComponent(ref.Get("component"));
-  if (ref.Has("derived")) term.derived = ReadName(ref.Get("derived"));
-  if (ref.Has("scale")) term.scale = ReadReal(ref.Get("scale"));
-  if (ref.Has("function")) term.function = ReadEnum(ref.Get("function"), kFunction);
-  if (ref.Has("sign")) {
-    const Ref sign = ref.Get("sign");
-    term.sign = sign.AsDouble();
-    if (term.sign != 1.0 && term.sign != -1.0) sign.Fail("model.range", "the sign of a term is 1 or -1");
-  }
-  return term;
+const Members<kbeC_PotentialTerm>& TermMembers() {
+  using T = kbeC_PotentialTerm;
+  static const Members<T> members = [] {
+    Members<T> m;
+    m.Check([](const Ref& ref, T&) {
+       if (ref.Has("component") == ref.Has("derived"))
+         ref.Fail("model.conflict", "a potential term names either a \"component\" or a \"derived\" component");
+     })
+        .Custom("component", [](const Ref& ref, T& term) { term.component = ReadComponent(ref); })
+        .Name("derived", &T::derived)
+        .Real("scale", &T::scale)
+        .Enum("function", &T::function, kFunction)
+        .Custom("sign", [](const Ref& sign, T& term) {
+          term.sign = sign.AsDouble();
+          if (term.sign != 1.0 && term.sign != -1.0) sign.Fail("model.range", "the sign of a term is 1 or -1");
+        });
+    return m;
+  }();
+  return members;
 }
 
 kbeC_Potential ReadPotential(const Ref& ref) {
-  ref.AllowOnly({"operator", "exponent", "terms"});
+  using P = kbeC_Potential;
+  static const Members<P> members = [] {
+    Members<P> m;
+    m.Enum("operator", &P::operatorKind, kPotentialOperator)
+        .Custom("exponent",
+                [](const Ref& exponent, P& potential) {
+                  if (potential.operatorKind == P::Max)
+                    exponent.Fail("model.conflict", "a potential with the operator \"max\" has no exponent");
+                  potential.exponent = exponent.AsDouble();
+                })
+        .Objects("terms", &P::terms, TermMembers())
+        .Required();
+    return m;
+  }();
   kbeC_Potential potential;
-  if (ref.Has("operator")) potential.operatorKind = ReadEnum(ref.Get("operator"), kPotentialOperator);
-  if (ref.Has("exponent")) {
-    const Ref exponent = ref.Get("exponent");
-    if (potential.operatorKind == kbeC_Potential::Max)
-      exponent.Fail("model.conflict", "a potential with the operator \"max\" has no exponent");
-    potential.exponent = exponent.AsDouble();
-  }
-  ref.Get("terms").ForEachElement([&](const Ref& term) { potential.terms.push_back(ReadTerm(term)); });
+  members.ReadObject(ref, potential);
   return potential;
 }
 
@@ -180,11 +203,7 @@ void Common(Members<S>& m, kbeC_OptionKind kind) {
   const kbeC_OptionInfo& info = kbeC_Info(kind);
   m.Custom("kind", [](const Ref&, S&) {});
   m.Custom("components", [](const Ref& ref, S& o) { o.components = ReadComponents(ref); });
-  if (info.hasTable) {
-    m.Custom("table", [](const Ref&, S&) {});  // read with the two below, by ReadWith
-    m.Custom("temperatureDependency", [](const Ref&, S&) {});
-    m.Custom("dependencies", [](const Ref&, S&) {});
-  }
+  if (info.hasTable) m.Allow({"table", "temperatureDependency", "dependencies"});  // read last, by ReadWith
   if (info.ownRegularization)
     m.Custom("regularization", [](const Ref& ref, S& o) { o.regularization = ReadRegularization(ref); });
 }
@@ -338,10 +357,24 @@ const EnumTable<int> kKinematic = {{"halfCycle", kbeC_ConnectorPlasticity::HalfC
                                    {"stabilized", kbeC_ConnectorPlasticity::Stabilized}};
 
 /// A hardening: {"definition", "table", "temperatureDependency", "dependencies"}.
-kmaC_TableData ReadHardening(const Ref& ref, const EnumTable<int>& definitions, int& definition) {
-  ref.AllowOnly({"definition", "table", "temperatureDependency", "dependencies"});
-  if (ref.Has("definition")) definition = ReadEnum(ref.Get("definition"), definitions);
-  return ReadTableMembers(ref);
+struct Hardening {
+  int definition;
+  kmaC_TableData data;
+};
+
+Members<Hardening> HardeningMembers(const EnumTable<int>& definitions) {
+  Members<Hardening> m;
+  m.Enum("definition", &Hardening::definition, definitions)
+      .Group({"table", "temperatureDependency", "dependencies"},
+             [](const Ref& owner, Hardening& hardening) { hardening.data = ReadTableMembers(owner); });
+  return m;
+}
+
+kmaC_TableData ReadHardening(const Ref& ref, const Members<Hardening>& members, int& definition) {
+  Hardening hardening{definition, {}};
+  members.ReadObject(ref, hardening);
+  definition = hardening.definition;
+  return std::move(hardening.data);
 }
 
 Members<kbeC_ConnectorPlasticity> PlasticityMembers() {
@@ -351,11 +384,13 @@ Members<kbeC_ConnectorPlasticity> PlasticityMembers() {
   m.Custom("component", [](const Ref& ref, S& o) { o.component = ReadComponent(ref); });
   m.Custom("isotropic", [](const Ref& ref, S& o) {
     o.isotropic = true;
-    o.isotropicTable = ReadHardening(ref, kIsotropic, o.isotropicDefinition);
+    static const Members<Hardening> members = HardeningMembers(kIsotropic);
+    o.isotropicTable = ReadHardening(ref, members, o.isotropicDefinition);
   });
   m.Custom("kinematic", [](const Ref& ref, S& o) {
     o.kinematic = true;
-    o.kinematicTable = ReadHardening(ref, kKinematic, o.kinematicDefinition);
+    static const Members<Hardening> members = HardeningMembers(kKinematic);
+    o.kinematicTable = ReadHardening(ref, members, o.kinematicDefinition);
   });
   m.Custom("potential", [](const Ref& ref, S& o) { o.potential = ReadPotential(ref); });
   return m;
@@ -380,14 +415,19 @@ Members<kbeC_ConnectorDamage> DamageMembers() {
   m.Enum<int>("criterion", &S::criterion, kCriterion);
   m.Custom("potential", [](const Ref& ref, S& o) { o.potential = ReadPotential(ref); });
   m.Custom("evolution", [](const Ref& ref, S& o) {
-    ref.AllowOnly({"type", "softening", "affectedComponents", "degradation", "table", "temperatureDependency",
-                   "dependencies"});
+    // The damage evolution's members, read into the option itself.
+    static const Members<S> evolution = [] {
+      Members<S> e;
+      e.Enum("type", &S::evolutionType, kEvolution)
+          .Enum("softening", &S::softening, kSoftening)
+          .Custom("affectedComponents", [](const Ref& value, S& d) { d.affectedComponents = ReadComponents(value); })
+          .Enum("degradation", &S::degradation, kDegradation)
+          .Group({"table", "temperatureDependency", "dependencies"},
+                 [](const Ref& owner, S& d) { d.evolutionTable = ReadTableMembers(owner); });
+      return e;
+    }();
     o.evolution = true;
-    if (ref.Has("type")) o.evolutionType = ReadEnum(ref.Get("type"), kEvolution);
-    if (ref.Has("softening")) o.softening = ReadEnum(ref.Get("softening"), kSoftening);
-    if (ref.Has("affectedComponents")) o.affectedComponents = ReadComponents(ref.Get("affectedComponents"));
-    if (ref.Has("degradation")) o.degradation = ReadEnum(ref.Get("degradation"), kDegradation);
-    o.evolutionTable = ReadTableMembers(ref);
+    evolution.ReadObject(ref, o);
   });
   return m;
 }
@@ -396,9 +436,8 @@ Members<kbeC_ConnectorDamage> DamageMembers() {
 /// the option's table.
 template <class S>
 std::shared_ptr<S> ReadWith(const Ref& ref, const Members<S>& members) {
-  ref.AllowOnly(members.Names());
   auto option = std::make_shared<S>();
-  members.ReadInto(ref, *option);
+  members.ReadObject(ref, *option);
   option->data = ReadTableMembers(ref);
   return option;
 }
@@ -541,9 +580,7 @@ Members<kbeC_DerivedComponent> DerivedMembers() {
   m.Enum<int>("independent", &S::independentKind, kIndependent);
   m.Custom("independentComponents", [](const Ref& ref, S& o) { o.independentComponents = ReadComponents(ref); });
   m.Custom("regularization", [](const Ref& ref, S& o) { o.regularization = ReadRegularization(ref); });
-  m.Custom("table", [](const Ref&, S&) {});
-  m.Custom("temperatureDependency", [](const Ref&, S&) {});
-  m.Custom("dependencies", [](const Ref&, S&) {});
+  m.Allow({"table", "temperatureDependency", "dependencies"});  // read after the members
   return m;
 }
 
@@ -581,53 +618,64 @@ void CheckDerivedReferences(const Ref& behaviorRef, const kbeC_ConnectorBehavior
                               Quoted(behavior.derivedComponents[d]->name) + ", so the deck would not carry it");
 }
 
-std::shared_ptr<const kbeC_ConnectorBehavior> ReadBehavior(const Ref& ref) {
-  ref.AllowOnly({"name", "regularize", "rtol", "extrapolation", "integration", "reference", "derivedComponents",
-                 "options"});
-  auto behavior = std::make_shared<kbeC_ConnectorBehavior>();
-  if (ref.Has("regularize")) behavior->regularize = ref.Get("regularize").AsBool();
-  if (ref.Has("rtol")) {
-    const Ref rtol = ref.Get("rtol");
-    if (!behavior->regularize) rtol.Fail("model.conflict", "a tolerance needs regularization on");
-    behavior->rtol = rtol.AsDouble();
-    if (behavior->rtol <= 0.0) rtol.Fail("model.range", "rtol must be greater than 0");
-  }
-  if (ref.Has("extrapolation"))
-    behavior->extrapolationLinear = ReadEnum(ref.Get("extrapolation"), kExtrapolation) == kbeC_Regularization::Linear;
-  if (ref.Has("integration")) {
+const Members<kbeC_ConnectorBehavior>& BehaviorMembers() {
+  using B = kbeC_ConnectorBehavior;
+  static const Members<B> members = [] {
     static const EnumTable<bool> kIntegration = {{"implicit", false}, {"explicit", true}};
-    behavior->integrationExplicit = ReadEnum(ref.Get("integration"), kIntegration);
-  }
-  if (ref.Has("reference")) {
-    const Ref reference = ref.Get("reference");
-    if (!reference.IsArray() || reference.Size() != 6)
-      reference.Fail("model.size", "the constitutive reference is 6 values (numbers, or null where not given)");
-    std::vector<double> values;
-    if (reference.node().kind() == Node::Kind::Array)
-      for (std::size_t i = 0; i < 6; ++i) values.push_back(ReadReal(reference.At(i)));
-    else
-      values = reference.Reals();
-    for (std::size_t i = 0; i < 6; ++i)
-      behavior->reference[i] = mdl_IsSet(values[i]) ? values[i] : kbeC_UnsetReference;
-  }
-  if (ref.Has("derivedComponents")) {
-    static const Members<kbeC_DerivedComponent> members = DerivedMembers();
-    std::map<std::string, std::size_t> seen;
-    ref.Get("derivedComponents").ForEachElement([&](const Ref& derivedRef) {
-      derivedRef.AllowOnly(members.Names());
-      auto derived = std::make_shared<kbeC_DerivedComponent>();
-      members.ReadInto(derivedRef, *derived);
-      derived->data = ReadTableMembers(derivedRef);
-      CheckUnique(derivedRef.Get("name"), derived->name, seen, "derived component");
-      CheckIndependent(derivedRef, derived->independentKind, derived->independentComponents);
-      if (derived->components.empty())
-        derivedRef.Get("components").Fail("model.size", "list at least one component");
-      behavior->derivedComponents.push_back(std::move(derived));
-    });
-  }
-  if (ref.Has("options"))
-    ref.Get("options").ForEachElement([&](const Ref& option) { behavior->options.push_back(ReadOption(option)); });
-  CheckDerivedReferences(ref, *behavior);
+    Members<B> m;
+    m.Custom("regularize", [](const Ref& ref, B& b) { b.regularize = ref.AsBool(); })
+        .Custom("rtol",
+                [](const Ref& rtol, B& b) {
+                  if (!b.regularize) rtol.Fail("model.conflict", "a tolerance needs regularization on");
+                  b.rtol = rtol.AsDouble();
+                  if (b.rtol <= 0.0) rtol.Fail("model.range", "rtol must be greater than 0");
+                })
+        .Custom("extrapolation",
+                [](const Ref& ref, B& b) {
+                  b.extrapolationLinear = ReadEnum(ref, kExtrapolation) == kbeC_Regularization::Linear;
+                })
+        .Enum("integration", &B::integrationExplicit, kIntegration)
+        .Custom("reference",
+                [](const Ref& reference, B& b) {
+                  if (!reference.IsArray() || reference.Size() != 6)
+                    reference.Fail("model.size",
+                                   "the constitutive reference is 6 values (numbers, or null where not given)");
+                  std::vector<double> values;
+                  if (reference.node().kind() == Node::Kind::Array)
+                    for (std::size_t i = 0; i < 6; ++i) values.push_back(ReadReal(reference.At(i)));
+                  else
+                    values = reference.Reals();
+                  for (std::size_t i = 0; i < 6; ++i)
+                    b.reference[i] = mdl_IsSet(values[i]) ? values[i] : kbeC_UnsetReference;
+                })
+        .Custom("derivedComponents",
+                [](const Ref& list, B& b) {
+                  static const Members<kbeC_DerivedComponent> derivedMembers = DerivedMembers();
+                  std::map<std::string, std::size_t> seen;
+                  list.ForEachElement([&](const Ref& derivedRef) {
+                    auto derived = std::make_shared<kbeC_DerivedComponent>();
+                    derivedMembers.ReadObject(derivedRef, *derived);
+                    derived->data = ReadTableMembers(derivedRef);
+                    CheckUnique(derivedRef.Get("name"), derived->name, seen, "derived component");
+                    CheckIndependent(derivedRef, derived->independentKind, derived->independentComponents);
+                    if (derived->components.empty())
+                      derivedRef.Get("components").Fail("model.size", "list at least one component");
+                    b.derivedComponents.push_back(std::move(derived));
+                  });
+                })
+        .Custom("options",
+                [](const Ref& list, B& b) {
+                  list.ForEachElement([&](const Ref& option) { b.options.push_back(ReadOption(option)); });
+                })
+        .Check([](const Ref& ref, B& b) { CheckDerivedReferences(ref, b); });
+    return m;
+  }();
+  return members;
+}
+
+std::shared_ptr<const kbeC_ConnectorBehavior> ReadBehavior(const Ref& ref) {
+  auto behavior = std::make_shared<kbeC_ConnectorBehavior>();
+  BehaviorMembers().ReadObject(ref, *behavior, {"name"});
   return behavior;
 }
 
@@ -645,46 +693,76 @@ int FindType(const Ref& ref, kseC_ConnectionFamily family, const char* what) {
                              known);
 }
 
+using Behaviors = std::map<std::string, std::shared_ptr<const kbeC_ConnectorBehavior>>;
+
+/// A basic connection: {"translational", "rotational"}, one or both.
+const Members<kseC_ConnectorSection>& BasicConnectionMembers() {
+  using S = kseC_ConnectorSection;
+  static const Members<S> members = [] {
+    Members<S> m;
+    m.Group({"translational", "rotational"}, [](const Ref& connection, S& section) {
+      if (!connection.Has("translational") && !connection.Has("rotational"))
+        connection.Fail("model.missing-member", "a basic connection names a \"translational\" or a \"rotational\" "
+                                                "type, or both");
+      if (connection.Has("rotational"))
+        section.typeNumbers[1] =
+            FindType(connection.Get("rotational"), kseC_ConnectionFamily::Rotational, "rotational");
+      if (connection.Has("translational"))
+        section.typeNumbers[2] =
+            FindType(connection.Get("translational"), kseC_ConnectionFamily::Translational, "translational");
+    });
+    return m;
+  }();
+  return members;
+}
+
+const Members<kseC_ConnectorSection, Behaviors>& SectionMembers() {
+  using S = kseC_ConnectorSection;
+  static const Members<S, Behaviors> members = [] {
+    Members<S, Behaviors> m;
+    m.Custom("connection",
+             [](const Ref& connection, S& section) {
+               if (connection.IsString())
+                 section.typeNumbers[0] = FindType(connection, kseC_ConnectionFamily::Assembled, "assembled");
+               else
+                 BasicConnectionMembers().ReadObject(connection, section);
+             })
+        .Required()
+        .Allow({"behavior"})
+        .Custom("slipRing",
+                [](const Ref& values, S& section) {
+                  if (section.FirstType() != 8)
+                    values.Fail("model.conflict", "only a slipRing connection has slip ring values");
+                  if (!values.IsArray() || values.Size() < 1 || values.Size() > 2)
+                    values.Fail("model.size", "expected one or two values");
+                  const std::vector<double> given = values.Reals();
+                  for (std::size_t i = 0; i < given.size(); ++i) section.extra[i] = given[i];
+                })
+        .Custom("flowConverterFactor",
+                [](const Ref& factor, S& section) {
+                  if (section.FirstType() != 7 && section.SecondType() != 6)
+                    factor.Fail("model.conflict",
+                                "only a retractor or a flowConverter connection has a flow-converter factor");
+                  section.extra[2] = factor.AsDouble();
+                })
+        .Check([](const Behaviors& behaviors, const Ref& ref, S& section) {
+          if (!ref.Has("behavior")) return;
+          const Ref behaviorRef = ref.Get("behavior");
+          section.behaviorName = behaviorRef.AsString();
+          const auto found = behaviors.find(section.behaviorName);
+          if (found == behaviors.end())
+            behaviorRef.Fail("model.unknown-reference", "no connector behaviour named " + Quoted(section.behaviorName));
+          section.behavior = found->second;
+        });
+    return m;
+  }();
+  return members;
+}
+
 std::shared_ptr<kseC_ConnectorSection> ReadSection(const std::string& name, const Ref& ref,
-                                                   const std::map<std::string, std::shared_ptr<const kbeC_ConnectorBehavior>>& behaviors) {
-  ref.AllowOnly({"name", "connection", "behavior", "slipRing", "flowConverterFactor"});
+                                                   const Behaviors& behaviors) {
   auto section = std::make_shared<kseC_ConnectorSection>(name);
-  const Ref connection = ref.Get("connection");
-  if (connection.IsString()) {
-    section->typeNumbers[0] = FindType(connection, kseC_ConnectionFamily::Assembled, "assembled");
-  } else {
-    connection.AllowOnly({"translational", "rotational"});
-    if (!connection.Has("translational") && !connection.Has("rotational"))
-      connection.Fail("model.missing-member", "a basic connection names a \"translational\" or a \"rotational\" "
-                                              "type, or both");
-    if (connection.Has("rotational"))
-      section->typeNumbers[1] = FindType(connection.Get("rotational"), kseC_ConnectionFamily::Rotational, "rotational");
-    if (connection.Has("translational"))
-      section->typeNumbers[2] =
-          FindType(connection.Get("translational"), kseC_ConnectionFamily::Translational, "translational");
-  }
-  if (ref.Has("slipRing")) {
-    const Ref values = ref.Get("slipRing");
-    if (section->FirstType() != 8) values.Fail("model.conflict", "only a slipRing connection has slip ring values");
-    if (!values.IsArray() || values.Size() < 1 || values.Size() > 2)
-      values.Fail("model.size", "expected one or two values");
-    const std::vector<double> given = values.Reals();
-    for (std::size_t i = 0; i < given.size(); ++i) section->extra[i] = given[i];
-  }
-  if (ref.Has("flowConverterFactor")) {
-    const Ref factor = ref.Get("flowConverterFactor");
-    if (section->FirstType() != 7 && section->SecondType() != 6)
-      factor.Fail("model.conflict", "only a retractor or a flowConverter connection has a flow-converter factor");
-    section->extra[2] = factor.AsDouble();
-  }
-  if (ref.Has("behavior")) {
-    const Ref behaviorRef = ref.Get("behavior");
-    section->behaviorName = behaviorRef.AsString();
-    const auto found = behaviors.find(section->behaviorName);
-    if (found == behaviors.end())
-      behaviorRef.Fail("model.unknown-reference", "no connector behaviour named " + Quoted(section->behaviorName));
-    section->behavior = found->second;
-  }
+  SectionMembers().ReadObject(behaviors, ref, *section, {"name"});
   return section;
 }
 
@@ -699,35 +777,71 @@ int DatumId(const ddb_ModelContents& contents, const Ref& ref) {
 }
 
 /// {"datum", "axis" (1 to 3), "angle" in degrees}.
+struct Direction {
+  int datum, axis;
+  double angle;
+};
+
+const Members<Direction, ddb_ModelContents>& DirectionMembers() {
+  static const Members<Direction, ddb_ModelContents> members = [] {
+    Members<Direction, ddb_ModelContents> m;
+    m.Custom("datum", [](const ddb_ModelContents& contents, const Ref& ref,
+                         Direction& d) { d.datum = DatumId(contents, ref); })
+        .Required()
+        .Custom("axis",
+                [](const Ref& axisRef, Direction& d) {
+                  d.axis = axisRef.AsInt() - 1;
+                  if (d.axis < 0 || d.axis > 2)
+                    axisRef.Fail("model.range", "the axis of the additional rotation is 1, 2 or 3");
+                })
+        .Number("angle", &Direction::angle);
+    return m;
+  }();
+  return members;
+}
+
 void ReadDirection(const ddb_ModelContents& contents, const Ref& ref, int& datum, int& axis, double& angle) {
-  ref.AllowOnly({"datum", "axis", "angle"});
-  datum = DatumId(contents, ref.Get("datum"));
-  if (ref.Has("axis")) {
-    const Ref axisRef = ref.Get("axis");
-    axis = axisRef.AsInt() - 1;
-    if (axis < 0 || axis > 2) axisRef.Fail("model.range", "the axis of the additional rotation is 1, 2 or 3");
-  }
-  if (ref.Has("angle")) angle = ref.Get("angle").AsDouble();
+  Direction direction{datum, axis, angle};
+  DirectionMembers().ReadObject(contents, ref, direction);
+  datum = direction.datum;
+  axis = direction.axis;
+  angle = direction.angle;
+}
+
+const Members<ptoC_ConnectorOrientation, ddb_ModelContents>& OrientationMembers() {
+  using O = ptoC_ConnectorOrientation;
+  static const Members<O, ddb_ModelContents> members = [] {
+    Members<O, ddb_ModelContents> m;
+    m.Custom("first",
+             [](const ddb_ModelContents& contents, const Ref& ref, O& o) {
+               ReadDirection(contents, ref, o.datum1, o.axis1, o.angle1);
+             })
+        .Custom("second",
+                [](const ddb_ModelContents& contents, const Ref& second, O& o) {
+                  if (second.IsString()) {
+                    if (second.AsString() != "sameAsFirst")
+                      second.Fail("model.enum", "expected an orientation or \"sameAsFirst\"");
+                    o.secondEqualsFirst = true;
+                  } else {
+                    ReadDirection(contents, second, o.datum2, o.axis2, o.angle2);
+                  }
+                })
+        .Check([](const Ref& ref, O&) {
+          if (ref.Has("second") && ref.Get("second").IsString() && !ref.Has("first"))
+            ref.Get("second").Fail("model.conflict", "\"sameAsFirst\" needs a first orientation");
+          if (!ref.Has("first") && !ref.Has("second"))
+            ref.Fail("model.missing-member", "an orientation gives \"first\", \"second\" or both");
+        });
+    return m;
+  }();
+  return members;
 }
 
 ptoC_ConnectorOrientation ReadOrientation(const ddb_ModelContents& contents, const Ref& ref,
                                           const rgnC_Region& region) {
-  ref.AllowOnly({"first", "second"});
   ptoC_ConnectorOrientation orientation;
   orientation.region = region;
-  if (ref.Has("first")) ReadDirection(contents, ref.Get("first"), orientation.datum1, orientation.axis1, orientation.angle1);
-  if (ref.Has("second")) {
-    const Ref second = ref.Get("second");
-    if (second.IsString()) {
-      if (second.AsString() != "sameAsFirst") second.Fail("model.enum", "expected an orientation or \"sameAsFirst\"");
-      if (!ref.Has("first")) second.Fail("model.conflict", "\"sameAsFirst\" needs a first orientation");
-      orientation.secondEqualsFirst = true;
-    } else {
-      ReadDirection(contents, second, orientation.datum2, orientation.axis2, orientation.angle2);
-    }
-  }
-  if (!ref.Has("first") && !ref.Has("second"))
-    ref.Fail("model.missing-member", "an orientation gives \"first\", \"second\" or both");
+  OrientationMembers().ReadObject(contents, ref, orientation);
   return orientation;
 }
 
@@ -856,6 +970,46 @@ rgnC_Region AddWires(const Loader& loader, WireMesh& mesh, std::vector<ddb_Eleme
   return rgnC_Region::OfAssemblySet(assembly.numSets() - 1);
 }
 
+/// What a wire entry is read with: the assembly's mesh as the wires extend
+/// it, and the sets of wires given a section so far.
+struct WireContext {
+  Loader& loader;
+  WireMesh& mesh;
+  std::vector<ddb_ElementClass>& classes;
+  std::set<int>& assigned;  // each set of wires takes one section
+};
+
+/// A wire entry: the element set of its wires and their orientation.
+const Members<rgnC_Region, WireContext>& WireMembers() {
+  static const Members<rgnC_Region, WireContext> members = [] {
+    Members<rgnC_Region, WireContext> m;
+    m.Allow({"name", "points", "labels", "set"})
+        .Custom("section", [](const Ref& ref, rgnC_Region&) { ref.AsString(); })  // resolved with the sections
+        .Required()
+        .Check([](const WireContext& c, const Ref& wire, rgnC_Region& region) {
+          ddb_Assembly& assembly = c.loader.contents().assembly;
+          if (wire.Has("set")) {
+            if (wire.Has("name") || wire.Has("points") || wire.Has("labels"))
+              wire.Fail("model.conflict",
+                        "a wire entry names either an element set of wires of the assembly (\"set\") or "
+                        "its own wires (\"name\" and \"points\")");
+            region = ReadWireReference(c.loader, wire.Get("set"));
+            if (!c.assigned.insert(region.ConstSet()).second)
+              wire.Get("set").Fail("model.conflict", "another wire entry already gives these wires their section");
+          } else {
+            region = AddWires(c.loader, c.mesh, c.classes, assembly, wire);
+            c.assigned.insert(region.ConstSet());
+          }
+        })
+        .Custom("orientation", [](const WireContext& c, const Ref& ref, rgnC_Region& region) {
+          ddb_ModelContents& contents = c.loader.contents();
+          contents.assembly.connectorOrientations.push_back(ReadOrientation(contents, ref, region));
+        });
+    return m;
+  }();
+  return members;
+}
+
 /// The set of a wire entry: its "name", or the existing element set "set".
 std::string WireSetName(const Ref& wire) { return (wire.Has("set") ? wire.Get("set") : wire.Get("name")).AsString(); }
 
@@ -871,24 +1025,11 @@ std::set<int> ReadConnectorWires(Loader& loader, const Ref& connectors) {
   for (int k = 0; k < mesh.contents->elements.numClasses(); ++k)
     classes.push_back(mesh.contents->elements.elementClass(k));
 
-  std::set<int> assigned;  // each set of wires takes one section
+  std::set<int> assigned;
+  const WireContext context{loader, mesh, classes, assigned};
   connectors.Get("wires").ForEachElement([&](const Ref& wire) {
-    wire.AllowOnly({"name", "points", "labels", "set", "section", "orientation"});
-    wire.Get("section").AsString();  // resolved with the sections
     rgnC_Region region;
-    if (wire.Has("set")) {
-      if (wire.Has("name") || wire.Has("points") || wire.Has("labels"))
-        wire.Fail("model.conflict", "a wire entry names either an element set of wires of the assembly (\"set\") or "
-                                    "its own wires (\"name\" and \"points\")");
-      region = ReadWireReference(loader, wire.Get("set"));
-      if (!assigned.insert(region.ConstSet()).second)
-        wire.Get("set").Fail("model.conflict", "another wire entry already gives these wires their section");
-    } else {
-      region = AddWires(loader, mesh, classes, assembly, wire);
-      assigned.insert(region.ConstSet());
-    }
-    if (wire.Has("orientation"))
-      assembly.connectorOrientations.push_back(ReadOrientation(contents, wire.Get("orientation"), region));
+    WireMembers().ReadObject(context, wire, region);
   });
   mesh.contents->elements = ddb_ElementData(std::move(classes));
   assembly.ownMesh = ddb_Mesh(0, mesh.contents);

@@ -15,17 +15,41 @@ void ReadReferencePoints(const Ref& points, const MeshLabels* assemblyLabels, dd
   std::map<std::string, std::size_t> seen;
   for (const auto& set : assembly.sets)
     if (set->setType() == ddb_Set::NodeSet) seen.emplace(set->setLabel(), seen.size());
+  struct Point {
+    std::string name;
+    int index = -1;
+  };
+  struct PointContext {
+    const MeshLabels* labels;
+    std::map<std::string, std::size_t>& seen;
+  };
+  static const Members<Point, PointContext> members = [] {
+    Members<Point, PointContext> m;
+    m.Custom("name",
+             [](const PointContext& c, const Ref& ref, Point& point) {
+               point.name = ReadQualifiableName(ref);
+               // A reference point is cited through a node set of its name.
+               CheckUnique(ref, point.name, c.seen, "node set or reference point of the assembly");
+             })
+        .Required()
+        .Custom("node",
+                [](const PointContext& c, const Ref& nodeRef, Point& point) {
+                  const int label = nodeRef.AsInt();
+                  point.index = c.labels ? c.labels->nodes.Find(label) : -1;
+                  if (point.index < 0)
+                    nodeRef.Fail("model.unknown-reference", "the assembly's mesh has no node " +
+                                                                std::to_string(label) +
+                                                                " (a reference point is a node of it)");
+                })
+        .Required();
+    return m;
+  }();
+  const PointContext context{assemblyLabels, seen};
   points.ForEachElement([&](const Ref& ref) {
-    ref.AllowOnly({"name", "node"});
-    const std::string name = ReadQualifiableName(ref.Get("name"));
-    // A reference point is cited through a node set of its name.
-    CheckUnique(ref.Get("name"), name, seen, "node set or reference point of the assembly");
-    const Ref nodeRef = ref.Get("node");
-    const int label = nodeRef.AsInt();
-    const int index = assemblyLabels ? assemblyLabels->nodes.Find(label) : -1;
-    if (index < 0)
-      nodeRef.Fail("model.unknown-reference",
-                   "the assembly's mesh has no node " + std::to_string(label) + " (a reference point is a node of it)");
+    Point point;
+    members.ReadObject(context, ref, point);
+    const std::string& name = point.name;
+    const int index = point.index;
     auto set = std::make_shared<rgnC_SetData>(name, rgnC_SetData::NodeSet);
     set->AddSubSet(rgnC_SubsetData(0, -1, std::make_shared<const std::vector<int>>(1, index)));
     assembly.referencePoints.push_back({name, index, int(assembly.sets.size())});
@@ -73,7 +97,12 @@ std::size_t NodeCount(const ddb_Set& set) {
 kcoC_Region ReadRegion(const Context& context, const Ref& ref, unsigned kinds, bool singleNode) {
   kcoC_Region region;
   if (ref.IsObject() && ref.Has("referencePoint")) {
-    ref.AllowOnly({"referencePoint"});
+    static const Members<kcoC_Region> kPoint = [] {
+      Members<kcoC_Region> m;
+      m.Allow({"referencePoint"});  // read below, where a node set may stand
+      return m;
+    }();
+    kPoint.ReadObject(ref, region);
     const Ref nameRef = ref.Get("referencePoint");
     if (!(kinds & kcoC_NodeSets))
       nameRef.Fail("model.type", "a reference point is a node; expected a " + KindsText(kinds));
@@ -198,30 +227,45 @@ Members<kcoC_Equation> EquationMembers(Context& context) {
     if (ref.Size() == 0) ref.Fail("model.size", "an equation has at least one term");
     std::size_t nodes = 0;
     std::string firstSet;
+    using T = kcoC_EquationTerm;
+    // The terms pair their sets' nodes one by one: every set holds as many
+    // nodes as the first term's.
+    Members<T> terms;
+    terms
+        .Custom("region",
+                [&](const Ref& regionRef, T& term) {
+                  term.region = ReadRegion(context, regionRef, kcoC_NodeSets, false).region;
+                  const ddb_Set& set = SetOf(context.contents, term.region);
+                  const std::size_t count = NodeCount(set);
+                  if (count == 0) regionRef.Fail("model.size", "node set \"" + set.setLabel() + "\" holds no node");
+                  if (equation.terms.empty()) {
+                    nodes = count;
+                    firstSet = set.setLabel();
+                  } else if (count != nodes) {
+                    regionRef.Fail("model.size", "node set \"" + set.setLabel() + "\" holds " +
+                                                     std::to_string(count) + " nodes and the first term's \"" +
+                                                     firstSet + "\" " + std::to_string(nodes) +
+                                                     ": the terms pair their sets' nodes one by one");
+                  }
+                })
+        .Required()
+        .Custom("dof",
+                [](const Ref& dofRef, T& term) {
+                  term.dof = dofRef.AsInt();
+                  if (term.dof < 1 || term.dof > kMaxDof)
+                    dofRef.Fail("model.range", "a degree of freedom is 1 to " + std::to_string(kMaxDof));
+                })
+        .Required()
+        .Custom("coefficient",
+                [](const Ref& coefficientRef, T& term) {
+                  term.coefficient = coefficientRef.AsDouble();
+                  if (term.coefficient == 0.0) coefficientRef.Fail("model.range", "a term's coefficient must not be 0");
+                })
+        .Required()
+        .Custom("datum", [&context](const Ref& datum, T& term) { term.datum = DatumId(context, datum); });
     ref.ForEachElement([&](const Ref& termRef) {
-      termRef.AllowOnly({"region", "dof", "coefficient", "datum"});
       kcoC_EquationTerm term;
-      const Ref regionRef = termRef.Get("region");
-      term.region = ReadRegion(context, regionRef, kcoC_NodeSets, false).region;
-      const ddb_Set& set = SetOf(context.contents, term.region);
-      const std::size_t count = NodeCount(set);
-      if (count == 0) regionRef.Fail("model.size", "node set \"" + set.setLabel() + "\" holds no node");
-      if (equation.terms.empty()) {
-        nodes = count;
-        firstSet = set.setLabel();
-      } else if (count != nodes) {
-        regionRef.Fail("model.size", "node set \"" + set.setLabel() + "\" holds " + std::to_string(count) +
-                                         " nodes and the first term's \"" + firstSet + "\" " + std::to_string(nodes) +
-                                         ": the terms pair their sets' nodes one by one");
-      }
-      const Ref dofRef = termRef.Get("dof");
-      term.dof = dofRef.AsInt();
-      if (term.dof < 1 || term.dof > kMaxDof)
-        dofRef.Fail("model.range", "a degree of freedom is 1 to " + std::to_string(kMaxDof));
-      const Ref coefficientRef = termRef.Get("coefficient");
-      term.coefficient = coefficientRef.AsDouble();
-      if (term.coefficient == 0.0) coefficientRef.Fail("model.range", "a term's coefficient must not be 0");
-      if (termRef.Has("datum")) term.datum = DatumId(context, termRef.Get("datum"));
+      terms.ReadObject(termRef, term);
       equation.terms.push_back(term);
     });
   });
@@ -262,25 +306,26 @@ std::shared_ptr<kcoC_Constraint> Read(Context& context, const std::string& name,
                                       Members<S> (*members)(Context&)) {
   auto constraint = std::make_shared<S>(name);
   const kcoC_ConstraintInfo& info = *kcoC_FindInfo(*constraint);
-  const Members<S> values = members(context);
-  std::vector<std::string_view> allowed = {"name", "kind"};
-  for (const kcoC_RegionSlot& slot : info.Regions()) allowed.push_back(slot.fileName);
-  for (std::string_view member : values.Names()) allowed.push_back(member);
-  ref.AllowOnly(allowed);
   const auto slots = info.Regions();
-  for (std::size_t i = 0; i < slots.size(); ++i) {
-    if (!slots[i].required && !ref.Has(slots[i].fileName)) continue;
-    const Ref regionRef = ref.Get(slots[i].fileName);
-    const kcoC_Region region = ReadRegion(context, regionRef, slots[i].setKinds, slots[i].singleNode);
-    // A constraint between a set and itself (a tie of a surface to itself, a
-    // pin set that is the reference node) means nothing to the solver.
-    for (std::size_t j = 0; j < i; ++j)
-      if (constraint->Region(int(j)).IsGiven() && constraint->Region(int(j)).region == region.region)
-        regionRef.Fail("model.conflict", "\"" + std::string(slots[i].fileName) + "\" names the same set as \"" +
-                                             slots[j].fileName + "\"");
-    constraint->SetRegion(int(i), region.region, region.setKind);
-  }
-  values.ReadInto(ref, *constraint);
+  std::vector<std::string_view> regionNames;
+  for (const kcoC_RegionSlot& slot : slots) regionNames.push_back(slot.fileName);
+  // The regions, as the constraint table gives them, then the kind's values.
+  Members<S> m;
+  m.Group(regionNames, [&](const Ref& owner, S& object) {
+     for (std::size_t i = 0; i < slots.size(); ++i) {
+       if (!slots[i].required && !owner.Has(slots[i].fileName)) continue;
+       const Ref regionRef = owner.Get(slots[i].fileName);
+       const kcoC_Region region = ReadRegion(context, regionRef, slots[i].setKinds, slots[i].singleNode);
+       // A constraint between a set and itself (a tie of a surface to itself, a
+       // pin set that is the reference node) means nothing to the solver.
+       for (std::size_t j = 0; j < i; ++j)
+         if (object.Region(int(j)).IsGiven() && object.Region(int(j)).region == region.region)
+           regionRef.Fail("model.conflict", "\"" + std::string(slots[i].fileName) + "\" names the same set as \"" +
+                                                slots[j].fileName + "\"");
+       object.SetRegion(int(i), region.region, region.setKind);
+     }
+   }).Append(members(context));
+  m.ReadObject(ref, *constraint, {"name", "kind"});
   return constraint;
 }
 
@@ -316,14 +361,26 @@ gsl_Point ReadPoint(const Ref& ref) {
 }
 
 void ReadCyclicSymmetry(const Ref& ref, ddb_ModelSectorDefinition& sector) {
-  ref.AllowOnly({"sectors", "axisStart", "axisEnd"});
-  const Ref sectors = ref.Get("sectors");
-  sector.numberOfSectors = sectors.AsInt();
-  if (sector.numberOfSectors < 2) sectors.Fail("model.range", "a cyclic symmetry has at least 2 sectors");
-  sector.startPoint = ReadPoint(ref.Get("axisStart"));
-  sector.endPoint = ReadPoint(ref.Get("axisEnd"));
-  if ((sector.endPoint - sector.startPoint).Length() <= gsl_Util::Tolerance)
-    ref.Fail("model.geometry", "the two points of the symmetry axis coincide");
+  using D = ddb_ModelSectorDefinition;
+  static const Members<D> members = [] {
+    Members<D> m;
+    m.Custom("sectors",
+             [](const Ref& sectors, D& d) {
+               d.numberOfSectors = sectors.AsInt();
+               if (d.numberOfSectors < 2) sectors.Fail("model.range", "a cyclic symmetry has at least 2 sectors");
+             })
+        .Required()
+        .Custom("axisStart", [](const Ref& point, D& d) { d.startPoint = ReadPoint(point); })
+        .Required()
+        .Custom("axisEnd", [](const Ref& point, D& d) { d.endPoint = ReadPoint(point); })
+        .Required()
+        .Check([](const Ref& owner, D& d) {
+          if ((d.endPoint - d.startPoint).Length() <= gsl_Util::Tolerance)
+            owner.Fail("model.geometry", "the two points of the symmetry axis coincide");
+        });
+    return m;
+  }();
+  members.ReadObject(ref, sector);
   sector.symmetryType = ddb_ModelSectorDefinition::Cyclic;
 }
 

@@ -110,150 +110,207 @@ const EnumTable<int> kConductanceForms = {{"clearance", kinC_GapConductance::Cle
                                           {"pressure", kinC_GapConductance::Pressure},
                                           {"user", kinC_GapConductance::User}};
 
-std::shared_ptr<const kinC_Friction> ReadFriction(const Ref& ref) {
+/// Reads `ref` by `members` into a new object.
+template <class T>
+std::shared_ptr<const T> ReadNew(const Ref& ref, const Members<T>& members) {
+  auto object = std::make_shared<T>();
+  members.ReadObject(ref, *object);
+  return object;
+}
+
+const Members<kinC_Friction>& FrictionMembers() {
   using F = kinC_Friction;
-  ref.AllowOnly({"form", "table", "temperatureDependency", "dependencies", "elasticSlip", "slipTolerance",
-                 "shearTractionSlope", "taumax", "anisotropic", "testData", "depvar", "properties"});
-  auto friction = std::make_shared<F>();
-  friction->form = ReadEnum(ref.Get("form"), kFrictionForms, "friction form");
-  const bool coefficients = friction->form == F::Penalty || friction->form == F::Lagrange;
-  if (!coefficients)
-    Refuse(ref, {"elasticSlip", "slipTolerance", "shearTractionSlope", "taumax", "anisotropic"},
-           "belongs to a penalty or Lagrange friction");
-  if (!coefficients && friction->form != F::ExponentialDecay)
-    Refuse(ref, {"table", "temperatureDependency", "dependencies"}, "belongs to a friction given by a table");
-  if (friction->form == F::ExponentialDecay) Refuse(ref, {"temperatureDependency", "dependencies"}, "belongs to a penalty or Lagrange friction");
-  if (friction->form != F::User) Refuse(ref, {"depvar", "properties"}, "belongs to a user friction");
-  if (friction->form != F::ExponentialDecay) Refuse(ref, {"testData"}, "belongs to an exponential decay friction");
-
-  if (ref.Has("elasticSlip")) friction->elasticSlip = AtLeast(ref.Get("elasticSlip"), 0.0);
-  if (ref.Has("slipTolerance")) friction->slipTolerance = Positive(ref.Get("slipTolerance"));
-  if (ref.Has("shearTractionSlope")) friction->shearTractionSlope = Positive(ref.Get("shearTractionSlope"));
-  if (ref.Has("taumax")) friction->taumax = Positive(ref.Get("taumax"));
-  if (ref.Has("anisotropic")) friction->anisotropic = ref.Get("anisotropic").AsBool();
-  if (ref.Has("testData")) friction->testData = ref.Get("testData").AsBool();
-  if (ref.Has("depvar")) friction->depvar = ReadInt(ref.Get("depvar"), 0);
-  if (ref.Has("properties")) friction->properties = ref.Get("properties").Reals();
-
-  if (coefficients) {
-    friction->data = Table(ref, true);
-    if (friction->anisotropic && OwnColumns(friction->data) < 2)
-      ref.Get("table").Fail("model.table", "an anisotropic friction gives two coefficients a row");
-  } else if (friction->form == F::ExponentialDecay) {
-    friction->data = Table(ref, true);
-    if (!friction->testData) {
-      RequireRows(ref, friction->data, 1, "an exponential decay friction");
-      RequireColumns(ref, friction->data, 3, "an exponential decay friction (static, kinetic, decay)");
-    }
-  }
-  return friction;
+  static const Members<F> members = [] {
+    Members<F> m;
+    m.Enum("form", &F::form, kFrictionForms, "friction form")
+        .Required()
+        .Allow({"table", "temperatureDependency", "dependencies"})
+        .Check([](const Ref& ref, F& friction) {
+          const bool coefficients = friction.form == F::Penalty || friction.form == F::Lagrange;
+          if (!coefficients)
+            Refuse(ref, {"elasticSlip", "slipTolerance", "shearTractionSlope", "taumax", "anisotropic"},
+                   "belongs to a penalty or Lagrange friction");
+          if (!coefficients && friction.form != F::ExponentialDecay)
+            Refuse(ref, {"table", "temperatureDependency", "dependencies"}, "belongs to a friction given by a table");
+          if (friction.form == F::ExponentialDecay)
+            Refuse(ref, {"temperatureDependency", "dependencies"}, "belongs to a penalty or Lagrange friction");
+          if (friction.form != F::User) Refuse(ref, {"depvar", "properties"}, "belongs to a user friction");
+          if (friction.form != F::ExponentialDecay)
+            Refuse(ref, {"testData"}, "belongs to an exponential decay friction");
+        })
+        .Custom("elasticSlip", [](const Ref& ref, F& f) { f.elasticSlip = AtLeast(ref, 0.0); })
+        .Custom("slipTolerance", [](const Ref& ref, F& f) { f.slipTolerance = Positive(ref); })
+        .Custom("shearTractionSlope", [](const Ref& ref, F& f) { f.shearTractionSlope = Positive(ref); })
+        .Custom("taumax", [](const Ref& ref, F& f) { f.taumax = Positive(ref); })
+        .Bool("anisotropic", &F::anisotropic)
+        .Bool("testData", &F::testData)
+        .Int("depvar", &F::depvar)
+        .Custom("properties", [](const Ref& ref, F& f) { f.properties = ref.Reals(); })
+        .Check([](const Ref& ref, F& friction) {
+          if (friction.form == F::Penalty || friction.form == F::Lagrange) {
+            friction.data = Table(ref, true);
+            if (friction.anisotropic && OwnColumns(friction.data) < 2)
+              ref.Get("table").Fail("model.table", "an anisotropic friction gives two coefficients a row");
+          } else if (friction.form == F::ExponentialDecay) {
+            friction.data = Table(ref, true);
+            if (!friction.testData) {
+              RequireRows(ref, friction.data, 1, "an exponential decay friction");
+              RequireColumns(ref, friction.data, 3, "an exponential decay friction (static, kinetic, decay)");
+            }
+          }
+        });
+    return m;
+  }();
+  return members;
 }
 
-std::shared_ptr<const kinC_SurfaceBehavior> ReadBehavior(const Ref& ref) {
+const Members<kinC_SurfaceBehavior>& BehaviorMembers() {
   using B = kinC_SurfaceBehavior;
-  ref.AllowOnly({"pressureOverclosure", "noSeparation", "enforcement", "table"});
-  auto behavior = std::make_shared<B>();
-  if (ref.Has("pressureOverclosure"))
-    behavior->overclosure = ReadEnum(ref.Get("pressureOverclosure"), kOverclosures, "pressure-overclosure");
-  if (ref.Has("noSeparation")) behavior->noSeparation = ref.Get("noSeparation").AsBool();
-  if (ref.Has("enforcement")) behavior->enforcement = ReadEnum(ref.Get("enforcement"), kEnforcements, "enforcement");
-  if (behavior->overclosure == B::Hard) {
-    Refuse(ref, {"table"}, "belongs to a pressure-overclosure other than \"hard\"");
-    return behavior;
-  }
-  behavior->data = Table(ref, true);
-  switch (behavior->overclosure) {
-    case B::Exponential:
-      RequireRows(ref, behavior->data, 1, "an exponential pressure-overclosure");
-      RequireColumns(ref, behavior->data, 2, "an exponential pressure-overclosure (pressure, clearance)");
-      break;
-    case B::Linear:
-      RequireRows(ref, behavior->data, 1, "a linear pressure-overclosure");
-      RequireColumns(ref, behavior->data, 1, "a linear pressure-overclosure (the slope)");
-      break;
-    case B::Tabular:
-      RequireColumns(ref, behavior->data, 2, "a tabular pressure-overclosure (pressure, overclosure)");
-      break;
-    default:
-      RequireRows(ref, behavior->data, 1, "a scale-factor pressure-overclosure");
-  }
-  return behavior;
+  static const Members<B> members = [] {
+    Members<B> m;
+    m.Enum("pressureOverclosure", &B::overclosure, kOverclosures, "pressure-overclosure")
+        .Bool("noSeparation", &B::noSeparation)
+        .Enum("enforcement", &B::enforcement, kEnforcements, "enforcement")
+        .Group({"table"}, [](const Ref& ref, B& behavior) {
+          if (behavior.overclosure == B::Hard) {
+            Refuse(ref, {"table"}, "belongs to a pressure-overclosure other than \"hard\"");
+            return;
+          }
+          behavior.data = Table(ref, true);
+          switch (behavior.overclosure) {
+            case B::Exponential:
+              RequireRows(ref, behavior.data, 1, "an exponential pressure-overclosure");
+              RequireColumns(ref, behavior.data, 2, "an exponential pressure-overclosure (pressure, clearance)");
+              break;
+            case B::Linear:
+              RequireRows(ref, behavior.data, 1, "a linear pressure-overclosure");
+              RequireColumns(ref, behavior.data, 1, "a linear pressure-overclosure (the slope)");
+              break;
+            case B::Tabular:
+              RequireColumns(ref, behavior.data, 2, "a tabular pressure-overclosure (pressure, overclosure)");
+              break;
+            default:
+              RequireRows(ref, behavior.data, 1, "a scale-factor pressure-overclosure");
+          }
+        });
+    return m;
+  }();
+  return members;
 }
 
-std::shared_ptr<const kinC_ContactDamping> ReadDamping(const Ref& ref) {
-  ref.AllowOnly({"definition", "tangentFraction", "table"});
-  auto damping = std::make_shared<kinC_ContactDamping>();
-  if (ref.Has("definition")) damping->definition = ReadEnum(ref.Get("definition"), kDampingDefinitions, "definition");
-  if (ref.Has("tangentFraction")) damping->tangentFraction = Fraction(ref.Get("tangentFraction"));
-  damping->data = Table(ref, true);
-  return damping;
+const Members<kinC_ContactDamping>& DampingMembers() {
+  using D = kinC_ContactDamping;
+  static const Members<D> members = [] {
+    Members<D> m;
+    m.Enum("definition", &D::definition, kDampingDefinitions, "definition")
+        .Custom("tangentFraction", [](const Ref& ref, D& d) { d.tangentFraction = Fraction(ref); })
+        .Group({"table"}, [](const Ref& ref, D& d) { d.data = Table(ref, true); });
+    return m;
+  }();
+  return members;
 }
 
-std::shared_ptr<const kinC_GapConductance> ReadConductance(const Ref& ref) {
-  ref.AllowOnly({"form", "table", "temperatureDependency", "dependencies"});
-  auto conductance = std::make_shared<kinC_GapConductance>();
-  if (ref.Has("form")) conductance->form = ReadEnum(ref.Get("form"), kConductanceForms, "gap conductance form");
-  if (conductance->form != kinC_GapConductance::Clearance)
-    Refuse(ref, {"dependencies"}, "belongs to a gap conductance against the clearance");
-  conductance->data = Table(ref, conductance->form != kinC_GapConductance::User);
-  if (conductance->form != kinC_GapConductance::User)
-    RequireColumns(ref, conductance->data, 2, "a gap conductance (conductance, clearance or pressure)");
-  return conductance;
+const Members<kinC_GapConductance>& ConductanceMembers() {
+  using G = kinC_GapConductance;
+  static const Members<G> members = [] {
+    Members<G> m;
+    m.Enum("form", &G::form, kConductanceForms, "gap conductance form")
+        .Group({"table", "temperatureDependency", "dependencies"}, [](const Ref& ref, G& conductance) {
+          if (conductance.form != G::Clearance)
+            Refuse(ref, {"dependencies"}, "belongs to a gap conductance against the clearance");
+          conductance.data = Table(ref, conductance.form != G::User);
+          if (conductance.form != G::User)
+            RequireColumns(ref, conductance.data, 2, "a gap conductance (conductance, clearance or pressure)");
+        });
+    return m;
+  }();
+  return members;
 }
 
-std::shared_ptr<const kinC_GapHeatGeneration> ReadHeatGeneration(const Ref& ref) {
-  ref.AllowOnly({"fraction", "weighting"});
-  auto generation = std::make_shared<kinC_GapHeatGeneration>();
-  generation->fraction = Fraction(ref.Get("fraction"));
-  if (ref.Has("weighting")) generation->weighting = Fraction(ref.Get("weighting"));
-  return generation;
+const Members<kinC_GapHeatGeneration>& HeatGenerationMembers() {
+  using G = kinC_GapHeatGeneration;
+  static const Members<G> members = [] {
+    Members<G> m;
+    m.Custom("fraction", [](const Ref& ref, G& g) { g.fraction = Fraction(ref); })
+        .Required()
+        .Custom("weighting", [](const Ref& ref, G& g) { g.weighting = Fraction(ref); });
+    return m;
+  }();
+  return members;
 }
 
-std::shared_ptr<const kinC_GapRadiation> ReadGapRadiation(const Ref& ref) {
-  ref.AllowOnly({"masterEmissivity", "slaveEmissivity", "table"});
-  auto radiation = std::make_shared<kinC_GapRadiation>();
-  radiation->masterEmissivity = Fraction(ref.Get("masterEmissivity"));
-  radiation->slaveEmissivity = Fraction(ref.Get("slaveEmissivity"));
-  radiation->data = Table(ref, false);
-  return radiation;
+const Members<kinC_GapRadiation>& GapRadiationMembers() {
+  using G = kinC_GapRadiation;
+  static const Members<G> members = [] {
+    Members<G> m;
+    m.Custom("masterEmissivity", [](const Ref& ref, G& g) { g.masterEmissivity = Fraction(ref); })
+        .Required()
+        .Custom("slaveEmissivity", [](const Ref& ref, G& g) { g.slaveEmissivity = Fraction(ref); })
+        .Required()
+        .Group({"table"}, [](const Ref& ref, G& g) { g.data = Table(ref, false); });
+    return m;
+  }();
+  return members;
 }
 
-std::shared_ptr<kinC_InteractionProperty> ReadContactProperty(const std::string& name, const Ref& ref) {
-  ref.AllowOnly({"name", "kind", "padThickness", "outOfPlaneThickness", "friction", "surfaceBehavior",
-                 "contactDamping", "gapConductance", "gapHeatGeneration", "gapRadiation"});
-  auto property = std::make_shared<kinC_ContactProperty>(name);
-  if (ref.Has("padThickness")) property->padThickness = Positive(ref.Get("padThickness"));
-  if (ref.Has("outOfPlaneThickness")) {
-    property->thicknessLine = true;
-    property->thickness = Positive(ref.Get("outOfPlaneThickness"));
-  }
-  if (ref.Has("friction")) property->friction = ReadFriction(ref.Get("friction"));
-  if (ref.Has("surfaceBehavior")) property->behavior = ReadBehavior(ref.Get("surfaceBehavior"));
-  if (ref.Has("contactDamping")) property->damping = ReadDamping(ref.Get("contactDamping"));
-  if (ref.Has("gapConductance")) property->conductance = ReadConductance(ref.Get("gapConductance"));
-  if (ref.Has("gapHeatGeneration")) property->heatGeneration = ReadHeatGeneration(ref.Get("gapHeatGeneration"));
-  if (ref.Has("gapRadiation")) property->radiation = ReadGapRadiation(ref.Get("gapRadiation"));
-  return property;
+const Members<kinC_ContactProperty>& ContactPropertyMembers() {
+  using P = kinC_ContactProperty;
+  static const Members<P> members = [] {
+    Members<P> m;
+    m.Custom("padThickness", [](const Ref& ref, P& p) { p.padThickness = Positive(ref); })
+        .Custom("outOfPlaneThickness",
+                [](const Ref& ref, P& p) {
+                  p.thicknessLine = true;
+                  p.thickness = Positive(ref);
+                })
+        .Custom("friction", [](const Ref& ref, P& p) { p.friction = ReadNew(ref, FrictionMembers()); })
+        .Custom("surfaceBehavior", [](const Ref& ref, P& p) { p.behavior = ReadNew(ref, BehaviorMembers()); })
+        .Custom("contactDamping", [](const Ref& ref, P& p) { p.damping = ReadNew(ref, DampingMembers()); })
+        .Custom("gapConductance", [](const Ref& ref, P& p) { p.conductance = ReadNew(ref, ConductanceMembers()); })
+        .Custom("gapHeatGeneration",
+                [](const Ref& ref, P& p) { p.heatGeneration = ReadNew(ref, HeatGenerationMembers()); })
+        .Custom("gapRadiation", [](const Ref& ref, P& p) { p.radiation = ReadNew(ref, GapRadiationMembers()); });
+    return m;
+  }();
+  return members;
 }
 
-std::shared_ptr<kinC_InteractionProperty> ReadFilmProperty(const std::string& name, const Ref& ref) {
-  ref.AllowOnly({"name", "kind", "table", "temperatureDependency", "dependencies"});
-  auto property = std::make_shared<kinC_FilmConditionProp>(name);
-  property->data = Table(ref, true);
-  return property;
+const Members<kinC_FilmConditionProp>& FilmPropertyMembers() {
+  using P = kinC_FilmConditionProp;
+  static const Members<P> members = [] {
+    Members<P> m;
+    m.Group({"table", "temperatureDependency", "dependencies"}, [](const Ref& ref, P& p) { p.data = Table(ref, true); });
+    return m;
+  }();
+  return members;
 }
 
-std::shared_ptr<kinC_InteractionProperty> ReadImpedanceProperty(const std::string& name, const Ref& ref) {
-  ref.AllowOnly({"name", "kind", "data", "table"});
-  auto property = std::make_shared<kinC_AcousticImpedanceProp>(name);
-  if (ref.Has("data"))
-    property->impedance = ReadEnum(ref.Get("data"), EnumTable<bool>{{"admittance", false}, {"impedance", true}}, "data");
-  property->data = Table(ref, true);
+const Members<kinC_AcousticImpedanceProp>& ImpedancePropertyMembers() {
+  using P = kinC_AcousticImpedanceProp;
+  static const EnumTable<bool> kData = {{"admittance", false}, {"impedance", true}};
+  static const Members<P> members = [] {
+    Members<P> m;
+    m.Enum("data", &P::impedance, kData, "data").Group({"table"}, [](const Ref& ref, P& p) {
+      p.data = Table(ref, true);
+    });
+    return m;
+  }();
+  return members;
+}
+
+/// A property of class P named `name`, read by `members`.
+template <class P, const Members<P>& (*members)()>
+std::shared_ptr<kinC_InteractionProperty> ReadProperty(const std::string& name, const Ref& ref) {
+  auto property = std::make_shared<P>(name);
+  members().ReadObject(ref, *property, {"name", "kind"});
   return property;
 }
 
 using PropertyReader = std::shared_ptr<kinC_InteractionProperty> (*)(const std::string&, const Ref&);
-constexpr PropertyReader kPropertyReaders[] = {&ReadContactProperty, &ReadFilmProperty, &ReadImpedanceProperty};
+constexpr PropertyReader kPropertyReaders[] = {
+    &ReadProperty<kinC_ContactProperty, &ContactPropertyMembers>,
+    &ReadProperty<kinC_FilmConditionProp, &FilmPropertyMembers>,
+    &ReadProperty<kinC_AcousticImpedanceProp, &ImpedancePropertyMembers>};
 static_assert(std::size(kPropertyReaders) == std::size_t(kinC_PropertyKindCount), "one reader per property kind");
 
 void ReadProperties(const Ref& properties, ddb_ModelContents& contents) {
@@ -317,9 +374,8 @@ Members<kinC_XplContactControls> XplControlsMembers() {
 
 template <class C>
 std::shared_ptr<kinC_ContactControls> ReadControls(const std::string& name, const Ref& ref, const Members<C>& members) {
-  members.AllowOnly(ref, {"name", "kind"});
   auto controls = std::make_shared<C>(name);
-  members.ReadInto(ref, *controls);
+  members.ReadObject(ref, *controls, {"name", "kind"});
   return controls;
 }
 
@@ -423,18 +479,68 @@ const EnumTable<int> kBlocking = {{"none", kinC_CavityState::None},
 const EnumTable<int> kThickness = {{"original", kinC_ThicknessAssignment::Original},
                                    {"current", kinC_ThicknessAssignment::Current}};
 
+/// A pair of surfaces {"first", "second"}; the first may be left out in the
+/// in- and exclusions of general contact (every surface).
+const Members<kinC_SurfacePair, Context>& SurfacePairMembers(bool firstOptional) {
+  using P = kinC_SurfacePair;
+  static const auto make = [](bool optional) {
+    Members<P, Context> m;
+    m.Custom("first", [](const Context& c, const Ref& ref, P& pair) { pair.first = SurfaceRef(c, ref); });
+    if (!optional) m.Required();
+    m.Custom("second", [](const Context& c, const Ref& ref, P& pair) { pair.second = SurfaceRef(c, ref); })
+        .Check([](const Ref& entry, P& pair) {
+          if (pair.first.ConstSet() < 0 && pair.second.ConstSet() >= 0)
+            entry.Fail("model.missing-member", "a pair with a \"second\" surface names its \"first\"");
+        });
+    return m;
+  };
+  static const Members<P, Context> required = make(false), optional = make(true);
+  return firstOptional ? optional : required;
+}
+
 std::vector<kinC_SurfacePair> ReadSurfacePairs(const Context& c, const Ref& ref, bool firstOptional) {
   std::vector<kinC_SurfacePair> pairs;
   ref.ForEachElement([&](const Ref& entry) {
-    entry.AllowOnly({"first", "second"});
     kinC_SurfacePair pair;
-    if (!firstOptional || entry.Has("first")) pair.first = SurfaceRef(c, entry.Get("first"));
-    if (entry.Has("second")) pair.second = SurfaceRef(c, entry.Get("second"));
-    if (pair.first.ConstSet() < 0 && pair.second.ConstSet() >= 0)
-      entry.Fail("model.missing-member", "a pair with a \"second\" surface names its \"first\"");
+    SurfacePairMembers(firstOptional).ReadObject(c, entry, pair);
     pairs.push_back(pair);
   });
   return pairs;
+}
+
+/// A contact property of a pair of surfaces of general contact.
+const Members<kinC_PropertyAssignment, Context>& PropertyAssignmentMembers() {
+  using R = kinC_PropertyAssignment;
+  static const Members<R, Context> members = [] {
+    Members<R, Context> m;
+    m.Custom("first", [](const Context& c, const Ref& ref, R& row) { row.first = SurfaceRef(c, ref); })
+        .Custom("second", [](const Context& c, const Ref& ref, R& row) { row.second = SurfaceRef(c, ref); })
+        .Custom("property", [](const Context& c, const Ref& ref, R& row) { row.property = ContactPropertyName(c, ref); })
+        .Required();
+    return m;
+  }();
+  return members;
+}
+
+/// A surface's thickness in general contact: a value, or "original" or "current".
+const Members<kinC_ThicknessAssignment, Context>& ThicknessAssignmentMembers() {
+  using R = kinC_ThicknessAssignment;
+  static const Members<R, Context> members = [] {
+    Members<R, Context> m;
+    m.Custom("surface", [](const Context& c, const Ref& ref, R& row) { row.surface = SurfaceRef(c, ref); })
+        .Custom("thickness",
+                [](const Ref& thickness, R& row) {
+                  if (thickness.IsNumber()) {
+                    row.kind = R::Value;
+                    row.value = Positive(thickness);
+                  } else {
+                    row.kind = ReadEnum(thickness, kThickness, "thickness");
+                  }
+                })
+        .Required();
+    return m;
+  }();
+  return members;
 }
 
 /// Reads the values of one step into `state`: every attribute `values`
@@ -479,27 +585,16 @@ void ApplyValues(const Context& c, const Ref& values, S& state) {
     } else if constexpr (std::is_same_v<T, std::vector<kinC_PropertyAssignment>>) {
       std::vector<kinC_PropertyAssignment> rows;
       ref.ForEachElement([&](const Ref& entry) {
-        entry.AllowOnly({"first", "second", "property"});
         kinC_PropertyAssignment row;
-        if (entry.Has("first")) row.first = SurfaceRef(c, entry.Get("first"));
-        if (entry.Has("second")) row.second = SurfaceRef(c, entry.Get("second"));
-        row.property = ContactPropertyName(c, entry.Get("property"));
+        PropertyAssignmentMembers().ReadObject(c, entry, row);
         rows.push_back(row);
       });
       attr.Set(std::move(rows));
     } else if constexpr (std::is_same_v<T, std::vector<kinC_ThicknessAssignment>>) {
       std::vector<kinC_ThicknessAssignment> rows;
       ref.ForEachElement([&](const Ref& entry) {
-        entry.AllowOnly({"surface", "thickness"});
         kinC_ThicknessAssignment row;
-        if (entry.Has("surface")) row.surface = SurfaceRef(c, entry.Get("surface"));
-        const Ref thickness = entry.Get("thickness");
-        if (thickness.IsNumber()) {
-          row.kind = kinC_ThicknessAssignment::Value;
-          row.value = Positive(thickness);
-        } else {
-          row.kind = ReadEnum(thickness, kThickness, "thickness");
-        }
+        ThicknessAssignmentMembers().ReadObject(c, entry, row);
         rows.push_back(row);
       });
       attr.Set(std::move(rows));

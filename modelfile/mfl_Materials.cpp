@@ -97,12 +97,20 @@ TableLayout ReadLayout(const Ref& ref, bool fieldDependent) {
 
 /// A further table of an option: {"table": [...], "temperatureDependency", "dependencies"}.
 kmaC_TableData ReadTableData(const Ref& ref) {
-  ref.AllowOnly({"table", "temperatureDependency", "dependencies"});
-  const TableLayout layout = ReadLayout(ref, true);
+  static const Members<kmaC_TableData> members = [] {
+    Members<kmaC_TableData> m;
+    // The table's layout is read first: it says how the rows are read.
+    m.Group({"table", "temperatureDependency", "dependencies"}, [](const Ref& owner, kmaC_TableData& data) {
+      const TableLayout layout = ReadLayout(owner, true);
+      data.temperatureDependency = layout.temperatureDependency;
+      data.dependencies = layout.dependencies;
+      if (owner.Has("table"))
+        data.table = ReadTable(owner.Get("table"), layout.temperatureDependency, layout.dependencies);
+    });
+    return m;
+  }();
   kmaC_TableData data;
-  data.temperatureDependency = layout.temperatureDependency;
-  data.dependencies = layout.dependencies;
-  if (ref.Has("table")) data.table = ReadTable(ref.Get("table"), layout.temperatureDependency, layout.dependencies);
+  members.ReadObject(ref, data);
   return data;
 }
 
@@ -197,16 +205,21 @@ std::vector<kmaC_OptionKind> MaterialKinds() {
 }
 
 kmaC_Regularization ReadRegularization(const Ref& ref) {
-  ref.AllowOnly({"rtol", "strainRateRegularization"});
+  using R = kmaC_Regularization;
+  static const Members<R> members = [] {
+    Members<R> m;
+    m.Custom("rtol",
+             [](const Ref& rtol, R& r) {
+               r.rtol = rtol.AsDouble();
+               if (r.rtol <= 0.0) rtol.Fail("model.range", "rtol must be greater than 0");
+             })
+        .Custom("strainRateRegularization", [](const Ref& value, R& r) {
+          r.strainRateRegularization = ReadEnum(value, R::StrainRateRegularization);
+        });
+    return m;
+  }();
   kmaC_Regularization regularization;
-  if (ref.Has("rtol")) {
-    const Ref rtol = ref.Get("rtol");
-    regularization.rtol = rtol.AsDouble();
-    if (regularization.rtol <= 0.0) rtol.Fail("model.range", "rtol must be greater than 0");
-  }
-  if (ref.Has("strainRateRegularization"))
-    regularization.strainRateRegularization =
-        ReadEnum(ref.Get("strainRateRegularization"), kmaC_Regularization::StrainRateRegularization);
+  members.ReadObject(ref, regularization);
   return regularization;
 }
 

@@ -8,6 +8,7 @@
 
 #include "modelfile/mfl_ElementTypes.h"
 #include "modelfile/mfl_Loader.h"
+#include "modelfile/mfl_Members.h"
 #include "modelfile/mfl_Text.h"
 
 namespace mfl {
@@ -311,25 +312,54 @@ std::vector<std::string_view> SetMemberNames(int kind) {
   return {"elements", "faces"};
 }
 
+namespace {
+
+/// A set's own members as they are read; the set is made of them.
+struct SetHead {
+  std::string name;
+  int internal = -1, unsorted = -1;  // -1: not given
+};
+
+/// The members of a set of `kind` besides its "kind": its own, and its
+/// labels (read by ReadSetMembers) or, with `subsets`, its "subsets". The
+/// context is the names of each kind of set so far.
+Members<SetHead, std::map<std::string, std::size_t>*> SetHeadMembers(int kind, bool subsets) {
+  Members<SetHead, std::map<std::string, std::size_t>*> m;
+  m.Custom("name",
+           [kind](std::map<std::string, std::size_t>* const& seen, const Ref& ref, SetHead& head) {
+             head.name = ReadQualifiableName(ref);
+             CheckUnique(ref, head.name, *seen, kSetWhat[kind]);
+           })
+      .Required()
+      .Allow({"kind"})
+      .Custom("internal", [](const Ref& ref, SetHead& head) { head.internal = ref.AsBool(); });
+  if (kind == rgnC_SetData::NodeSet)
+    m.Custom("unsorted", [](const Ref& ref, SetHead& head) { head.unsorted = ref.AsBool(); });
+  if (subsets)
+    m.Allow({"subsets"});
+  else
+    m.Group(SetMemberNames(kind), [](const Ref&, SetHead&) {});  // the labels: ReadSetMembers
+  return m;
+}
+
+}  // namespace
+
 std::shared_ptr<rgnC_SetData> ReadSetHead(const Ref& ref, SetNames& seen, bool subsets) {
+  using Table = Members<SetHead, std::map<std::string, std::size_t>*>;
+  static const Table kTables[2][3] = {
+      {SetHeadMembers(0, false), SetHeadMembers(1, false), SetHeadMembers(2, false)},
+      {SetHeadMembers(0, true), SetHeadMembers(1, true), SetHeadMembers(2, true)}};
   const Ref kindRef = ref.Get("kind");
   const std::string text = kindRef.AsString();
   const auto found = std::find(std::begin(kSetKinds), std::end(kSetKinds), text);
   if (found == std::end(kSetKinds))
     kindRef.Fail("model.enum", "unknown set kind \"" + text + "\"; expected node, element or surface");
   const int kind = int(found - std::begin(kSetKinds));
-  std::vector<std::string_view> allowed = {"name", "kind", "internal"};
-  if (kind == rgnC_SetData::NodeSet) allowed.push_back("unsorted");
-  if (subsets) {
-    allowed.push_back("subsets");
-  } else {
-    for (std::string_view member : SetMemberNames(kind)) allowed.push_back(member);
-  }
-  ref.AllowOnly(allowed);
-  auto set = std::make_shared<rgnC_SetData>(ReadQualifiableName(ref.Get("name")), kind);
-  CheckUnique(ref.Get("name"), set->name(), seen[std::size_t(kind)], kSetWhat[kind]);
-  if (ref.Has("internal")) set->SetInternal(ref.Get("internal").AsBool());
-  if (ref.Has("unsorted")) set->SetUnsorted(ref.Get("unsorted").AsBool());
+  SetHead head;
+  kTables[subsets ? 1 : 0][kind].ReadObject(&seen[std::size_t(kind)], ref, head);
+  auto set = std::make_shared<rgnC_SetData>(head.name, kind);
+  if (head.internal >= 0) set->SetInternal(head.internal == 1);
+  if (head.unsorted >= 0) set->SetUnsorted(head.unsorted == 1);
   return set;
 }
 

@@ -205,93 +205,148 @@ void ReadOutputRequests(const Loader& loader, const Ref& root, ddb_ModelContents
   });
 }
 
+namespace {
+
+const Members<kprC_ExplicitRestart>& ExplicitRestartMembers() {
+  using R = kprC_ExplicitRestart;
+  static const Members<R> members = [] {
+    Members<R> m;
+    m.Bool("overlay", &R::overlay)
+        .Custom("numberInterval", [](const Ref& r, R& x) { x.numberInterval = ReadCount(r, 1); })
+        .Bool("timeMarks", &R::timeMarks);
+    return m;
+  }();
+  return members;
+}
+
+/// A standard step's restart request: written at every "frequency"
+/// increments, or at "numberInterval" intervals (with time marks or not).
+const Members<kprC_StandardRestart>& StandardRestartMembers() {
+  using R = kprC_StandardRestart;
+  static const Members<R> members = [] {
+    Members<R> m;
+    m.Check([](const Ref& ref, R&) {
+       if (ref.Has("frequency") == ref.Has("numberInterval"))
+         ref.Fail("model.conflict", "a restart request gives \"frequency\" or \"numberInterval\"");
+     })
+        .Bool("overlay", &R::overlay)
+        .Check([](const Ref& ref, R&) {
+          if (ref.Has("frequency") && ref.Has("timeMarks"))
+            ref.Get("timeMarks").Fail("model.conflict", "time marks go with \"numberInterval\"");
+        })
+        .Custom("frequency",
+                [](const Ref& r, R& x) {
+                  x.frequency = ReadCount(r, 1);
+                  x.numberInterval = 0;
+                })
+        .Custom("numberInterval", [](const Ref& r, R& x) { x.numberInterval = ReadCount(r, 1); })
+        .Bool("timeMarks", &R::timeMarks);
+    return m;
+  }();
+  return members;
+}
+
+/// The monitored degree of freedom: a node set of one node, and the degree
+/// of freedom; standard steps also the frequency.
+template <class M>
+Members<M, Loader> MonitorMembers(bool frequency) {
+  Members<M, Loader> m;
+  m.Region("node", &M::region, rgnC_SetData::NodeSet)
+      .Required()
+      .Custom("dof",
+              [](const Ref& dofRef, M& monitor) {
+                monitor.dof = ReadCount(dofRef, 1);
+                if (monitor.dof > 30) dofRef.Fail("model.range", "a degree of freedom is 1 to 30");
+              })
+      .Required();
+  if constexpr (std::is_same_v<M, kprC_StandardMonitor>)
+    if (frequency) m.Custom("frequency", [](const Ref& r, M& monitor) { monitor.frequency = ReadCount(r, 1); });
+  return m;
+}
+
+template <class T>
+std::shared_ptr<T> ReadNew(const Ref& ref, const Members<T>& members) {
+  auto object = std::make_shared<T>();
+  members.ReadObject(ref, *object);
+  return object;
+}
+
+template <class T>
+std::shared_ptr<T> ReadNew(const Loader& loader, const Ref& ref, const Members<T, Loader>& members) {
+  auto object = std::make_shared<T>();
+  members.ReadObject(loader, ref, *object);
+  return object;
+}
+
+const Members<kprC_ExplicitDiagnosticPrint>& ExplicitPrintMembers() {
+  using P = kprC_ExplicitDiagnosticPrint;
+  static const Members<P> members = [] {
+    Members<P> m;
+    m.Bool("allke", &P::allke).Bool("criticalElement", &P::criticalElement).Bool("etotal", &P::etotal).Bool("dmass", &P::dmass);
+    return m;
+  }();
+  return members;
+}
+
+const Members<kprC_PerturbationDiagnosticPrint>& PerturbationPrintMembers() {
+  using P = kprC_PerturbationDiagnosticPrint;
+  static const Members<P> members = [] {
+    Members<P> m;
+    m.Custom("frequency", [](const Ref& r, P& x) { x.frequency = ReadCount(r, 0); }).Bool("solve", &P::solve);
+    return m;
+  }();
+  return members;
+}
+
+const Members<kprC_StandardDiagnosticPrint>& StandardPrintMembers() {
+  using P = kprC_StandardDiagnosticPrint;
+  static const Members<P> members = [] {
+    Members<P> m;
+    m.Bool("contact", &P::contact)
+        .Custom("frequency", [](const Ref& r, P& x) { x.frequency = ReadCount(r, 0); })
+        .Bool("modelChange", &P::modelChange)
+        .Bool("plasticity", &P::plasticity)
+        .Bool("residual", &P::residual)
+        .Bool("solve", &P::solve);
+    return m;
+  }();
+  return members;
+}
+
+}  // namespace
+
 void ReadStepOutputSettings(const Loader& loader, const Ref& ref, kprC_AnalysisStep& step, PrintInForce& inForce) {
   const bool isExplicit = step.isExplicit();
   if (inForce == PrintInForce::None) inForce = isExplicit ? PrintInForce::Explicit : PrintInForce::Standard;
   if (ref.Has("restart")) {
     const Ref restartRef = ref.Get("restart");
-    if (isExplicit) {
-      restartRef.AllowOnly({"overlay", "numberInterval", "timeMarks"});
-      auto restart = std::make_shared<kprC_ExplicitRestart>();
-      Members<kprC_Restart>()
-          .Bool("overlay", &kprC_Restart::overlay)
-          .Custom("numberInterval", [](const Ref& r, kprC_Restart& x) { x.numberInterval = ReadCount(r, 1); })
-          .Bool("timeMarks", &kprC_Restart::timeMarks)
-          .ReadInto(restartRef, *restart);
-      step.restart_ = restart;
-    } else {
-      restartRef.AllowOnly({"overlay", "frequency", "numberInterval", "timeMarks"});
-      if (restartRef.Has("frequency") == restartRef.Has("numberInterval"))
-        restartRef.Fail("model.conflict", "a restart request gives \"frequency\" or \"numberInterval\"");
-      auto restart = std::make_shared<kprC_StandardRestart>();
-      restart->overlay = restartRef.Has("overlay") && restartRef.Get("overlay").AsBool();
-      if (restartRef.Has("frequency")) {
-        if (restartRef.Has("timeMarks"))
-          restartRef.Get("timeMarks").Fail("model.conflict", "time marks go with \"numberInterval\"");
-        restart->frequency = ReadCount(restartRef.Get("frequency"), 1);
-        restart->numberInterval = 0;
-      } else {
-        restart->numberInterval = ReadCount(restartRef.Get("numberInterval"), 1);
-        if (restartRef.Has("timeMarks")) restart->timeMarks = restartRef.Get("timeMarks").AsBool();
-      }
-      step.restart_ = restart;
-    }
+    if (isExplicit)
+      step.restart_ = ReadNew(restartRef, ExplicitRestartMembers());
+    else
+      step.restart_ = ReadNew(restartRef, StandardRestartMembers());
   }
   if (ref.Has("monitor")) {
+    static const Members<kprC_ExplicitMonitor, Loader> kExplicit = MonitorMembers<kprC_ExplicitMonitor>(false);
+    static const Members<kprC_StandardMonitor, Loader> kStandard = MonitorMembers<kprC_StandardMonitor>(true);
     const Ref monitorRef = ref.Get("monitor");
-    std::shared_ptr<kprC_Monitor> monitor;
-    if (isExplicit) {
-      monitorRef.AllowOnly({"node", "dof"});
-      monitor = std::make_shared<kprC_ExplicitMonitor>();
-    } else {
-      monitorRef.AllowOnly({"node", "dof", "frequency"});
-      auto standard = std::make_shared<kprC_StandardMonitor>();
-      if (monitorRef.Has("frequency")) standard->frequency = ReadCount(monitorRef.Get("frequency"), 1);
-      monitor = standard;
-    }
-    monitor->region = loader.SetRegion(monitorRef.Get("node"), {rgnC_SetData::NodeSet});
-    const Ref dofRef = monitorRef.Get("dof");
-    monitor->dof = ReadCount(dofRef, 1);
-    if (monitor->dof > 30) dofRef.Fail("model.range", "a degree of freedom is 1 to 30");
-    step.monitor_ = monitor;
+    if (isExplicit)
+      step.monitor_ = ReadNew(loader, monitorRef, kExplicit);
+    else
+      step.monitor_ = ReadNew(loader, monitorRef, kStandard);
   }
   if (ref.Has("diagnosticPrint")) {
     const Ref printRef = ref.Get("diagnosticPrint");
     if (isExplicit) {
-      auto print = std::make_shared<kprC_ExplicitDiagnosticPrint>();
-      Members<kprC_ExplicitDiagnosticPrint> m;
-      m.Bool("allke", &kprC_ExplicitDiagnosticPrint::allke)
-          .Bool("criticalElement", &kprC_ExplicitDiagnosticPrint::criticalElement)
-          .Bool("etotal", &kprC_ExplicitDiagnosticPrint::etotal)
-          .Bool("dmass", &kprC_ExplicitDiagnosticPrint::dmass);
-      m.AllowOnly(printRef);
-      m.ReadInto(printRef, *print);
-      step.diagnosticPrint_ = print;
+      step.diagnosticPrint_ = ReadNew(printRef, ExplicitPrintMembers());
       inForce = PrintInForce::Explicit;
     } else if (step.Perturbation()) {
       if (inForce == PrintInForce::Explicit)
         printRef.Fail("model.conflict", "a linear perturbation step changes the frequency and solve flag of the "
                                         "diagnostic print of general steps, and those in force are an explicit "
                                         "step's: give a general step's diagnostic print before it");
-      auto print = std::make_shared<kprC_PerturbationDiagnosticPrint>();
-      Members<kprC_PerturbationDiagnosticPrint> m;
-      m.Custom("frequency", [](const Ref& r, kprC_PerturbationDiagnosticPrint& x) { x.frequency = ReadCount(r, 0); })
-          .Bool("solve", &kprC_PerturbationDiagnosticPrint::solve);
-      m.AllowOnly(printRef);
-      m.ReadInto(printRef, *print);
-      step.diagnosticPrint_ = print;
+      step.diagnosticPrint_ = ReadNew(printRef, PerturbationPrintMembers());
     } else {
-      auto print = std::make_shared<kprC_StandardDiagnosticPrint>();
-      Members<kprC_StandardDiagnosticPrint> m;
-      m.Bool("contact", &kprC_StandardDiagnosticPrint::contact)
-          .Custom("frequency", [](const Ref& r, kprC_StandardDiagnosticPrint& x) { x.frequency = ReadCount(r, 0); })
-          .Bool("modelChange", &kprC_StandardDiagnosticPrint::modelChange)
-          .Bool("plasticity", &kprC_StandardDiagnosticPrint::plasticity)
-          .Bool("residual", &kprC_StandardDiagnosticPrint::residual)
-          .Bool("solve", &kprC_StandardDiagnosticPrint::solve);
-      m.AllowOnly(printRef);
-      m.ReadInto(printRef, *print);
-      step.diagnosticPrint_ = print;
+      step.diagnosticPrint_ = ReadNew(printRef, StandardPrintMembers());
       inForce = PrintInForce::Standard;
     }
   }

@@ -66,6 +66,30 @@ const Members<bme_ElemCtrlParams>& ControlsMembers() {
   return members;
 }
 
+/// An element controls entry: the element type it is for (once per part)
+/// and the controls.
+struct ControlsEntry {
+  std::map<std::string, std::size_t>& seen;
+  std::string type;
+  bme_ElemCtrlParams params;
+};
+
+const Members<ControlsEntry>& ControlsEntryMembers() {
+  static const Members<ControlsEntry> members = [] {
+    Members<ControlsEntry> m;
+    m.Custom("elementType",
+             [](const Ref& ref, ControlsEntry& entry) {
+               entry.type = ref.AsString();
+               CheckUnique(ref, entry.type, entry.seen, "element controls entry for the element type");
+             })
+        .Required()
+        .Group(ControlsMembers().Names(),
+               [](const Ref& owner, ControlsEntry& entry) { ControlsMembers().ReadInto(owner, entry.params); });
+    return m;
+  }();
+  return members;
+}
+
 /// What the members of a part's attributes refer to: the part's mesh (its
 /// element sets) and the model read so far (sections, datums).
 struct PartContext {
@@ -170,9 +194,8 @@ PartAttributes ReadPart(const Ref& partRef, const ddb_Part& part, const ddb_Mode
       owner[std::size_t(c)].assign(std::size_t(elements.elementClass(c).numElements()), -1);
     const Ref list = partRef.Get("sectionAssignments");
     list.ForEachElement([&](const Ref& ref) {
-      AssignmentMembers().AllowOnly(ref);
       Read<ptoC_SectionAssignment> read;
-      AssignmentMembers().ReadInto(context, ref, read);
+      AssignmentMembers().ReadObject(context, ref, read);
       const int set = read.set;
       ptoC_SectionAssignment& assignment = read.attribute;
       const int index = int(result.sectionSets.size());
@@ -196,12 +219,11 @@ PartAttributes ReadPart(const Ref& partRef, const ddb_Part& part, const ddb_Mode
     result.attributes.elementControls.assign(std::size_t(elements.numClasses()), bme_ElemCtrlParams());
     std::map<std::string, std::size_t> seen;
     partRef.Get("elementControls").ForEachElement([&](const Ref& ref) {
-      ControlsMembers().AllowOnly(ref, {"elementType"});
+      ControlsEntry entry{seen, {}, {}};
+      ControlsEntryMembers().ReadObject(ref, entry);
       const Ref typeRef = ref.Get("elementType");
-      const std::string type = typeRef.AsString();
-      CheckUnique(typeRef, type, seen, "element controls entry for the element type");
-      bme_ElemCtrlParams params;
-      ControlsMembers().ReadInto(ref, params);
+      const std::string& type = entry.type;
+      const bme_ElemCtrlParams& params = entry.params;
       bool found = false;
       for (int c = 0; c < elements.numClasses(); ++c)
         if (elements.elementClass(c).elementTypeLabel() == type) {
@@ -214,17 +236,15 @@ PartAttributes ReadPart(const Ref& partRef, const ddb_Part& part, const ddb_Mode
   }
   if (partRef.Has("beamOrientations"))
     partRef.Get("beamOrientations").ForEachElement([&](const Ref& ref) {
-      BeamOrientationMembers().AllowOnly(ref);
       Read<ptoC_BeamOrientation> read;
-      BeamOrientationMembers().ReadInto(context, ref, read);
+      BeamOrientationMembers().ReadObject(context, ref, read);
       result.beamSets.push_back(read.set);
       result.attributes.beamOrientations.push_back(read.attribute);
     });
   if (partRef.Has("materialOrientations"))
     partRef.Get("materialOrientations").ForEachElement([&](const Ref& ref) {
-      MaterialOrientationMembers().AllowOnly(ref);
       Read<ptoC_MaterialOrientation> read;
-      MaterialOrientationMembers().ReadInto(context, ref, read);
+      MaterialOrientationMembers().ReadObject(context, ref, read);
       result.materialSets.push_back(read.set);
       result.attributes.materialOrientations.push_back(read.attribute);
     });

@@ -1,6 +1,7 @@
 // Set references: the region of a named set of an instance or of the assembly.
 #include "modeldb/rgnC_SetData.h"
 #include "modelfile/mfl_Loader.h"
+#include "modelfile/mfl_Members.h"
 
 namespace mfl {
 
@@ -37,25 +38,47 @@ int Find(const Sets& sets, const std::vector<int>* positions, std::initializer_l
       if (sets(i).setType() == kind) return i;
   return positions->front();
 }
+
+/// A set reference as the file gives it: the set's name and, for a set of a
+/// part instance, the instance (which must be one).
+struct SetReference {
+  std::string set;
+  const ddb_Mesh* mesh = nullptr;  // the instance's mesh; nullptr: the assembly
+  std::string instance;
+};
+
+const Members<SetReference, ddb_ModelContents>& SetReferenceMembers() {
+  static const Members<SetReference, ddb_ModelContents> members = [] {
+    Members<SetReference, ddb_ModelContents> m;
+    m.String("set", &SetReference::set)
+        .Required()
+        .Custom("instance", [](const ddb_ModelContents& contents, const Ref& instanceRef, SetReference& reference) {
+          reference.instance = instanceRef.AsString();
+          const auto& instances = contents.assembly.instances;
+          if (!instances.IsMember(reference.instance) || !instances.ConstGet(reference.instance).isPartInstance())
+            instanceRef.Fail("model.unknown-reference", "no part instance named \"" + reference.instance + "\"");
+          reference.mesh = &static_cast<const ddb_PartInstance&>(instances.ConstGet(reference.instance)).mesh();
+        });
+    return m;
+  }();
+  return members;
+}
 }  // namespace
 
 rgnC_Region Loader::SetRegion(const Ref& ref, std::initializer_list<int> kinds) const {
-  ref.AllowOnly({"set", "instance"});
+  SetReference reference;
+  SetReferenceMembers().ReadObject(*contents_, ref, reference);
   const Ref setRef = ref.Get("set");
-  const std::string name = setRef.AsString();
+  const std::string& name = reference.set;
   const ddb_Set* set = nullptr;
   rgnC_Region region;
-  if (ref.Has("instance")) {
-    const Ref instanceRef = ref.Get("instance");
-    const std::string instanceName = instanceRef.AsString();
-    const auto& instances = contents_->assembly.instances;
-    if (!instances.IsMember(instanceName) || !instances.ConstGet(instanceName).isPartInstance())
-      instanceRef.Fail("model.unknown-reference", "no part instance named \"" + instanceName + "\"");
-    const ddb_Mesh& mesh = static_cast<const ddb_PartInstance&>(instances.ConstGet(instanceName)).mesh();
+  if (reference.mesh) {
+    const ddb_Mesh& mesh = *reference.mesh;
     const auto sets = [&](int i) -> const ddb_Set& { return mesh.set(i); };
-    const int index = Find(sets, SetPositions("instance " + instanceName, sets, mesh.numSets(), name), kinds);
+    const int index = Find(sets, SetPositions("instance " + reference.instance, sets, mesh.numSets(), name), kinds);
     if (index < 0)
-      setRef.Fail("model.unknown-reference", "instance \"" + instanceName + "\" has no set named \"" + name + "\"");
+      setRef.Fail("model.unknown-reference",
+                  "instance \"" + reference.instance + "\" has no set named \"" + name + "\"");
     set = &mesh.set(index);
     region = rgnC_Region::OfMeshSet(mesh.index(), index);
   } else {

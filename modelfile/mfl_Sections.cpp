@@ -11,26 +11,6 @@ namespace mfl {
 
 namespace {
 
-double Number(const Ref& ref, std::string_view key, double fallback) {
-  return ref.Has(key) ? ref.Get(key).AsDouble() : fallback;
-}
-
-double Positive(const Ref& ref, std::string_view key, double fallback) {
-  if (!ref.Has(key)) return fallback;
-  const double value = ref.Get(key).AsDouble();
-  if (value <= 0) ref.Get(key).Fail("model.range", "expected a number greater than 0");
-  return value;
-}
-
-int PositiveInt(const Ref& ref, std::string_view key, int fallback) {
-  if (!ref.Has(key)) return fallback;
-  const int value = ref.Get(key).AsInt();
-  if (value < 1) ref.Get(key).Fail("model.range", "expected an integer of at least 1");
-  return value;
-}
-
-bool Flag(const Ref& ref, std::string_view key) { return ref.Has(key) && ref.Get(key).AsBool(); }
-
 /// Exactly `count` numbers (one of `counts` when several are allowed).
 std::vector<double> Numbers(const Ref& ref, std::initializer_list<std::size_t> counts) {
   std::vector<double> values = ref.Reals();
@@ -136,23 +116,41 @@ SectionMembers<kseC_HomogenousSolidSection> SolidMembers() {
   return m;
 }
 
-/// The layers of a composite section; shell layers may name an orientation.
+/// A layer of a composite section; shell layers may name an orientation.
+SectionMembers<kseC_Layer> LayerMembers(bool shell) {
+  using L = kseC_Layer;
+  SectionMembers<L> m;
+  m.Custom("thickness",
+           [](const Ref& ref, L& layer) {
+             layer.thickness = ref.AsDouble();
+             if (layer.thickness <= 0) ref.Fail("model.range", "expected a number greater than 0");
+           })
+      .Required()
+      .Custom("integrationPoints",
+              [](const Ref& ref, L& layer) {
+                layer.integrationPoints = ref.AsInt();
+                if (layer.integrationPoints < 1) ref.Fail("model.range", "expected an integer of at least 1");
+              })
+      .Custom("material",
+              [](const ddb_ModelContents& contents, const Ref& ref, L& layer) {
+                layer.material = MaterialName(ref, contents);
+              })
+      .Required();
+  if (shell)
+    m.Check([](const Ref& ref, L&) {
+       if (ref.Has("orientation") && ref.Has("angle"))
+         ref.Fail("model.conflict", "a layer gives either an \"orientation\" or an \"angle\"");
+     }).Name("orientation", &L::orientation);
+  m.Number("angle", &L::orientationAngle);
+  return m;
+}
+
 std::vector<kseC_Layer> ReadLayers(const Ref& layers, const ddb_ModelContents& contents, bool shell) {
+  static const SectionMembers<kseC_Layer> kShell = LayerMembers(true), kSolid = LayerMembers(false);
   std::vector<kseC_Layer> result;
   layers.ForEachElement([&](const Ref& ref) {
-    if (shell)
-      ref.AllowOnly({"thickness", "integrationPoints", "material", "orientation", "angle"});
-    else
-      ref.AllowOnly({"thickness", "integrationPoints", "material", "angle"});
     kseC_Layer layer;
-    layer.thickness = ref.Get("thickness").AsDouble();
-    if (layer.thickness <= 0) ref.Get("thickness").Fail("model.range", "expected a number greater than 0");
-    layer.integrationPoints = PositiveInt(ref, "integrationPoints", 3);
-    layer.material = MaterialName(ref.Get("material"), contents);
-    if (ref.Has("orientation") && ref.Has("angle"))
-      ref.Fail("model.conflict", "a layer gives either an \"orientation\" or an \"angle\"");
-    if (ref.Has("orientation")) layer.orientation = ReadName(ref.Get("orientation"));
-    layer.orientationAngle = Number(ref, "angle", 0.0);
+    (shell ? kShell : kSolid).ReadObject(contents, ref, layer);
     result.push_back(std::move(layer));
   });
   if (result.empty()) layers.Fail("model.size", "a composite section needs at least one layer");
@@ -187,25 +185,62 @@ SectionMembers<kseC_TrussSection> TrussMembers() {
 
 // ---- shells and membranes ---------------------------------------------------
 
+/// What a rebar layer is read with: the materials, and the layer names so far.
+struct RebarContext {
+  const ddb_ModelContents& contents;
+  std::map<std::string, std::size_t>& seen;
+};
+
+const Members<kseC_RebarLayer, RebarContext>& RebarLayerMembers() {
+  using L = kseC_RebarLayer;
+  static const Members<L, RebarContext> members = [] {
+    Members<L, RebarContext> m;
+    auto positive = [](double L::*member) {
+      return [member](const Ref& ref, L& layer) {
+        layer.*member = ref.AsDouble();
+        if (layer.*member <= 0) ref.Fail("model.range", "expected a number greater than 0");
+      };
+    };
+    m.Custom("name",
+             [](const RebarContext& c, const Ref& ref, L& layer) {
+               layer.name = ReadName(ref);
+               CheckUnique(ref, layer.name, c.seen, "rebar layer");
+             })
+        .Required()
+        .Custom("area", positive(&L::area))
+        .Custom("spacing", positive(&L::spacing))  // moved to the angular spacing when the set says so
+        .Number("position", &L::position)
+        .Custom("material",
+                [](const RebarContext& c, const Ref& ref, L& layer) { layer.material = MaterialName(ref, c.contents); })
+        .Required()
+        .Number("angle", &L::angle)
+        .Name("orientation", &L::orientation);
+    return m;
+  }();
+  return members;
+}
+
 kseC_RebarLayerSet ReadRebarLayers(const Ref& ref, const ddb_ModelContents& contents) {
-  ref.AllowOnly({"angularSpacing", "layers"});
+  using Set = kseC_RebarLayerSet;
+  static const Members<Set, ddb_ModelContents> members = [] {
+    Members<Set, ddb_ModelContents> m;
+    m.Custom("angularSpacing", [](const Ref& flag, Set& set) { set.spacing = flag.AsBool() ? Set::Angular : Set::Constant; })
+        .Custom("layers",
+                [](const ddb_ModelContents& c, const Ref& layers, Set& set) {
+                  std::map<std::string, std::size_t> seen;
+                  const RebarContext context{c, seen};
+                  layers.ForEachElement([&](const Ref& layerRef) {
+                    kseC_RebarLayer layer;
+                    RebarLayerMembers().ReadObject(context, layerRef, layer);
+                    if (set.spacing == Set::Angular) std::swap(layer.spacing, layer.angularSpacing);
+                    set.layers.push_back(std::move(layer));
+                  });
+                })
+        .Required();
+    return m;
+  }();
   kseC_RebarLayerSet set;
-  set.spacing = Flag(ref, "angularSpacing") ? kseC_RebarLayerSet::Angular : kseC_RebarLayerSet::Constant;
-  std::map<std::string, std::size_t> seen;
-  ref.Get("layers").ForEachElement([&](const Ref& layerRef) {
-    layerRef.AllowOnly({"name", "area", "spacing", "position", "material", "angle", "orientation"});
-    kseC_RebarLayer layer;
-    layer.name = ReadName(layerRef.Get("name"));
-    CheckUnique(layerRef.Get("name"), layer.name, seen, "rebar layer");
-    layer.area = Positive(layerRef, "area", 0.0);
-    const double spacing = Positive(layerRef, "spacing", 0.0);
-    (set.spacing == kseC_RebarLayerSet::Angular ? layer.angularSpacing : layer.spacing) = spacing;
-    layer.position = Number(layerRef, "position", 0.0);
-    layer.material = MaterialName(layerRef.Get("material"), contents);
-    layer.angle = Number(layerRef, "angle", 0.0);
-    if (layerRef.Has("orientation")) layer.orientation = ReadName(layerRef.Get("orientation"));
-    set.layers.push_back(std::move(layer));
-  });
+  members.ReadObject(contents, ref, set);
   return set;
 }
 
@@ -291,90 +326,115 @@ kmaC_MaterialTable ReadPropertyTable(const Ref& ref) {
   return rows == 0 ? kmaC_MaterialTable() : kmaC_MaterialTable(rows, columns, std::move(values));
 }
 
-/// The members of a beam section. Its reader is written out: which members
-/// it may have depends on "integrated", checked before any is read.
-std::vector<std::string_view> BeamMemberNames() {
-  return {"name",    "kind",       "profile",      "integrated", "material", "poisson",
-          "temperature", "dependencies", "zero",   "density",  "properties", "fluidInertia",
-          "damping", "shearCenter", "centroid", "sectionPoints"};
+/// A beam section's "properties": the general section's table.
+const Members<kseC_BeamSection>& BeamPropertiesMembers() {
+  using S = kseC_BeamSection;
+  static const Members<S> members = [] {
+    Members<S> m;
+    m.Custom("table", [](const Ref& ref, S& beam) { beam.properties = ReadPropertyTable(ref); })
+        .Required()
+        .Bool("expansionColumn", &S::expansionColumn)
+        .Bool("temperatureColumn", &S::temperatureColumn);
+    return m;
+  }();
+  return members;
 }
 
-std::shared_ptr<kseC_Section> ReadBeam(const std::string& name, const Ref& ref, const ddb_ModelContents& contents) {
-  static const std::vector<std::string_view> kMembers = BeamMemberNames();
-  ref.AllowOnly(kMembers);
-  auto beam = Make<kseC_BeamSection>(name);
-  const Ref profileRef = ref.Get("profile");
-  beam->profile = profileRef.AsString();
-  if (!contents.beamProfiles.IsMember(beam->profile))
-    profileRef.Fail("model.unknown-reference", "no beam profile named \"" + beam->profile + "\"");
-  beam->integrated = !ref.Has("integrated") || ref.Get("integrated").AsBool();
-  if (beam->integrated) {
-    beam->material = MaterialName(ref.Get("material"), contents);
-    for (const char* member : {"dependencies", "zero", "density", "properties", "damping", "shearCenter", "centroid",
-                               "sectionPoints"})
-      if (ref.Has(member))
-        ref.Get(member).Fail("model.conflict", "only a beam section that is not integrated (\"integrated\": false) has \"" +
-                                                   std::string(member) + "\"");
-  } else {
-    if (ref.Has("material"))
-      ref.Get("material").Fail("model.conflict", "a beam section that is not integrated gives \"properties\", not a material");
-    if (ref.Has("temperature"))
-      ref.Get("temperature").Fail("model.conflict", "only an integrated beam section has \"temperature\"");
-  }
-  beam->poisson = Number(ref, "poisson", mdl_UnsetDouble);
-  if (ref.Has("temperature")) {
-    static const EnumTable<int> kTemperature = {{"GRADIENTS", kseC_BeamSection::Gradients},
-                                                {"VALUES", kseC_BeamSection::Values}};
-    beam->temperatureMode = ReadEnum(ref.Get("temperature"), kTemperature);
-  }
-  if (ref.Has("dependencies")) {
-    beam->dependencies = ref.Get("dependencies").AsInt();
-    if (beam->dependencies < 0) ref.Get("dependencies").Fail("model.range", "expected an integer of at least 0");
-  }
-  beam->zero = Number(ref, "zero", mdl_UnsetDouble);
-  beam->density = Number(ref, "density", mdl_UnsetDouble);
-  if (ref.Has("properties")) {
-    const Ref properties = ref.Get("properties");
-    properties.AllowOnly({"table", "expansionColumn", "temperatureColumn"});
-    beam->properties = ReadPropertyTable(properties.Get("table"));
-    beam->expansionColumn = Flag(properties, "expansionColumn");
-    beam->temperatureColumn = Flag(properties, "temperatureColumn");
-  }
-  if (ref.Has("fluidInertia")) {
-    const Ref fluid = ref.Get("fluidInertia");
-    fluid.AllowOnly({"density", "diameter", "normalCoefficient", "axialCoefficient", "center", "half"});
-    kseC_FluidInertia inertia;
-    using F = kseC_FluidInertia;
-    inertia.half = Flag(fluid, "half");
-    inertia.values[F::Density] = Positive(fluid, "density", 0.0);
-    inertia.values[F::Diameter] = Positive(fluid, "diameter", 0.0);
-    inertia.values[F::NormalCoefficient] = Number(fluid, "normalCoefficient", 1.0);
-    inertia.values[F::AxialCoefficient] = Number(fluid, "axialCoefficient", 0.0);
-    if (fluid.Has("center")) {
-      const auto center = Fixed<2>(fluid.Get("center"));
-      inertia.values[F::CenterY] = center[0];
-      inertia.values[F::CenterZ] = center[1];
-    }
-    beam->fluidInertia = inertia;
-  }
-  if (ref.Has("damping")) {
-    const Ref damping = ref.Get("damping");
-    damping.AllowOnly({"alpha", "beta", "composite"});
-    beam->dampingAlpha = Number(damping, "alpha", 0.0);
-    beam->dampingBeta = Number(damping, "beta", 0.0);
-    beam->dampingComposite = Number(damping, "composite", 0.0);
-  }
-  if (ref.Has("shearCenter")) beam->shearCenter = Fixed<2>(ref.Get("shearCenter"));
-  if (ref.Has("centroid")) beam->centroid = Fixed<2>(ref.Get("centroid"));
-  if (ref.Has("sectionPoints")) {
-    const Ref pointsRef = ref.Get("sectionPoints");
-    const std::vector<double> values = pointsRef.Reals();
-    if (values.size() % 2 != 0)
-      pointsRef.Fail("model.size", "expected pairs of numbers (y and z of each point), found " +
-                                       std::to_string(values.size()) + " numbers");
-    for (std::size_t i = 0; i < values.size(); i += 2) beam->sectionPoints.push_back({values[i], values[i + 1]});
-  }
-  return beam;
+const Members<kseC_FluidInertia>& FluidInertiaMembers() {
+  using F = kseC_FluidInertia;
+  static const Members<F> members = [] {
+    Members<F> m;
+    auto value = [&m](std::string_view name, F::Value at, bool positive) {
+      m.Custom(name, [at, positive](const Ref& ref, F& inertia) {
+        inertia.values[at] = ref.AsDouble();
+        if (positive && inertia.values[at] <= 0) ref.Fail("model.range", "expected a number greater than 0");
+      });
+    };
+    value("density", F::Density, true);
+    value("diameter", F::Diameter, true);
+    value("normalCoefficient", F::NormalCoefficient, false);
+    value("axialCoefficient", F::AxialCoefficient, false);
+    m.Custom("center",
+             [](const Ref& ref, F& inertia) {
+               const auto center = Fixed<2>(ref);
+               inertia.values[F::CenterY] = center[0];
+               inertia.values[F::CenterZ] = center[1];
+             })
+        .Bool("half", &F::half);
+    return m;
+  }();
+  return members;
+}
+
+const Members<kseC_BeamSection>& BeamDampingMembers() {
+  using S = kseC_BeamSection;
+  static const Members<S> members = [] {
+    Members<S> m;
+    m.Number("alpha", &S::dampingAlpha).Number("beta", &S::dampingBeta).Number("composite", &S::dampingComposite);
+    return m;
+  }();
+  return members;
+}
+
+/// The members of a beam section: which it may have depends on
+/// "integrated", checked before the others are read.
+SectionMembers<kseC_BeamSection> BeamMembers() {
+  using S = kseC_BeamSection;
+  static const EnumTable<int> kTemperature = {{"GRADIENTS", S::Gradients}, {"VALUES", S::Values}};
+  SectionMembers<S> m;
+  m.Custom("profile",
+           [](const ddb_ModelContents& contents, const Ref& ref, S& beam) {
+             beam.profile = ref.AsString();
+             if (!contents.beamProfiles.IsMember(beam.profile))
+               ref.Fail("model.unknown-reference", "no beam profile named \"" + beam.profile + "\"");
+           })
+      .Required()
+      .Bool("integrated", &S::integrated)
+      .Group({"material"},
+             [](const ddb_ModelContents& contents, const Ref& ref, S& beam) {
+               if (beam.integrated) {
+                 beam.material = MaterialName(ref.Get("material"), contents);
+                 for (const char* member : {"dependencies", "zero", "density", "properties", "damping", "shearCenter",
+                                            "centroid", "sectionPoints"})
+                   if (ref.Has(member))
+                     ref.Get(member).Fail("model.conflict",
+                                          "only a beam section that is not integrated (\"integrated\": false) has \"" +
+                                              std::string(member) + "\"");
+               } else {
+                 if (ref.Has("material"))
+                   ref.Get("material").Fail("model.conflict",
+                                            "a beam section that is not integrated gives \"properties\", not a material");
+                 if (ref.Has("temperature"))
+                   ref.Get("temperature").Fail("model.conflict", "only an integrated beam section has \"temperature\"");
+               }
+             })
+      .Number("poisson", &S::poisson)
+      .Enum("temperature", &S::temperatureMode, kTemperature)
+      .Custom("dependencies",
+              [](const Ref& ref, S& beam) {
+                beam.dependencies = ref.AsInt();
+                if (beam.dependencies < 0) ref.Fail("model.range", "expected an integer of at least 0");
+              })
+      .Number("zero", &S::zero)
+      .Number("density", &S::density)
+      .Custom("properties", [](const Ref& ref, S& beam) { BeamPropertiesMembers().ReadObject(ref, beam); })
+      .Custom("fluidInertia",
+              [](const Ref& ref, S& beam) {
+                kseC_FluidInertia inertia;
+                FluidInertiaMembers().ReadObject(ref, inertia);
+                beam.fluidInertia = inertia;
+              })
+      .Custom("damping", [](const Ref& ref, S& beam) { BeamDampingMembers().ReadObject(ref, beam); })
+      .Custom("shearCenter", [](const Ref& ref, S& beam) { beam.shearCenter = Fixed<2>(ref); })
+      .Custom("centroid", [](const Ref& ref, S& beam) { beam.centroid = Fixed<2>(ref); })
+      .Custom("sectionPoints", [](const Ref& pointsRef, S& beam) {
+        const std::vector<double> values = pointsRef.Reals();
+        if (values.size() % 2 != 0)
+          pointsRef.Fail("model.size", "expected pairs of numbers (y and z of each point), found " +
+                                           std::to_string(values.size()) + " numbers");
+        for (std::size_t i = 0; i < values.size(); i += 2) beam.sectionPoints.push_back({values[i], values[i + 1]});
+      });
+  return m;
 }
 
 // ---- point masses and gaskets ----------------------------------------------
@@ -382,20 +442,28 @@ std::shared_ptr<kseC_Section> ReadBeam(const std::string& name, const Ref& ref, 
 SectionMembers<kseC_PointSection> PointMembers() {
   using S = kseC_PointSection;
   SectionMembers<S> m;
-  m.Custom("mass",
-           [](const Ref& mass, S& point) {
-             mass.AllowOnly({"value", "alpha", "composite"});
-             point.mass = mass.Get("value").AsDouble();
-             if (point.mass <= 0) mass.Get("value").Fail("model.range", "expected a number greater than 0");
-             point.massAlpha = Number(mass, "alpha", 0.0);
-             point.massComposite = Number(mass, "composite", 0.0);
-           })
-      .Custom("rotaryInertia", [](const Ref& inertia, S& point) {
-        inertia.AllowOnly({"values", "alpha", "composite"});
-        point.inertia = Fixed<6>(inertia.Get("values"));
-        point.inertiaAlpha = Number(inertia, "alpha", 0.0);
-        point.inertiaComposite = Number(inertia, "composite", 0.0);
-      });
+  static const Members<S> kMass = [] {
+    Members<S> mass;
+    mass.Custom("value",
+                [](const Ref& ref, S& point) {
+                  point.mass = ref.AsDouble();
+                  if (point.mass <= 0) ref.Fail("model.range", "expected a number greater than 0");
+                })
+        .Required()
+        .Number("alpha", &S::massAlpha)
+        .Number("composite", &S::massComposite);
+    return mass;
+  }();
+  static const Members<S> kInertia = [] {
+    Members<S> inertia;
+    inertia.Custom("values", [](const Ref& ref, S& point) { point.inertia = Fixed<6>(ref); })
+        .Required()
+        .Number("alpha", &S::inertiaAlpha)
+        .Number("composite", &S::inertiaComposite);
+    return inertia;
+  }();
+  m.Custom("mass", [](const Ref& ref, S& point) { kMass.ReadObject(ref, point); })
+      .Custom("rotaryInertia", [](const Ref& ref, S& point) { kInertia.ReadObject(ref, point); });
   return m;
 }
 
@@ -414,7 +482,7 @@ SectionMembers<kseC_GasketSection> GasketMembers() {
   using S = kseC_GasketSection;
   using G = kseC_GasketSection;
   SectionMembers<S> m;
-  m.Custom("material", [](const Ref&, S&) {});  // read first: the section is made with it
+  m.Allow({"material"});  // read first: the section is made with it
   auto value = [&m](std::string_view name, G::Value at, bool positive) {
     m.Custom(name, [at, positive](const Ref& ref, S& gasket) {
       gasket.values[at] = ref.AsDouble();
@@ -434,45 +502,75 @@ SectionMembers<kseC_GasketSection> GasketMembers() {
 
 using ProfileFactory = std::shared_ptr<kbpC_BeamProfile> (*)(const std::string& name, const Ref& ref);
 
+/// Reads a profile of class P named `name` by `members` ("name" and "kind"
+/// besides).
+template <class P>
+std::shared_ptr<kbpC_BeamProfile> ReadProfile(const std::string& name, const Ref& ref, const Members<P>& members) {
+  auto profile = std::make_shared<P>(name);
+  members.ReadObject(ref, *profile, {"name", "kind"});
+  return profile;
+}
+
 template <class Profile, std::size_t Count>
 std::shared_ptr<kbpC_BeamProfile> ReadDimensions(const std::string& name, const Ref& ref) {
-  ref.AllowOnly({"name", "kind", "dimensions"});
-  auto profile = std::make_shared<Profile>(name);
-  profile->dimensions = Numbers(ref.Get("dimensions"), {Count});
-  return profile;
+  static const Members<Profile> members = [] {
+    Members<Profile> m;
+    m.Custom("dimensions", [](const Ref& value, Profile& p) { p.dimensions = Numbers(value, {Count}); }).Required();
+    return m;
+  }();
+  return ReadProfile(name, ref, members);
 }
 
 std::shared_ptr<kbpC_BeamProfile> ReadBox(const std::string& name, const Ref& ref) {
-  ref.AllowOnly({"name", "kind", "dimensions", "thickness"});
-  auto box = std::make_shared<kbpC_BoxProfile>(name);
-  box->dimensions = Numbers(ref.Get("dimensions"), {2});
-  const std::vector<double> t = Numbers(ref.Get("thickness"), {1, 4});
-  box->uniformThickness = t.size() == 1;
-  for (std::size_t i = 0; i < t.size(); ++i) box->thickness[i] = t[i];
-  return box;
+  using P = kbpC_BoxProfile;
+  static const Members<P> members = [] {
+    Members<P> m;
+    m.Custom("dimensions", [](const Ref& value, P& box) { box.dimensions = Numbers(value, {2}); })
+        .Required()
+        .Custom("thickness",
+                [](const Ref& value, P& box) {
+                  const std::vector<double> t = Numbers(value, {1, 4});
+                  box.uniformThickness = t.size() == 1;
+                  for (std::size_t i = 0; i < t.size(); ++i) box.thickness[i] = t[i];
+                })
+        .Required();
+    return m;
+  }();
+  return ReadProfile(name, ref, members);
 }
 
 std::shared_ptr<kbpC_BeamProfile> ReadArbitrary(const std::string& name, const Ref& ref) {
-  ref.AllowOnly({"name", "kind", "points"});
-  auto profile = std::make_shared<kbpC_ArbitraryProfile>(name);
-  const Ref points = ref.Get("points");
-  std::size_t index = 0;
-  points.ForEachElement([&](const Ref& pointRef) {
-    const std::vector<double> v = Numbers(pointRef, {index == 0 ? std::size_t(2) : std::size_t(3)});
-    profile->points.push_back({v[0], v[1], index == 0 ? 0.0 : v[2]});
-    ++index;
-  });
-  if (profile->points.size() < 2)
-    points.Fail("model.size", "an arbitrary profile needs at least 2 points ([y, z], then [y, z, thickness])");
-  return profile;
+  using P = kbpC_ArbitraryProfile;
+  static const Members<P> members = [] {
+    Members<P> m;
+    m.Custom("points",
+             [](const Ref& points, P& profile) {
+               std::size_t index = 0;
+               points.ForEachElement([&](const Ref& pointRef) {
+                 const std::vector<double> v = Numbers(pointRef, {index == 0 ? std::size_t(2) : std::size_t(3)});
+                 profile.points.push_back({v[0], v[1], index == 0 ? 0.0 : v[2]});
+                 ++index;
+               });
+               if (profile.points.size() < 2)
+                 points.Fail("model.size",
+                             "an arbitrary profile needs at least 2 points ([y, z], then [y, z, thickness])");
+             })
+        .Required();
+    return m;
+  }();
+  return ReadProfile(name, ref, members);
 }
 
 std::shared_ptr<kbpC_BeamProfile> ReadGeneralized(const std::string& name, const Ref& ref) {
-  ref.AllowOnly({"name", "kind", "dimensions", "warping"});
-  auto profile = std::make_shared<kbpC_GeneralizedProfile>(name);
-  profile->dimensions = Numbers(ref.Get("dimensions"), {5});
-  if (ref.Has("warping")) profile->warping = Fixed<2>(ref.Get("warping"));
-  return profile;
+  using P = kbpC_GeneralizedProfile;
+  static const Members<P> members = [] {
+    Members<P> m;
+    m.Custom("dimensions", [](const Ref& value, P& p) { p.dimensions = Numbers(value, {5}); })
+        .Required()
+        .Custom("warping", [](const Ref& value, P& p) { p.warping = Fixed<2>(value); });
+    return m;
+  }();
+  return ReadProfile(name, ref, members);
 }
 
 /// The reader of every profile kind, in kind order; the kind's name in the
@@ -556,7 +654,7 @@ constexpr SectionReaderRow kSectionReaders[] = {
     Row<kseC_GeometryShellSection, &UnsupportedShellMembers<kseC_GeometryShellSection>>(K::GeometryShell),
     Row<kseC_UserShellSection, &UnsupportedShellMembers<kseC_UserShellSection>>(K::UserShell),
     Row<kseC_MembraneSection, &MembraneMembers>(K::Membrane),
-    {K::Beam, &ReadBeam, &BeamMemberNames},
+    Row<kseC_BeamSection, &BeamMembers>(K::Beam),
     Row<kseC_PointSection, &PointMembers, &MakeSection<kseC_PointSection>, &CheckPoint>(K::Point),
     Row<kseC_GasketSection, &GasketMembers, &MakeGasket>(K::Gasket),
 };

@@ -143,16 +143,21 @@ void Time(Members<S>& m) {
 /// 2e-4, a damping factor must be given.
 template <class S>
 void Stabilization(Members<S>& m) {
-  m.Custom("stabilization", [](const Ref& ref, S& step) {
-    ref.AllowOnly({"method", "value"});
-    step.stabilizationMethod = ReadEnum(ref.Get("method"), kStabilization);
-    if (ref.Has("value"))
-      step.stabilizationValue = ref.Get("value").AsDouble();
-    else if (step.stabilizationMethod == kprC_Stabilization::STABILIZATION_ENERGY_FRACTION)
-      step.stabilizationValue = 2e-4;
-    else
-      ref.Get("value");  // refused: a damping factor has no default
-  });
+  static const Members<S> kStabilizationMembers = [] {
+    Members<S> s;
+    s.template Enum<kprC_Stabilization::StabilizationEnm>("method", &S::stabilizationMethod, kStabilization)
+        .Required()
+        .Group({"value"}, [](const Ref& ref, S& step) {
+          if (ref.Has("value"))
+            step.stabilizationValue = ref.Get("value").AsDouble();
+          else if (step.stabilizationMethod == kprC_Stabilization::STABILIZATION_ENERGY_FRACTION)
+            step.stabilizationValue = 2e-4;
+          else
+            ref.Get("value");  // refused: a damping factor has no default
+        });
+    return s;
+  }();
+  m.Custom("stabilization", [](const Ref& ref, S& step) { kStabilizationMembers.ReadObject(ref, step); });
 }
 
 template <class S>
@@ -186,47 +191,56 @@ std::vector<Row> DampingRows(const Ref& ref, std::size_t ints, std::size_t reals
 
 /// "damping": the modal damping tables of a step, by kind. `structural`:
 /// the step allows the structural forms.
+Members<kprC_ModalDampingSet> DampingMembers(bool structural) {
+  using C = kprC_CompositeDamping;
+  using D = kprC_DirectDamping;
+  using R = kprC_RayleighDamping;
+  using T = kprC_StructuralDamping;
+  using DF = kprC_DirectDampingByFrequency;
+  using RF = kprC_RayleighDampingByFrequency;
+  using TF = kprC_StructuralDampingByFrequency;
+  using Set = kprC_ModalDampingSet;
+  Members<Set> m;
+  m.Custom("composite",
+           [](const Ref& ref, Set& d) {
+             d.composite = C{DampingRows<C::Row>(ref, 2, 0, [](C::Row& r, auto& i, auto&) { r = {i[0], i[1]}; })};
+           })
+      .Custom("direct",
+              [](const Ref& ref, Set& d) {
+                d.direct = D{DampingRows<D::Row>(ref, 2, 1, [](D::Row& r, auto& i, auto& v) { r = {i[0], i[1], v[0]}; })};
+              })
+      .Custom("rayleigh", [](const Ref& ref, Set& d) {
+        d.rayleigh =
+            R{DampingRows<R::Row>(ref, 2, 2, [](R::Row& r, auto& i, auto& v) { r = {i[0], i[1], v[0], v[1]}; })};
+      });
+  if (structural)
+    m.Custom("structural", [](const Ref& ref, Set& d) {
+      d.structural = T{DampingRows<T::Row>(ref, 2, 1, [](T::Row& r, auto& i, auto& v) { r = {i[0], i[1], v[0]}; })};
+    });
+  m.Custom("directByFrequency",
+           [](const Ref& ref, Set& d) {
+             d.directByFrequency =
+                 DF{DampingRows<DF::Row>(ref, 0, 2, [](DF::Row& r, auto&, auto& v) { r = {v[0], v[1]}; })};
+           })
+      .Custom("rayleighByFrequency", [](const Ref& ref, Set& d) {
+        d.rayleighByFrequency =
+            RF{DampingRows<RF::Row>(ref, 0, 3, [](RF::Row& r, auto&, auto& v) { r = {v[0], v[1], v[2]}; })};
+      });
+  if (structural)
+    m.Custom("structuralByFrequency", [](const Ref& ref, Set& d) {
+      d.structuralByFrequency =
+          TF{DampingRows<TF::Row>(ref, 0, 2, [](TF::Row& r, auto&, auto& v) { r = {v[0], v[1]}; })};
+    });
+  return m;
+}
+
+/// "damping": the modal damping tables of a step, by kind. `structural`:
+/// the step allows the structural forms.
 template <class S>
 void Damping(Members<S>& m, bool structural) {
+  static const Members<kprC_ModalDampingSet> kStructural = DampingMembers(true), kOthers = DampingMembers(false);
   m.Custom("damping", [structural](const Ref& ref, S& step) {
-    if (structural)
-      ref.AllowOnly({"composite", "direct", "rayleigh", "structural", "directByFrequency", "rayleighByFrequency",
-                     "structuralByFrequency"});
-    else
-      ref.AllowOnly({"composite", "direct", "rayleigh", "directByFrequency", "rayleighByFrequency"});
-    kprC_ModalDampingSet& d = step.damping;
-    using C = kprC_CompositeDamping;
-    using D = kprC_DirectDamping;
-    using R = kprC_RayleighDamping;
-    using T = kprC_StructuralDamping;
-    using DF = kprC_DirectDampingByFrequency;
-    using RF = kprC_RayleighDampingByFrequency;
-    using TF = kprC_StructuralDampingByFrequency;
-    if (ref.Has("composite"))
-      d.composite = C{DampingRows<C::Row>(ref.Get("composite"), 2, 0, [](C::Row& r, auto& i, auto&) {
-        r = {i[0], i[1]};
-      })};
-    if (ref.Has("direct"))
-      d.direct = D{DampingRows<D::Row>(ref.Get("direct"), 2, 1, [](D::Row& r, auto& i, auto& v) {
-        r = {i[0], i[1], v[0]};
-      })};
-    if (ref.Has("rayleigh"))
-      d.rayleigh = R{DampingRows<R::Row>(ref.Get("rayleigh"), 2, 2, [](R::Row& r, auto& i, auto& v) {
-        r = {i[0], i[1], v[0], v[1]};
-      })};
-    if (ref.Has("structural"))
-      d.structural = T{DampingRows<T::Row>(ref.Get("structural"), 2, 1, [](T::Row& r, auto& i, auto& v) {
-        r = {i[0], i[1], v[0]};
-      })};
-    if (ref.Has("directByFrequency"))
-      d.directByFrequency = DF{DampingRows<DF::Row>(ref.Get("directByFrequency"), 0, 2,
-                                                    [](DF::Row& r, auto&, auto& v) { r = {v[0], v[1]}; })};
-    if (ref.Has("rayleighByFrequency"))
-      d.rayleighByFrequency = RF{DampingRows<RF::Row>(ref.Get("rayleighByFrequency"), 0, 3,
-                                                      [](RF::Row& r, auto&, auto& v) { r = {v[0], v[1], v[2]}; })};
-    if (ref.Has("structuralByFrequency"))
-      d.structuralByFrequency = TF{DampingRows<TF::Row>(ref.Get("structuralByFrequency"), 0, 2,
-                                                        [](TF::Row& r, auto&, auto& v) { r = {v[0], v[1]}; })};
+    (structural ? kStructural : kOthers).ReadObject(ref, step.damping);
   });
 }
 
@@ -234,57 +248,67 @@ void Damping(Members<S>& m, bool structural) {
 template <class S>
 void Sweep(Members<S>& m) {
   m.Custom("frequencyRanges", [](const Ref& ref, S& step) {
+    using F = kprC_FrequencyRange;
+    static const Members<F> kRange = [] {
+      Members<F> r;
+      r.Number("lower", &F::lower).Required().Number("upper", &F::upper).Required();
+      r.Int("points", &F::points, 1).Number("bias", &F::bias);
+      return r;
+    }();
     ref.ForEachElement([&](const Ref& rangeRef) {
-      rangeRef.AllowOnly({"lower", "upper", "points", "bias"});
       kprC_FrequencyRange range;
-      range.lower = rangeRef.Get("lower").AsDouble();
-      range.upper = rangeRef.Get("upper").AsDouble();
-      if (rangeRef.Has("points")) range.points = ReadInt(rangeRef.Get("points"), 1);
-      if (rangeRef.Has("bias")) range.bias = rangeRef.Get("bias").AsDouble();
+      kRange.ReadObject(rangeRef, range);
       step.frequencyRanges.push_back(range);
     });
   });
   m.template Enum<kprC_FrequencySweep::FrequencyScaleEnm>("frequencyScale", &S::frequencyScale, kScale);
 }
 
-kprC_MassScaling ReadMassScaling(const Loader& loader, const Ref& ref) {
-  kprC_MassScaling d;
-  d.objective = ReadEnum(ref.Get("objective"), kObjective);
-  switch (d.objective) {
-    case kprC_MassScaling::OBJECTIVE_SEMI_AUTOMATIC:
-      ref.AllowOnly({"objective", "region", "type", "targetTimeIncrement", "factor", "throughoutStep",
-                     "frequency", "numberInterval"});
-      break;
-    case kprC_MassScaling::OBJECTIVE_AUTOMATIC:
-      ref.AllowOnly({"objective", "region", "feedRate", "extrudedLength", "crossSectionNodes", "direction",
-                     "frequency", "numberInterval"});
-      break;
-    default:
-      ref.AllowOnly({"objective", "region"});
-      break;
-  }
-  if (ref.Has("region")) d.region = loader.SetRegion(ref.Get("region"), {rgnC_SetData::ElementSet});
-  if (ref.Has("type")) d.type = ReadEnum(ref.Get("type"), kScalingType);
-  if (ref.Has("targetTimeIncrement")) d.targetTimeInc = ref.Get("targetTimeIncrement").AsDouble();
-  if (ref.Has("factor")) d.factor = ref.Get("factor").AsDouble();
-  if (ref.Has("throughoutStep")) d.throughoutStep = ref.Get("throughoutStep").AsBool();
-  if (ref.Has("frequency")) d.frequency = ReadInt(ref.Get("frequency"), 0);
-  if (ref.Has("numberInterval")) d.numberInterval = ReadInt(ref.Get("numberInterval"), 1);
-  if (ref.Has("feedRate")) d.feedRate = ref.Get("feedRate").AsDouble();
-  if (ref.Has("extrudedLength")) d.extrudedLength = ref.Get("extrudedLength").AsDouble();
-  if (ref.Has("crossSectionNodes")) d.crossSection = ReadInt(ref.Get("crossSectionNodes"), 1);
-  if (ref.Has("direction")) d.direction = ReadEnum(ref.Get("direction"), kDirection);
-  if (d.objective == kprC_MassScaling::OBJECTIVE_SEMI_AUTOMATIC) {
+/// The members of a mass scaling definition of `objective` (besides the
+/// "objective", read first).
+Members<kprC_MassScaling, Loader> MassScalingMembers(kprC_MassScaling::ObjectiveEnm objective) {
+  using M = kprC_MassScaling;
+  Members<M, Loader> m;
+  m.Region("region", &M::region, rgnC_SetData::ElementSet);
+  auto intervals = [&m] { m.Int("frequency", &M::frequency, 0).Int("numberInterval", &M::numberInterval, 1); };
+  if (objective == M::OBJECTIVE_SEMI_AUTOMATIC) {
+    m.Enum<M::MassScalingTypeEnm>("type", &M::type, kScalingType)
+        .Number("targetTimeIncrement", &M::targetTimeInc)
+        .Number("factor", &M::factor)
+        .Bool("throughoutStep", &M::throughoutStep);
+    intervals();
     // Each value belongs to one of the two forms: scaling once at the start
     // of the step, or throughout it at intervals.
-    const char* once = "factor";
-    const char* intervals[] = {"frequency", "numberInterval"};
-    if (d.throughoutStep && ref.Has(once))
-      ref.Get(once).Fail("model.conflict", "a scale factor applies to mass scaling at the start of the step only");
-    for (const char* key : intervals)
-      if (!d.throughoutStep && ref.Has(key))
-        ref.Get(key).Fail("model.conflict", "intervals apply to mass scaling throughout the step only");
+    m.Check([](const Ref& ref, M& d) {
+      const char* once = "factor";
+      const char* forms[] = {"frequency", "numberInterval"};
+      if (d.throughoutStep && ref.Has(once))
+        ref.Get(once).Fail("model.conflict", "a scale factor applies to mass scaling at the start of the step only");
+      for (const char* key : forms)
+        if (!d.throughoutStep && ref.Has(key))
+          ref.Get(key).Fail("model.conflict", "intervals apply to mass scaling throughout the step only");
+    });
+  } else if (objective == M::OBJECTIVE_AUTOMATIC) {
+    m.Number("feedRate", &M::feedRate)
+        .Number("extrudedLength", &M::extrudedLength)
+        .Int("crossSectionNodes", &M::crossSection, 1)
+        .Enum<M::DirectionEnm>("direction", &M::direction, kDirection);
+    intervals();
   }
+  return m;
+}
+
+kprC_MassScaling ReadMassScaling(const Loader& loader, const Ref& ref) {
+  using M = kprC_MassScaling;
+  static const Members<M, Loader> kSemiAutomatic = MassScalingMembers(M::OBJECTIVE_SEMI_AUTOMATIC),
+                                  kAutomatic = MassScalingMembers(M::OBJECTIVE_AUTOMATIC),
+                                  kOthers = MassScalingMembers(M::OBJECTIVE_DISABLE);
+  kprC_MassScaling d;
+  d.objective = ReadEnum(ref.Get("objective"), kObjective);
+  const Members<M, Loader>& members = d.objective == M::OBJECTIVE_SEMI_AUTOMATIC ? kSemiAutomatic
+                                      : d.objective == M::OBJECTIVE_AUTOMATIC    ? kAutomatic
+                                                                                 : kOthers;
+  members.ReadObject(loader, ref, d, {"objective"});
   return d;
 }
 
@@ -348,15 +372,22 @@ Members<kprC_StaticRiksStep> RiksMembers() {
       .Bool("noStop", &S::noStop)
       .Bool("longTerm", &S::longTerm);
   FullyPlastic(m);
-  m.Custom("endNode", [](const Loader& loader, const Ref& ref, S& step) {
-        // The step ends when this node's degree of freedom reaches the displacement.
-        ref.AllowOnly({"region", "dof", "displacement"});
-        step.nodeRegion = loader.SetRegion(ref.Get("region"), {rgnC_SetData::NodeSet});
-        const Ref dof = ref.Get("dof");
-        step.dof = dof.AsInt();
-        if (step.dof < 1 || step.dof > 6) dof.Fail("model.range", "a degree of freedom is 1 to 6");
-        step.nodeValue = ref.Get("displacement").AsDouble();
-      });
+  // The step ends when this node's degree of freedom reaches the displacement.
+  static const Members<S, Loader> kEndNode = [] {
+    Members<S, Loader> e;
+    e.Region("region", &S::nodeRegion, rgnC_SetData::NodeSet)
+        .Required()
+        .Custom("dof",
+                [](const Ref& dof, S& step) {
+                  step.dof = dof.AsInt();
+                  if (step.dof < 1 || step.dof > 6) dof.Fail("model.range", "a degree of freedom is 1 to 6");
+                })
+        .Required()
+        .Number("displacement", &S::nodeValue)
+        .Required();
+    return e;
+  }();
+  m.Custom("endNode", [](const Loader& loader, const Ref& ref, S& step) { kEndNode.ReadObject(loader, ref, step); });
   return m;
 }
 
@@ -561,19 +592,27 @@ Members<kprC_ResponseSpectrumStep> ResponseSpectrumMembers() {
       .Custom("components", [](const Loader& loader, const Ref& ref, S& step) {
         // Each direction of the analysis: the spectrum it cites, the
         // direction's cosines and a scale factor.
+        using C = kprC_SpectrumComponent;
+        static const Members<C, Loader> kComponent = [] {
+          Members<C, Loader> c;
+          c.Custom("spectrum",
+                   [](const Loader& loader, const Ref& spectrum, C& component) {
+                     component.spectrum = spectrum.AsString();
+                     const auto& amplitudes = loader.contents().amplitudes;
+                     if (!amplitudes.IsMember(component.spectrum) ||
+                         amplitudes.ConstGet(component.spectrum).DynTypeId() != mdl_TypeId<kamC_Spectrum>())
+                       spectrum.Fail("model.unknown-reference", "no spectrum named \"" + component.spectrum + "\"");
+                   })
+              .Required()
+              .Number("x", &C::x)
+              .Number("y", &C::y)
+              .Number("z", &C::z)
+              .Number("scale", &C::scale);
+          return c;
+        }();
         ref.ForEachElement([&](const Ref& componentRef) {
-          componentRef.AllowOnly({"spectrum", "x", "y", "z", "scale"});
           kprC_SpectrumComponent component;
-          const Ref spectrum = componentRef.Get("spectrum");
-          component.spectrum = spectrum.AsString();
-          const auto& amplitudes = loader.contents().amplitudes;
-          if (!amplitudes.IsMember(component.spectrum) ||
-              amplitudes.ConstGet(component.spectrum).DynTypeId() != mdl_TypeId<kamC_Spectrum>())
-            spectrum.Fail("model.unknown-reference", "no spectrum named \"" + component.spectrum + "\"");
-          if (componentRef.Has("x")) component.x = componentRef.Get("x").AsDouble();
-          if (componentRef.Has("y")) component.y = componentRef.Get("y").AsDouble();
-          if (componentRef.Has("z")) component.z = componentRef.Get("z").AsDouble();
-          if (componentRef.Has("scale")) component.scale = componentRef.Get("scale").AsDouble();
+          kComponent.ReadObject(loader, componentRef, component);
           step.components.push_back(component);
         });
       });
@@ -628,10 +667,8 @@ std::vector<std::string_view> KindMembers() {
 template <class S, Members<S> (*members)()>
 std::shared_ptr<kprC_AnalysisStep> ReadKind(const Loader& loader, const std::string& name, const Ref& ref) {
   static const Members<S> kMembers = members();
-  static const std::vector<std::string_view> allowed = KindMembers<S, members>();
-  ref.AllowOnly(allowed);
   auto step = std::make_shared<S>(name);
-  kMembers.ReadInto(loader, ref, *step);
+  kMembers.ReadObject(loader, ref, *step, {std::begin(kAnalysisMembers), std::end(kAnalysisMembers)});
   return step;
 }
 
@@ -702,6 +739,54 @@ static_assert(mdl_OneRowPerKindInOrder<kprC_StepKind>(kStepReaders));
 
 std::vector<std::string_view> StepKindMembers(kprC_StepKind kind) { return kStepReaders[int(kind)].members(); }
 
+namespace {
+
+/// A load case as it is read: made with its name (the first member), which
+/// no other case of the step has.
+struct LoadCaseRead {
+  std::map<std::string, std::size_t>& names;
+  std::shared_ptr<klcC_LoadCase> loadCase;
+};
+
+const Members<LoadCaseRead>& LoadCaseMembers() {
+  using R = LoadCaseRead;
+  static const Members<R> members = [] {
+    Members<R> m;
+    m.Custom("name",
+             [](const Ref& ref, R& read) {
+               read.loadCase = std::make_shared<klcC_LoadCase>(ReadName(ref));
+               CheckUnique(ref, read.loadCase->name(), read.names, "load case in this step");
+             })
+        .Required()
+        .Custom("includeBaseStateBoundaryConditions",
+                [](const Ref& ref, R& read) { read.loadCase->includeBaseStateBCs = ref.AsBool(); })
+        .Custom("keepBoundaryConditions", [](const Ref& ref, R& read) { read.loadCase->keepBCs = ref.AsBool(); })
+        // The conditions the case applies, each with its scale factor; the
+        // names are checked once the conditions are read.
+        .Custom("boundaryConditions",
+                [](const Ref& ref, R& read) {
+                  ref.ForEachMember([&](const std::string& condition, const Ref& factor) {
+                    read.loadCase->boundaryConditions[condition] = factor.AsDouble();
+                  });
+                })
+        .Custom("loads",
+                [](const Ref& ref, R& read) {
+                  ref.ForEachMember([&](const std::string& load, const Ref& factor) {
+                    read.loadCase->loads[load] = factor.AsFloat();
+                  });
+                })
+        .Custom("fields", [](const Ref& ref, R& read) {
+          ref.ForEachMember([&](const std::string& field, const Ref& factor) {
+            read.loadCase->fields[field] = factor.AsDouble();
+          });
+        });
+    return m;
+  }();
+  return members;
+}
+
+}  // namespace
+
 void Loader::LoadSteps(const Ref& root) {
   std::vector<std::pair<std::string, std::shared_ptr<kprC_Step>>> steps;
   std::map<std::string, std::shared_ptr<kprC_AnalysisStep>> analysisSteps;
@@ -760,29 +845,9 @@ void Loader::LoadSteps(const Ref& root) {
       if (ref.Has("loadCases")) {
         std::map<std::string, std::size_t> caseNames;
         ref.Get("loadCases").ForEachElement([&](const Ref& caseRef) {
-          caseRef.AllowOnly({"name", "includeBaseStateBoundaryConditions", "keepBoundaryConditions",
-                             "boundaryConditions", "loads", "fields"});
-          auto loadCase = std::make_shared<klcC_LoadCase>(ReadName(caseRef.Get("name")));
-          CheckUnique(caseRef.Get("name"), loadCase->name(), caseNames, "load case in this step");
-          if (caseRef.Has("includeBaseStateBoundaryConditions"))
-            loadCase->includeBaseStateBCs = caseRef.Get("includeBaseStateBoundaryConditions").AsBool();
-          if (caseRef.Has("keepBoundaryConditions"))
-            loadCase->keepBCs = caseRef.Get("keepBoundaryConditions").AsBool();
-          // The conditions the case applies, each with its scale factor; the
-          // names are checked once the conditions are read.
-          if (caseRef.Has("boundaryConditions"))
-            caseRef.Get("boundaryConditions").ForEachMember([&](const std::string& condition, const Ref& factor) {
-              loadCase->boundaryConditions[condition] = factor.AsDouble();
-            });
-          if (caseRef.Has("loads"))
-            caseRef.Get("loads").ForEachMember([&](const std::string& load, const Ref& factor) {
-              loadCase->loads[load] = factor.AsFloat();
-            });
-          if (caseRef.Has("fields"))
-            caseRef.Get("fields").ForEachMember([&](const std::string& field, const Ref& factor) {
-              loadCase->fields[field] = factor.AsDouble();
-            });
-          analysis->loadCases_.Add(loadCase->name(), loadCase);
+          LoadCaseRead read{caseNames, nullptr};
+          LoadCaseMembers().ReadObject(caseRef, read);
+          analysis->loadCases_.Add(read.loadCase->name(), read.loadCase);
         });
       }
       ReadStepOutputSettings(*this, ref, *analysis, printInForce);

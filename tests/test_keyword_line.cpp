@@ -114,4 +114,104 @@ TEST(DataLine, EmptyFieldsInsideAndAtTheEnd) {
   EXPECT_EQ(fields, 3);
 }
 
+// Parameters that end with their separator: the beam section keywords go on
+// with the profile's "section=" after the last one.
+TEST(KeywordLine, ParametersEndingWithTheirSeparator) {
+  EXPECT_EQ(Written([](utl_Stream& s) {
+              oif_KeywordLine line(s, "*Beam Section");
+              line.ParamNoBreak("elset", "B").Separator().Break();
+              line.NameThenSeparator("material", "Steel S355")
+                  .ParamThenSeparator("poisson", 0.3, " = ")
+                  .ParamThenSeparator("temperature", "GRADIENTS")
+                  .Literal("section=RECT")
+                  .End();
+            }),
+            "*Beam Section, elset=B, material=\"Steel S355\", poisson = 0.3, temperature=GRADIENTS, section=RECT\n");
+  EXPECT_EQ(Written([](utl_Stream& s) {
+              oif_KeywordLine line(s, "*Beam General Section");
+              line.Separator().ParamThenSeparator("dependencies", 2).ParamThenSeparator("zero", 20.0).End();
+            }),
+            "*Beam General Section, dependencies=2, zero=20., \n");
+}
+
+TEST(DataLine, SeparatorAfterTheLastFieldAndLinesThatGoOn) {
+  EXPECT_EQ(Written([](utl_Stream& s) {
+              oif_DataLine line(s);
+              line << 1 << 2;
+              line.EndWithSeparator();
+            }),
+            "1, 2, \n");
+  // Empty fields at the end are kept: the separator follows every field.
+  EXPECT_EQ(Written([](utl_Stream& s) {
+              oif_DataLine line(s);
+              line << 1.5 << mdl_UnsetDouble;
+              line.EndWithSeparator();
+            }),
+            "1.5, , \n");
+  EXPECT_EQ(Written([](utl_Stream& s) {
+              oif_DataLine line(s, ",");
+              line.Print(12, 7);
+              line.EndWithSeparator();
+            }),
+            "     12,\n");
+  // An empty first field, and the line goes on with another writer's values.
+  EXPECT_EQ(Written([](utl_Stream& s) {
+              oif_DataLine(s).Empty().Continue();
+              (oif_DataLine(s) << 0.5 << 2.0).End();
+            }),
+            ", 0.5, 2.\n");
+  // Values per line: a line that is not full ends with a separator.
+  EXPECT_EQ(Written([](utl_Stream& s) {
+              oif_DataLine line(s);
+              line.PerLine(2);
+              line << 1 << 2 << 3;
+              line.Continue();
+            }),
+            "1, 2\n3, ");
+}
+
+TEST(DataLine, SeparatorChangingWithinTheLine) {
+  // ", period,, largest increment": the third field is empty and written
+  // without a blank, whether the period is given or not.
+  auto line = [](double period, double largest) {
+    return Written([&](utl_Stream& s) {
+      oif_DataLine data(s);
+      data.Empty() << period;
+      if (mdl_IsSet(largest)) data.NextSeparator(",").Empty().NextSeparator(", ") << largest;
+      data.End(true);
+    });
+  };
+  EXPECT_EQ(line(1.0, 0.01), ", 1.,, 0.01\n");
+  EXPECT_EQ(line(mdl_UnsetDouble, 0.01), ", ,, 0.01\n");
+  EXPECT_EQ(line(1.0, mdl_UnsetDouble), ", 1.\n");
+  EXPECT_EQ(line(mdl_UnsetDouble, mdl_UnsetDouble), ", \n");
+  // Empty fields before a change that no value follows are left out.
+  EXPECT_EQ(Written([](utl_Stream& s) {
+              oif_DataLine data(s);
+              data << 1 << mdl_UnsetInt;
+              data.NextSeparator(",");
+              data << mdl_UnsetInt;
+              data.End();
+            }),
+            "1\n");
+  // Separator() instead applies to the empty fields not yet written too.
+  EXPECT_EQ(Written([](utl_Stream& s) {
+              oif_DataLine data(s);
+              data << 1 << mdl_UnsetInt;
+              data.Separator(",") << 3;
+              data.End();
+            }),
+            "1,,3\n");
+}
+
+TEST(DataLine, FixedFormatNamesAndInstanceNodes) {
+  EXPECT_EQ(Written([](utl_Stream& s) { oif_DataLine(s).Print(1.0, 12, 15).Print(-0.5, 12, 15).End(); }),
+            "          1.,         -0.5\n");
+  EXPECT_EQ(Written([](utl_Stream& s) { (oif_DataLine(s).Name("Face 1") << 3).End(); }), "\"Face 1\", 3\n");
+  EXPECT_EQ(Written([](utl_Stream& s) {
+              (oif_DataLine(s) << 7).QualifiedLabel("Part-1-1", 12).QualifiedLabel("Arm 2", 3).End();
+            }),
+            "7, Part-1-1.12, \"Arm 2\".3\n");
+}
+
 }  // namespace

@@ -40,14 +40,15 @@ void oif_BeamSectionCommon::Write(utl_Stream& stream) const {
   const auto* beam = dynamic_cast<const kseC_BeamSection*>(section_.get());
   if (!beam) return;
   // The rest of this line is in the beam keywords' own layout.
-  oif_KeywordLine(stream, KeywordText()).ParamNoBreak("elset", elset_).Literal(", ").Break();
-  MaterialOrPropertyLines(stream, *beam, Phase::KeywordLine);
-  if (mdl_IsSet(beam->poisson) && beam->poisson != 0.0) stream << "poisson = " << beam->poisson << ", ";
-  TemperatureOrZero(stream, *beam);
-  DensityParameter(stream, *beam);
+  oif_KeywordLine line(stream, KeywordText());
+  line.ParamNoBreak("elset", elset_).Separator().Break();
+  MaterialOrPropertyLines(line, *beam, Phase::KeywordLine);
+  if (mdl_IsSet(beam->poisson) && beam->poisson != 0.0) line.ParamThenSeparator("poisson", beam->poisson, " = ");
+  TemperatureOrZero(line, *beam);
+  DensityParameter(line, *beam);
   Profile(stream);
   (oif_DataLine(stream, ",") << direction_.x() << direction_.y() << direction_.z()).End();
-  MaterialOrPropertyLines(stream, *beam, Phase::DataLines);
+  MaterialOrPropertyLines(line, *beam, Phase::DataLines);
 
   if (beam->fluidInertia) {
     using F = kseC_FluidInertia;
@@ -135,16 +136,16 @@ void oif_BeamSection::GeneralizedProfile(utl_Stream& stream, const kbpC_Generali
   SectionLine(stream, "**ERROR -- Generalized Profile cannot be used with this section.");
 }
 
-void oif_BeamSection::TemperatureOrZero(utl_Stream& stream, const kseC_BeamSection& section) const {
+void oif_BeamSection::TemperatureOrZero(oif_KeywordLine& line, const kseC_BeamSection& section) const {
   if (section.temperatureMode == kseC_BeamSection::Gradients)
-    stream << "temperature=GRADIENTS, ";
+    line.ParamThenSeparator("temperature", "GRADIENTS");
   else if (section.temperatureMode == kseC_BeamSection::Values)
-    stream << "temperature=VALUES, ";
+    line.ParamThenSeparator("temperature", "VALUES");
 }
 
-void oif_BeamSection::MaterialOrPropertyLines(utl_Stream& stream, const kseC_BeamSection& section,
+void oif_BeamSection::MaterialOrPropertyLines(oif_KeywordLine& line, const kseC_BeamSection& section,
                                               Phase phase) const {
-  if (phase == Phase::KeywordLine) stream << "material=" << zkw_VelornName(section.material) << ", ";
+  if (phase == Phase::KeywordLine) line.NameThenSeparator("material", section.material);
 }
 
 // ---- *Beam General Section --------------------------------------------------
@@ -156,24 +157,25 @@ void oif_BeamGeneralSection::GeneralizedProfile(utl_Stream& stream, const kbpC_G
     ValueLine(stream, {profile.warping[0], profile.warping[1]});
 }
 
-void oif_BeamGeneralSection::DensityParameter(utl_Stream& stream, const kseC_BeamSection& section) const {
-  if (mdl_IsSet(section.density) && section.density != 0.0) stream << "density=" << section.density << ", ";
+void oif_BeamGeneralSection::DensityParameter(oif_KeywordLine& line, const kseC_BeamSection& section) const {
+  if (mdl_IsSet(section.density) && section.density != 0.0) line.ParamThenSeparator("density", section.density);
 }
 
-void oif_BeamGeneralSection::TemperatureOrZero(utl_Stream& stream, const kseC_BeamSection& section) const {
-  if (mdl_IsSet(section.zero) && section.zero != 0.0) stream << "zero=" << section.zero << ", ";
+void oif_BeamGeneralSection::TemperatureOrZero(oif_KeywordLine& line, const kseC_BeamSection& section) const {
+  if (mdl_IsSet(section.zero) && section.zero != 0.0) line.ParamThenSeparator("zero", section.zero);
 }
 
-void oif_BeamGeneralSection::MaterialOrPropertyLines(utl_Stream& stream, const kseC_BeamSection& section,
+void oif_BeamGeneralSection::MaterialOrPropertyLines(oif_KeywordLine& line, const kseC_BeamSection& section,
                                                      Phase phase) const {
   if (phase == Phase::KeywordLine) {
-    if (section.dependencies > 0) stream << ", dependencies=" << section.dependencies << ", ";
+    // An empty parameter before the dependencies, as the keyword has always been written.
+    if (section.dependencies > 0) line.Separator().ParamThenSeparator("dependencies", section.dependencies);
     return;
   }
   oif_DataTable table(section.properties);
   if (!section.expansionColumn) table.InsertEmptyColumn(2);
   if (!section.temperatureColumn) table.InsertEmptyColumn(3);
-  table.Print(stream);
+  table.Print(line.Stream());
 }
 
 void oif_BeamGeneralSection::TrailingKeywords(utl_Stream& stream, const kseC_BeamSection& section) const {

@@ -12,6 +12,8 @@
 
 /// The common writer. Each hook writes what only one of the two keywords
 /// has; the base writes what both share.
+class oif_KeywordLine;
+
 class oif_BeamSectionCommon : public zkw_Keyword {
  public:
   /// `profile` may be null (an unknown profile: an error comment is written);
@@ -25,12 +27,12 @@ class oif_BeamSectionCommon : public zkw_Keyword {
   virtual const char* KeywordText() const = 0;
   /// The keyword line's part for a generalized profile.
   virtual void GeneralizedProfile(utl_Stream& stream, const kbpC_GeneralizedProfile& profile) const = 0;
-  virtual void DensityParameter(utl_Stream& stream, const kseC_BeamSection& section) const = 0;
+  virtual void DensityParameter(oif_KeywordLine& line, const kseC_BeamSection& section) const = 0;
   virtual void TrailingKeywords(utl_Stream& stream, const kseC_BeamSection& section) const = 0;
-  virtual void TemperatureOrZero(utl_Stream& stream, const kseC_BeamSection& section) const = 0;
+  virtual void TemperatureOrZero(oif_KeywordLine& line, const kseC_BeamSection& section) const = 0;
   /// On the keyword line the material (or the dependencies); after the
-  /// direction the property lines.
-  virtual void MaterialOrPropertyLines(utl_Stream& stream, const kseC_BeamSection& section, Phase phase) const = 0;
+  /// direction the property lines (on the line's stream).
+  virtual void MaterialOrPropertyLines(oif_KeywordLine& line, const kseC_BeamSection& section, Phase phase) const = 0;
 
  private:
   void Profile(utl_Stream& stream) const;
@@ -50,10 +52,10 @@ class oif_BeamSection : public oif_BeamSectionCommon {
  private:
   const char* KeywordText() const override { return "*Beam Section"; }
   void GeneralizedProfile(utl_Stream& stream, const kbpC_GeneralizedProfile& profile) const override;
-  void DensityParameter(utl_Stream&, const kseC_BeamSection&) const override {}
+  void DensityParameter(oif_KeywordLine&, const kseC_BeamSection&) const override {}
   void TrailingKeywords(utl_Stream&, const kseC_BeamSection&) const override {}
-  void TemperatureOrZero(utl_Stream& stream, const kseC_BeamSection& section) const override;
-  void MaterialOrPropertyLines(utl_Stream& stream, const kseC_BeamSection& section, Phase phase) const override;
+  void TemperatureOrZero(oif_KeywordLine& line, const kseC_BeamSection& section) const override;
+  void MaterialOrPropertyLines(oif_KeywordLine& line, const kseC_BeamSection& section, Phase phase) const override;
 };
 
 /// "*Beam General Section": a section whose properties are given before
@@ -66,8 +68,8 @@ class oif_BeamGeneralSection : public oif_BeamSectionCommon {
  private:
   const char* KeywordText() const override { return "*Beam General Section"; }
   void GeneralizedProfile(utl_Stream& stream, const kbpC_GeneralizedProfile& profile) const override;
-  void DensityParameter(utl_Stream& stream, const kseC_BeamSection& section) const override;
+  void DensityParameter(oif_KeywordLine& line, const kseC_BeamSection& section) const override;
   void TrailingKeywords(utl_Stream& stream, const kseC_BeamSection& section) const override;
-  void TemperatureOrZero(utl_Stream& stream, const kseC_BeamSection& section) const override;
-  void MaterialOrPropertyLines(utl_Stream& stream, const kseC_BeamSection& section, Phase phase) const override;
+  void TemperatureOrZero(oif_KeywordLine& line, const kseC_BeamSection& section) const override;
+  void MaterialOrPropertyLines(oif_KeywordLine& line, const kseC_BeamSection& section, Phase phase) const override;
 };

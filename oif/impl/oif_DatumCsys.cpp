@@ -34,10 +34,8 @@ bool oif_DatumCsys::Write(utl_Stream& stream, const cow_String& keyword, Style s
     first = origin_ - gsl_Point();
     second = first + zAxis_;
   }
-  for (int i = 0; i < 6; ++i) {
-    if (i > 0) stream << ", ";
-    stream.Print(i < 3 ? first[i] : second[i - 3], 12, 15);
-  }
-  stream << endl;
+  oif_DataLine data(stream);
+  for (int i = 0; i < 6; ++i) data.Print(i < 3 ? first[i] : second[i - 3], 12, 15);
+  data.End();
   return true;
 }

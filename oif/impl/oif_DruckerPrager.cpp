@@ -38,7 +38,7 @@ void oif_DruckerPragerHardening::Write(utl_Stream& stream) const {
   const auto header = [&](const double* rate) {
     oif_KeywordLine line(stream, "*Drucker Prager Hardening");
     oif_AddDependencies(line, option_.Dependencies());
-    if (rate != nullptr) stream << ", rate=" << *rate;
+    if (rate != nullptr) line.ParamNoBreak("rate", *rate);
     if (type != 0) line.Param("type", kmaC_DruckerPragerHardening::Type.GetString(type));
     line.End();
   };

@@ -43,8 +43,10 @@ void oif_Frequency::Write(utl_Stream& stream) const {
     oif_WriteValues(stream, step_.numEigen, step_.minFrequency, step_.maxFrequency, step_.shift, step_.blockSize,
                     step_.maxBlocks);
     if (!step_.boundaries.empty() && !step_.omitBoundaries) {
-      for (double boundary : step_.boundaries) stream << boundary << ", ";
-      stream << endl;
+      // Every boundary ends with its separator.
+      oif_DataLine data(stream);
+      for (double boundary : step_.boundaries) data << boundary;
+      data.EndWithSeparator();
     }
   } else if (step_.eigensolver == kprC_FrequencyStep::EIGENSOLVER_SUBSPACE) {
     oif_WriteValues(stream, step_.vectors, step_.maxIterations);

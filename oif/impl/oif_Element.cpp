@@ -110,15 +110,17 @@ void oif_AssemblyElement::Write(utl_Stream& stream) const {
     const ddb_ScopedNodeData nodes = mesh.scopedNodeData();
     const int perElement = elementClass.numNodesPerElement();
     for (int index : subset.indices()) {
-      stream << elementClass.userElementLabelsAsFlatArray()[std::size_t(index)] << ", ";
+      oif_DataLine data(stream);
+      data << elementClass.userElementLabelsAsFlatArray()[std::size_t(index)];
       const int* connectivity = elementClass.elementConnectivity().data() + std::size_t(index) * std::size_t(perElement);
       for (int k = 0; k < perElement; ++k) {
-        if (k > 0) stream << ", ";
         const int node = connectivity[k];
-        if (!nodes.isNativeNode(node)) stream << zkw_VelornName(nodes.partInstanceName(node)) << ".";
-        stream << nodes.userLabel(node);
+        if (nodes.isNativeNode(node))
+          data << nodes.userLabel(node);
+        else
+          data.QualifiedLabel(nodes.partInstanceName(node), nodes.userLabel(node));
       }
-      stream << endl;
+      data.End();
     }
   }
 }

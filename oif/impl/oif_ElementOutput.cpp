@@ -58,9 +58,11 @@ void oif_ElementOutput::Write(utl_Stream& stream) const {
     line.End();
     const std::size_t first = g * kPointsPerGroup;
     const std::size_t last = std::min(sectionPoints_.size(), first + kPointsPerGroup);
-    for (std::size_t i = first; i < last; ++i) {
-      stream << sectionPoints_[i] << ", ";
-      if (i + 1 == last) stream.LineBreak();
+    if (first < last) {
+      // Every section point ends with its separator.
+      oif_DataLine data(stream);
+      for (std::size_t i = first; i < last; ++i) data << sectionPoints_[i];
+      data.EndWithSeparator();
     }
     if (!preset) oif_WriteVariableLines(stream, kept, 16);
   }

@@ -22,11 +22,14 @@ void Incrementation(oif_KeywordLine& line, utl_Stream& stream, const kprC_Explic
   if (step.scheme == S::SCHEME_FIXED) line.Flag("fixed time incrementation");
   line.ParamUnlessDefault("scale factor", step.scaleFactor, 1.0);
   line.End();
-  stream << ", ";
-  if (mdl_IsSet(step.timePeriod)) stream << step.timePeriod;
+  // The first field is empty, and the third (before the largest increment)
+  // is an empty field without a blank: ", period,, increment".
+  oif_DataLine data(stream);
+  data.Empty() << step.timePeriod;
   // A fixed increment has no upper bound.
-  if (step.scheme != S::SCHEME_FIXED && mdl_IsSet(step.maxTimeInc)) stream << ",, " << step.maxTimeInc;
-  stream << endl;
+  if (step.scheme != S::SCHEME_FIXED && mdl_IsSet(step.maxTimeInc))
+    data.NextSeparator(",").Empty().NextSeparator(", ") << step.maxTimeInc;
+  data.End(true);
 }
 
 const char* RegionText(const cow_String& region) { return region.empty() ? "Whole Model" : region.c_str(); }

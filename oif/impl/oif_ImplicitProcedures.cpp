@@ -49,19 +49,18 @@ void IncrementLine(utl_Stream& stream, const kprC_TimeIncrements& time, const ch
 /// `repeatInitial`: fixed incrementation repeats the initial increment as
 /// minimum and maximum (steady-state heat transfer).
 void TransientLine(utl_Stream& stream, const kprC_TimeIncrements& time, double endValue, bool repeatInitial) {
-  oif_WriteField(stream, time.initialInc);
-  oif_WriteField(stream, time.timePeriod);
+  oif_DataLine data(stream);
+  data << time.initialInc << time.timePeriod;
   if (time.IsAutomatic()) {
-    oif_WriteField(stream, time.minInc);
-    oif_WriteField(stream, time.maxInc);
+    data << time.minInc << time.maxInc;
   } else if (repeatInitial) {
-    oif_WriteField(stream, time.initialInc);
-    oif_WriteField(stream, time.initialInc);
+    data << time.initialInc << time.initialInc;
   } else {
-    stream << ", ,";
+    // Two empty fields, the end value after a "," without a blank.
+    data.Empty().Empty().NextSeparator(",");
   }
-  Value(stream, endValue);
-  stream << endl;
+  data << endValue;
+  data.End(true);
 }
 
 /// Steady state, or the end criterion of a transient step.
@@ -94,22 +93,19 @@ void oif_StaticRiks::Write(utl_Stream& stream) const {
   line.Flag("riks");
   line.End();
 
-  oif_WriteField(stream, step_.initialInc);
-  oif_WriteField(stream, step_.timePeriod);
-  if (step_.IsAutomatic()) {
-    oif_WriteField(stream, step_.minInc);
-    oif_WriteField(stream, step_.maxInc != kprC_StaticRiksStep::NoMaxArcInc ? step_.maxInc : mdl_UnsetDouble);
-  } else {
-    stream << ", " << ", ";
+  oif_DataLine data(stream);
+  data << step_.initialInc << step_.timePeriod;
+  if (step_.IsAutomatic())
+    data << step_.minInc << (step_.maxInc != kprC_StaticRiksStep::NoMaxArcInc ? step_.maxInc : mdl_UnsetDouble);
+  else
+    data.Empty().Empty();
+  data << step_.maxLPF;
+  if (nodeSet_.empty()) {
+    data.EndWithSeparator();  // the load factor ends with its separator
+    return;
   }
-  oif_WriteField(stream, step_.maxLPF);
-  if (!nodeSet_.empty()) {
-    stream << nodeSet_ << ", ";
-    if (mdl_IsSet(step_.dof)) stream << step_.dof;
-    stream << ", ";
-    Value(stream, step_.nodeValue);
-  }
-  stream << endl;
+  data << nodeSet_ << step_.dof << step_.nodeValue;
+  data.End(true);
 }
 
 oif_HeatTransfer::oif_HeatTransfer(const kprC_Step& step)
@@ -212,8 +208,10 @@ void oif_Visco::Write(utl_Stream& stream) const {
   oif_KeywordLine line(stream, "*Visco");
   // The creep tolerance follows the keyword without a place to continue the line.
   if (step_.IsAutomatic()) {
-    stream << ", cetol=";
-    Value(stream, step_.creepTolerance);
+    if (mdl_IsSet(step_.creepTolerance))
+      line.ParamNoBreak("cetol", step_.creepTolerance);
+    else
+      line.FlagNoBreak("cetol=");
   }
   if (step_.creep == kprC_Creep::CREEP_EXPLICIT) {
     if (writesParts_)

@@ -17,13 +17,9 @@ oif_Instance::oif_Instance(const ddb_PartInstance& instance)
 
 namespace {
 void WriteValues(utl_Stream& stream, std::initializer_list<double> values) {
-  bool first = true;
-  for (double value : values) {
-    if (!first) stream << ", ";
-    stream.Print(value, 12, 15);
-    first = false;
-  }
-  stream << endl;
+  oif_DataLine data(stream);
+  for (double value : values) data.Print(value, 12, 15);
+  data.End();
 }
 }  // namespace
 

@@ -113,6 +113,35 @@ oif_KeywordLine& oif_KeywordLine::Break() {
   return *this;
 }
 
+oif_KeywordLine& oif_KeywordLine::Separator() {
+  stream_ << ", ";
+  return *this;
+}
+
+oif_KeywordLine& oif_KeywordLine::ParamThenSeparator(const char* name, const char* value) {
+  stream_ << name << '=' << value << ", ";
+  return *this;
+}
+
+oif_KeywordLine& oif_KeywordLine::ParamThenSeparator(const char* name, const cow_String& value) {
+  return ParamThenSeparator(name, value.c_str());
+}
+
+oif_KeywordLine& oif_KeywordLine::ParamThenSeparator(const char* name, int value) {
+  stream_ << name << '=' << value << ", ";
+  return *this;
+}
+
+oif_KeywordLine& oif_KeywordLine::NameThenSeparator(const char* name, const cow_String& value) {
+  stream_ << name << '=' << zkw_VelornName(value) << ", ";
+  return *this;
+}
+
+oif_KeywordLine& oif_KeywordLine::ParamThenSeparator(const char* name, double value, const char* assign) {
+  stream_ << name << assign << value << ", ";
+  return *this;
+}
+
 oif_DataLine::oif_DataLine(utl_Stream& stream, const char* separator)
     : stream_(stream), separator_(separator) {}
 
@@ -123,10 +152,52 @@ void oif_DataLine::Boundary(int index) {
     stream_ << separator_;
 }
 
-void oif_DataLine::Next() {
+void oif_DataLine::WritePending() {
+  if (!heldSeparators_.empty()) {
+    stream_ << heldSeparators_.c_str();
+    heldSeparators_.clear();
+  }
   for (int index = fields_ - pendingEmpty_; pendingEmpty_ > 0; --pendingEmpty_, ++index) Boundary(index);
+}
+
+void oif_DataLine::Next() {
+  WritePending();
   if (fields_ > 0) Boundary(fields_);
   ++fields_;
+}
+
+oif_DataLine& oif_DataLine::NextSeparator(const char* separator) {
+  if (pendingEmpty_ > 0 && perLine_ > 0) {
+    WritePending();  // a line break may fall among them: written now
+  } else {
+    for (; pendingEmpty_ > 0; --pendingEmpty_) heldSeparators_ += separator_;
+  }
+  separator_ = separator;
+  return *this;
+}
+
+oif_DataLine& oif_DataLine::Name(const cow_String& name) {
+  Next();
+  stream_ << zkw_VelornName(name);
+  return *this;
+}
+
+oif_DataLine& oif_DataLine::QualifiedLabel(const cow_String& instance, int label) {
+  Next();
+  stream_ << zkw_VelornName(instance) << '.' << label;
+  return *this;
+}
+
+oif_DataLine& oif_DataLine::Print(double value, int width, int precision) {
+  Next();
+  stream_.Print(value, width, precision);
+  return *this;
+}
+
+oif_DataLine& oif_DataLine::Print(int value, int width) {
+  Next();
+  stream_.Print(value, width);
+  return *this;
 }
 
 oif_DataLine& oif_DataLine::operator<<(double value) {
@@ -165,8 +236,18 @@ oif_DataLine& oif_DataLine::Empty() {
 }
 
 void oif_DataLine::End(bool keepTrailingEmpty) {
-  if (keepTrailingEmpty)
-    for (int index = fields_ - pendingEmpty_; pendingEmpty_ > 0; --pendingEmpty_, ++index) Boundary(index);
+  if (keepTrailingEmpty) WritePending();
   pendingEmpty_ = 0;
+  heldSeparators_.clear();
+  stream_ << endl;
+}
+
+void oif_DataLine::Continue() {
+  WritePending();
+  Boundary(fields_);
+}
+
+void oif_DataLine::EndWithSeparator() {
+  Continue();
   stream_ << endl;
 }

@@ -215,14 +215,14 @@ const kmaC_AttrInfo& AttrInfoOf(const kmaC_MaterialOption& option, kmaC_Attr att
   return info.attrInfos[std::size_t(index)];
 }
 
-void Word(utl_Stream& stream, oif_KeywordLine& line, const char* word, bool breakBefore) {
+void Word(oif_KeywordLine& line, const char* word, bool breakBefore) {
   if (breakBefore)
     line.Flag(word);
   else
-    stream << ", " << word;
+    line.FlagNoBreak(word);
 }
 
-void WriteParam(utl_Stream& stream, oif_KeywordLine& line, const oif_Param& param,
+void WriteParam(oif_KeywordLine& line, const oif_Param& param,
                 const kmaC_MaterialOption& option) {
   switch (param.rule) {
     case R::End:
@@ -253,16 +253,16 @@ void WriteParam(utl_Stream& stream, oif_KeywordLine& line, const oif_Param& para
       return;
     }
     case R::Flag:
-      if (option.Flag(param.attr)) Word(stream, line, param.text, param.breakBefore);
+      if (option.Flag(param.attr)) Word(line, param.text, param.breakBefore);
       return;
     case R::Literal:
-      Word(stream, line, param.text, param.breakBefore);
+      Word(line, param.text, param.breakBefore);
       return;
     case R::ByValue: {
       const int value = option.Int(param.attr);
       if (value < 0 || param.words.empty()) return;
       const char* word = param.words[std::min(std::size_t(value), param.words.size() - 1)];
-      if (word != nullptr) Word(stream, line, word, param.breakBefore);
+      if (word != nullptr) Word(line, word, param.breakBefore);
       return;
     }
   }
@@ -274,22 +274,24 @@ void WriteData(utl_Stream& stream, const oif_OptionRow& row, const kmaC_Material
   switch (row.data) {
     case D::None:
       return;
-    case D::IntLine:
-      stream.Print(option.Int(row.dataAttr), 7);
-      stream << ',';
-      stream.LineBreak();
+    case D::IntLine: {
+      oif_DataLine data(stream, ",");  // the value ends with its separator
+      data.Print(option.Int(row.dataAttr), 7);
+      data.EndWithSeparator();
       return;
-    case D::RealLine:
-      stream.Print(option.Real(row.dataAttr), 12, 6);
-      stream << ',';
-      stream.LineBreak();
+    }
+    case D::RealLine: {
+      oif_DataLine data(stream, ",");
+      data.Print(option.Real(row.dataAttr), 12, 6);
+      data.EndWithSeparator();
       return;
-    case D::TwoReals:
-      stream.Print(option.Real(row.dataAttr), 12, 6);
-      stream << ", ";
-      stream.Print(option.Real(row.dataAttr2), 12, 6);
-      stream.LineBreak();
+    }
+    case D::TwoReals: {
+      oif_DataLine data(stream);
+      data.Print(option.Real(row.dataAttr), 12, 6).Print(option.Real(row.dataAttr2), 12, 6);
+      data.End();
       return;
+    }
     default:
       break;
   }
@@ -312,7 +314,8 @@ void WriteData(utl_Stream& stream, const oif_OptionRow& row, const kmaC_Material
       break;
     case D::TableClay:
       // Tabular hardening leaves the first value of the first line empty.
-      if (option.Int(A::Hardening) == kmaC_ClayPlasticity::TABULAR && table.Rows() > 0) stream << ", ";
+      if (option.Int(A::Hardening) == kmaC_ClayPlasticity::TABULAR && table.Rows() > 0)
+        oif_DataLine(stream).Empty().Continue();
       table.ApplyRuleT(temperature, dependencies);
       break;
     default:
@@ -340,7 +343,7 @@ oif_MaterialOptionKeyword::oif_MaterialOptionKeyword(const kmaC_MaterialOption& 
 
 void oif_MaterialOptionKeyword::Write(utl_Stream& stream) const {
   oif_KeywordLine line(stream, row_->keyword);
-  for (const oif_Param& param : row_->Params()) WriteParam(stream, line, param, option_);
+  for (const oif_Param& param : row_->Params()) WriteParam(line, param, option_);
   line.End();
   WriteData(stream, *row_, option_);
   for (kmaC_OptionKind kind : row_->SubOptions())

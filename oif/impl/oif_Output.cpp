@@ -54,13 +54,14 @@ void oif_Output::Write(utl_Stream& stream) const {
       if (!modes_.empty()) {
         line.Flag("mode list");
         line.End();
-        for (std::size_t i = 0; i < modes_.size(); ++i) {
-          stream << modes_[i];
-          if ((i + 1) % 16 == 0)
-            stream.LineBreak();
-          else
-            stream << ", ";
-        }
+        // 16 modes a line; a line that is not full ends with a separator.
+        oif_DataLine data(stream);
+        data.PerLine(16);
+        for (int mode : modes_) data << mode;
+        if (modes_.size() % 16 == 0)
+          data.End();
+        else
+          data.Continue();
       }
       break;
     case kprC_TimePoints:

@@ -38,7 +38,7 @@ void oif_Plastic::Write(utl_Stream& stream) const {
     }
     oif_PrintRateRows(stream, sorted, temperature, dependencies, [&](double rate) {
       oif_KeywordLine line(stream, "*Plastic");
-      stream << ", rate=" << rate;
+      line.ParamNoBreak("rate", rate);
       oif_AddDependencies(line, dependencies);
       line.End();
     });

@@ -10,10 +10,3 @@ void oif_WriteValues(utl_Stream& stream, V... values) {
   (data << ... << values);
   data.End(true);
 }
-
-/// A value (nothing when it is not given) and the ", " after it, for data
-/// lines laid out field by field.
-inline void oif_WriteField(utl_Stream& stream, double value) {
-  if (mdl_IsSet(value)) stream << value;
-  stream << ", ";
-}

@@ -68,7 +68,7 @@ oif_LabelList::oif_LabelList(std::vector<int> labels, bool keepOrder) : labels_(
 
 void oif_LabelList::Write(utl_Stream& stream) const {
   if (generate_) {
-    stream << first_ << ", " << last_ << ", " << step_ << endl;
+    (oif_DataLine(stream) << first_ << last_ << step_).End();
     return;
   }
   const std::size_t count = labels_.size();
@@ -88,7 +88,11 @@ void oif_LabelList::Write(utl_Stream& stream) const {
 namespace {
 
 void WriteMembers(utl_Stream& stream, const std::vector<cow_String>& members) {
-  for (const cow_String& member : members) stream << member << ", " << endl;
+  for (const cow_String& member : members) {
+    oif_DataLine data(stream);
+    data << member;
+    data.EndWithSeparator();
+  }
 }
 
 }  // namespace
@@ -232,7 +236,7 @@ void oif_Surface::WriteFaceSets(utl_Stream& stream, const std::vector<Face>& fac
 
 void oif_Surface::WriteFaceLines(utl_Stream& stream, const std::vector<Face>& faces) const {
   for (const Face& face : faces)
-    stream << zkw_VelornName(FaceSetName(face.identifier)) << ", " << face.identifier << endl;
+    (oif_DataLine(stream).Name(FaceSetName(face.identifier)) << face.identifier).End();
 }
 
 void oif_Surface::WriteSurfaceLine(utl_Stream& stream, const char* type) const {
@@ -263,7 +267,7 @@ void oif_Surface::Write(utl_Stream& stream) const {
   }
   if (!nodeSetNames_.empty()) {
     WriteSurfaceLine(stream, "NODE");
-    for (const cow_String& nodeSet : nodeSetNames_) stream << nodeSet << ", " << 1.0 << endl;
+    for (const cow_String& nodeSet : nodeSetNames_) (oif_DataLine(stream) << nodeSet << 1.0).End();
     return;
   }
   const std::vector<Face> faces = Faces();

@@ -25,16 +25,15 @@ constexpr oif_VariableKeywordRow kIntegrated    = {"*Integrated Output",     {ko
 }  // namespace
 
 void oif_WriteVariableLines(utl_Stream& stream, const std::vector<std::string>& variables, int perLine) {
-  for (std::size_t i = 0; i < variables.size(); ++i) {
-    stream << variables[i].c_str();
-    const bool lineFull = (i + 1) % std::size_t(perLine) == 0;
-    const bool last = i + 1 == variables.size();
-    if (last && variables.size() == 1) stream << ", ";
-    if (lineFull || last)
-      stream.LineBreak();
-    else
-      stream << ", ";
-  }
+  if (variables.empty()) return;
+  oif_DataLine data(stream);
+  data.PerLine(perLine);
+  for (const std::string& variable : variables) data << variable.c_str();
+  // A single variable ends with a separator.
+  if (variables.size() == 1)
+    data.EndWithSeparator();
+  else
+    data.End();
 }
 
 std::vector<std::string> oif_VariableOutput::Kept() const {

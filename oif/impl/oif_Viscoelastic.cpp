@@ -4,17 +4,16 @@ void oif_Viscoelastic::Write(utl_Stream& stream) const {
   using A = kmaC_Attr;
   using V = kmaC_Viscoelastic;
   oif_KeywordLine line(stream, "*Viscoelastic");
-  stream << ", ";
   bool fit = false;
   if (option_.Int(A::Domain) == V::TIME) {
     static constexpr const char* kTestForms[] = {"CREEP TEST DATA", "RELAXATION TEST DATA", "FREQUENCY DATA"};
     const int kind = option_.Int(A::Time);
-    stream << "time=" << (kind >= 1 && kind <= 3 ? kTestForms[kind - 1] : V::Time.GetString(kind));
+    line.ParamNoBreak("time", kind >= 1 && kind <= 3 ? kTestForms[kind - 1] : V::Time.GetString(kind));
     fit = kind >= 1 && kind <= 3;
   } else {
     static constexpr const char* kTestForms[] = {"CREEP TEST DATA", "RELAXATION TEST DATA"};
     const int kind = option_.Int(A::Frequency);
-    stream << "frequency=" << (kind == 3 || kind == 4 ? kTestForms[kind - 3] : V::Frequency.GetString(kind));
+    line.ParamNoBreak("frequency", kind == 3 || kind == 4 ? kTestForms[kind - 3] : V::Frequency.GetString(kind));
     fit = kind == 3 || kind == 4;
   }
   if (fit) {
