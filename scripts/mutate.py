@@ -230,6 +230,15 @@ MUTATIONS = [
      "    const std::size_t end = std::min(count, begin + piece);",
      "    const std::size_t end = std::min(count, begin + piece - 1);",
      "each piece of a long block loses its last line"),
+    # Keywords registered as text.
+    ("zkw/zkw_BuilderComponent.cpp",
+     "  target.open = OpenPiece(target.open, target.room, list.Size() != target.openAt);",
+     "  target.open = OpenPiece(target.open, target.room, false);",
+     "text goes on in its piece after a keyword registered otherwise"),
+    ("oif/impl/oif_BoundaryConditionBuilder.cpp",
+     "    if (inGroup || written(info.text)) AddHeading(step);",
+     "    if (written(info.text)) AddHeading(step);",
+     "a step with grouped submodel conditions only has no heading"),
 ]
 
 
