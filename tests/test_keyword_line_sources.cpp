@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <regex>
 #include <string>
 
@@ -14,11 +15,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-/// "file:line: text" of every line that streams a keyword text.
-std::string HandStartedKeywordLines(const fs::path& folder) {
-  // `<<` followed on the same line by a string literal that opens with "*"
-  // and a letter: a keyword line started on the stream directly.
-  const std::regex handStarted(R"re(<<[^;]*"\*[A-Za-z])re");
+/// The code of a line without its comment and its leading and trailing blanks.
+std::string Code(const std::string& line) {
+  const std::size_t comment = line.find("//");
+  std::string code = comment == std::string::npos ? line : line.substr(0, comment);
+  const std::size_t first = code.find_first_not_of(' ');
+  if (first == std::string::npos) return "";
+  return code.substr(first, code.find_last_not_of(' ') - first + 1);
+}
+
+/// "file:line: text" of every line of the sources in `folder` (the writers'
+/// own file aside) whose code `flagged(file name, code)` picks.
+std::string Scan(const fs::path& folder, const std::function<bool(const fs::path&, const std::string&)>& flagged) {
   std::string found;
   for (const auto& entry : fs::directory_iterator(folder)) {
     const fs::path& path = entry.path();
@@ -26,14 +34,19 @@ std::string HandStartedKeywordLines(const fs::path& folder) {
     if (path.stem() == "oif_KeywordLine") continue;
     std::ifstream in(path);
     std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
-      const std::size_t comment = line.find("//");
-      const std::string code = comment == std::string::npos ? line : line.substr(0, comment);
-      if (std::regex_search(code, handStarted))
+    for (int number = 1; std::getline(in, line); ++number)
+      if (flagged(path.filename(), Code(line)))
         found += path.filename().string() + ":" + std::to_string(number) + ": " + line + "\n";
-    }
   }
   return found;
+}
+
+/// The lines that stream a keyword text.
+std::string HandStartedKeywordLines(const fs::path& folder) {
+  // `<<` followed on the same line by a string literal that opens with "*"
+  // and a letter: a keyword line started on the stream directly.
+  const std::regex handStarted(R"re(<<[^;]*"\*[A-Za-z])re");
+  return Scan(folder, [&](const fs::path&, const std::string& code) { return std::regex_search(code, handStarted); });
 }
 
 TEST(KeywordLineSources, NoKeywordLineIsStartedByHand) {
@@ -59,15 +72,6 @@ TEST(KeywordLineSources, TheScanFindsStreamedKeywordTexts) {
   fs::remove_all(folder);
 }
 
-/// The code of a line without its comment and its leading and trailing blanks.
-std::string Code(const std::string& line) {
-  const std::size_t comment = line.find("//");
-  std::string code = comment == std::string::npos ? line : line.substr(0, comment);
-  const std::size_t first = code.find_first_not_of(' ');
-  if (first == std::string::npos) return "";
-  return code.substr(first, code.find_last_not_of(' ') - first + 1);
-}
-
 /// Writers that write the separator themselves: the file and the line.
 struct AllowedSeparator {
   const char* file;
@@ -84,23 +88,12 @@ constexpr AllowedSeparator kAllowedSeparators[] = {
 /// text literal holding ", "), outside the writers and the allowed lines.
 std::string HandWrittenSeparators(const fs::path& folder) {
   const std::regex separator(R"re(<<\s*"[^"]*, [^"]*")re");
-  std::string found;
-  for (const auto& entry : fs::directory_iterator(folder)) {
-    const fs::path& path = entry.path();
-    if (path.extension() != ".cpp" && path.extension() != ".h") continue;
-    if (path.stem() == "oif_KeywordLine") continue;
-    std::ifstream in(path);
-    std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
-      const std::string code = Code(line);
-      if (!std::regex_search(code, separator)) continue;
-      bool allowed = false;
-      for (const AllowedSeparator& entry : kAllowedSeparators)
-        allowed = allowed || (path.filename() == entry.file && code == entry.code);
-      if (!allowed) found += path.filename().string() + ":" + std::to_string(number) + ": " + line + "\n";
-    }
-  }
-  return found;
+  return Scan(folder, [&](const fs::path& file, const std::string& code) {
+    if (!std::regex_search(code, separator)) return false;
+    for (const AllowedSeparator& allowed : kAllowedSeparators)
+      if (file == allowed.file && code == allowed.code) return false;
+    return true;
+  });
 }
 
 TEST(KeywordLineSources, NoSeparatorIsWrittenByHand) {

@@ -8,7 +8,7 @@
 
 namespace {
 
-/// Keywords registered by their text (AddStepText): the lines as the deck
+/// Keywords registered by their text (TextBatch): the lines as the deck
 /// prints them.
 class TextPiece : public zkw_Keyword {
  public:
@@ -19,10 +19,10 @@ class TextPiece : public zkw_Keyword {
   std::string text;
 };
 
-/// Each piece of a list is made with room for its text, so that the text is
-/// never moved as it grows: the first with 16 KiB, each further one with
-/// twice the room of the one before, up to 1 MiB. A keyword goes into a new
-/// piece when the open one is seven eighths full.
+/// Each piece of a batch's text for one list is made with room for its text,
+/// so that the text is never moved as it grows: the first with 16 KiB, each
+/// further one with twice the room of the one before, up to 1 MiB. A keyword
+/// goes into a new piece when the last one is seven eighths full.
 constexpr std::size_t kFirstPieceSize = std::size_t(16) << 10;
 constexpr std::size_t kPieceSize = std::size_t(1) << 20;
 
@@ -45,14 +45,6 @@ void FormatOnto(aio_ios& ios, utl_Stream& stream, std::string& text, const zkw_K
   }
 }
 
-/// The piece the next keyword goes into: `open`, unless it is absent,
-/// closed or full; then nullptr, and `room` (of the piece to make) grows.
-TextPiece* OpenPiece(TextPiece* open, std::size_t& room, bool closed) {
-  if (open && !closed && open->text.size() < room / 8 * 7) return open;
-  if (open && room < kPieceSize) room *= 2;
-  return nullptr;
-}
-
 }  // namespace
 
 class zkw_BuilderComponent::StepText {
@@ -61,18 +53,11 @@ class zkw_BuilderComponent::StepText {
 
   zkw_KeywordList* list;
   std::size_t index;  // in the order the targets were made
-  /// The piece at the end of the list, while it is there and has room.
-  TextPiece* open = nullptr;
-  std::size_t openAt = 0;
-  std::size_t room = kFirstPieceSize;  // of the next piece
 };
 
 struct zkw_BuilderComponent::TextTargets::Impl {
   std::deque<StepText> targets;
   std::map<std::pair<cow_String, cow_String>, StepText*> byName;
-  aio_ios ios;
-  /// Formats with the deck stream's settings (the defaults).
-  utl_Stream stream{ios};
 };
 
 zkw_BuilderComponent::TextTargets::TextTargets() = default;
@@ -139,11 +124,6 @@ void zkw_BuilderComponent::AddStepDefinition(const cow_String& step, const zkw_K
   AddStepDefinition(step, keyword, cow_String());
 }
 
-void zkw_BuilderComponent::AdoptStepDefinition(const cow_String& step, std::unique_ptr<zkw_Keyword> keyword,
-                                               const cow_String& loadCase) {
-  stepTable_[step][loadCase].Append(zkw_KeywordHandle::Adopt(std::move(keyword)));
-}
-
 zkw_BuilderComponent::StepText* zkw_BuilderComponent::StepTextTarget(const cow_String& step,
                                                                     const cow_String& loadCase) {
   if (!textTargets_.impl) textTargets_.impl = std::make_unique<TextTargets::Impl>();
@@ -153,21 +133,6 @@ zkw_BuilderComponent::StepText* zkw_BuilderComponent::StepTextTarget(const cow_S
   return target;
 }
 
-void zkw_BuilderComponent::AddStepText(StepText& target, const zkw_Keyword& keyword) {
-  TextTargets::Impl& impl = *textTargets_.impl;
-  zkw_KeywordList& list = *target.list;
-  // A keyword registered otherwise since closes the piece.
-  target.open = OpenPiece(target.open, target.room, list.Size() != target.openAt);
-  if (!target.open) {
-    auto piece = std::make_unique<TextPiece>();
-    piece->text.reserve(target.room);
-    target.open = piece.get();
-    list.Append(zkw_KeywordHandle::Adopt(std::move(piece)));
-    target.openAt = list.Size();
-  }
-  FormatOnto(impl.ios, impl.stream, target.open->text, keyword);
-}
-
 struct zkw_BuilderComponent::TextBatch::Impl {
   struct Run {
     std::vector<std::unique_ptr<TextPiece>> pieces;
@@ -175,6 +140,7 @@ struct zkw_BuilderComponent::TextBatch::Impl {
   };
   std::vector<Run> runs;  // by target index
   aio_ios ios;
+  /// Formats with the deck stream's settings (the defaults).
   utl_Stream stream{ios};
 };
 
@@ -186,8 +152,8 @@ zkw_BuilderComponent::TextBatch& zkw_BuilderComponent::TextBatch::operator=(Text
 void zkw_BuilderComponent::TextBatch::Add(const StepText& target, const zkw_Keyword& keyword) {
   if (impl_->runs.size() <= target.index) impl_->runs.resize(target.index + 1);
   Impl::Run& run = impl_->runs[target.index];
-  TextPiece* open = run.pieces.empty() ? nullptr : run.pieces.back().get();
-  if (!OpenPiece(open, run.room, false)) {
+  if (run.pieces.empty() || run.pieces.back()->text.size() >= run.room / 8 * 7) {
+    if (!run.pieces.empty() && run.room < kPieceSize) run.room *= 2;
     run.pieces.push_back(std::make_unique<TextPiece>());
     run.pieces.back()->text.reserve(run.room);
   }
@@ -196,6 +162,12 @@ void zkw_BuilderComponent::TextBatch::Add(const StepText& target, const zkw_Keyw
 
 bool zkw_BuilderComponent::TextBatch::Has(const StepText& target) const noexcept {
   return target.index < impl_->runs.size() && !impl_->runs[target.index].pieces.empty();
+}
+
+bool zkw_BuilderComponent::TextBatch::AnyHas(const std::vector<TextBatch>& batches, const StepText& target) noexcept {
+  for (const TextBatch& batch : batches)
+    if (batch.Has(target)) return true;
+  return false;
 }
 
 void zkw_BuilderComponent::AddStepBatches(std::vector<TextBatch>& batches) {

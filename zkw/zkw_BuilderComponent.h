@@ -40,36 +40,32 @@ class ZKW_API zkw_BuilderComponent {
   void AddAssemblyDefinition(const zkw_Keyword& keyword);
   void AddStepDefinition(const cow_String& step, const zkw_Keyword& keyword, const cow_String& loadCase);
   void AddStepDefinition(const cow_String& step, const zkw_Keyword& keyword);
-  /// As AddStepDefinition, taking over a freshly made keyword without copying
-  /// it (for builders that register one keyword per object and step).
-  void AdoptStepDefinition(const cow_String& step, std::unique_ptr<zkw_Keyword> keyword, const cow_String& loadCase);
-
-  /// The list of a step and load case, as a target for AddStepText. A target
-  /// stays valid as long as the builder; looking it up once per step spares
-  /// the builders that register one keyword per object and step a lookup by
-  /// name each time.
+  /// The list of a step and load case, as a target for text registration.
+  /// A target stays valid as long as the builder; looking it up once per
+  /// step spares the builders that register one keyword per object and step
+  /// a lookup by name each time.
   class StepText;
   StepText* StepTextTarget(const cow_String& step, const cow_String& loadCase);
-  /// Registers `keyword` by its text: the keyword writes itself at once, as
-  /// the deck's stream formats it, onto the text at the end of the list, and
-  /// no object is kept for it. Keywords that follow one another in a list
-  /// share one piece of text. For keywords that change nothing after they
-  /// are made and end their last line.
-  void AddStepText(StepText& target, const zkw_Keyword& keyword);
 
-  /// Text formatted apart from the lists, for builders that format their
-  /// objects on several threads: each thread fills a batch of its own, which
-  /// only reads the targets, and AddStepBatches hands the text to the lists.
+  /// Keywords registered by their text, for builders that register one
+  /// keyword per object and step: each keyword writes itself at once, as the
+  /// deck's stream formats it, onto the batch's text for its target, and no
+  /// object is kept for it. Each thread of a builder fills a batch of its
+  /// own, which only reads the targets; AddStepBatches hands the text to the
+  /// lists. For keywords that change nothing after they are made and end
+  /// their last line.
   class ZKW_API TextBatch {
    public:
     TextBatch();
     ~TextBatch();
     TextBatch(TextBatch&&) noexcept;
     TextBatch& operator=(TextBatch&&) noexcept;
-    /// Formats `keyword` as AddStepText does, for `target`.
+    /// Formats `keyword` onto the text for `target`.
     void Add(const StepText& target, const zkw_Keyword& keyword);
     /// Whether the batch has text for `target`.
     bool Has(const StepText& target) const noexcept;
+    /// Whether one of `batches` has text for `target`.
+    static bool AnyHas(const std::vector<TextBatch>& batches, const StepText& target) noexcept;
 
    private:
     friend class zkw_BuilderComponent;
@@ -89,8 +85,7 @@ class ZKW_API zkw_BuilderComponent {
   cow_Map<cow_String, zkw_KeywordList> instanceTable_;
   zkw_KeywordList assemblyList_;
   cow_Map<cow_String, cow_Map<cow_String, zkw_KeywordList>> stepTable_;
-  /// The targets of AddStepText, made on demand; a copy of the builder makes
-  /// its own.
+  /// The text targets, made on demand; a copy of the builder makes its own.
   struct TextTargets {
     TextTargets();
     TextTargets(const TextTargets&);

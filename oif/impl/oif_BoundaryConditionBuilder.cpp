@@ -14,10 +14,6 @@
 
 namespace {
 
-/// Histories of fewer keywords (conditions × steps) are formatted on one
-/// thread.
-constexpr std::size_t kParallelKeywords = 20000;
-
 const mdl_MapString2ObjCow<klcC_LoadCase> kNoLoadCases;
 
 bool Contains(const std::vector<cow_String>& names, const cow_String& name) {
@@ -79,19 +75,12 @@ void oif_BoundaryConditionBuilder::Build() {
   const bool grouped = std::any_of(conditions.begin(), conditions.end(), [](const Condition& condition) {
     return condition.object->Kind() == kbcC_BCKind::Submodel;
   });
-  const std::size_t count = conditions.size();
-  const std::size_t parts =
-      grouped || count * stepNames_.size() < kParallelKeywords ? 1 : std::min(oif_CoreCount(), count);
-  std::vector<TextBatch> batches(parts);
-  oif_RunInParallel(parts, [&](std::size_t part) {
-    for (std::size_t i = count * part / parts; i < count * (part + 1) / parts; ++i)
-      BuildCondition(conditions[i], batches[part]);
-  });
+  std::vector<TextBatch> batches(grouped ? 1 : oif_RunCount(conditions.size(), conditions.size() * stepNames_.size()));
+  oif_ForEachInRuns(conditions.size(), batches.size(),
+                    [&](std::size_t i, std::size_t run) { BuildCondition(conditions[i], batches[run]); });
   for (std::size_t step = 0; step < stepNames_.size(); ++step) {
     const Step& info = stepInfo_[step];
-    auto written = [&](const StepText* text) {
-      return std::any_of(batches.begin(), batches.end(), [&](const TextBatch& batch) { return batch.Has(*text); });
-    };
+    auto written = [&](const StepText* text) { return TextBatch::AnyHas(batches, *text); };
     const bool inGroup = std::any_of(submodelGroups_.begin(), submodelGroups_.end(), [&](const SubmodelGroup& group) {
       return group.loadCase.empty() && group.step == stepNames_[step];
     });

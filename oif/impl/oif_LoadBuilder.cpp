@@ -1,7 +1,5 @@
 #include "oif/impl/oif_LoadBuilder.h"
 
-#include <algorithm>
-
 #include "modeldb/kloC_LoadTable.h"
 #include "oif/impl/oif_Cload.h"
 #include "oif/impl/oif_Comment.h"
@@ -14,13 +12,6 @@
 #include "oif/impl/oif_SetName.h"
 #include "zkw/zkw_Model.h"
 #include "zkw/zkw_ModelInfo.h"
-
-namespace {
-
-/// Histories of fewer keywords (loads × steps) are formatted on one thread.
-constexpr std::size_t kParallelKeywords = 20000;
-
-}  // namespace
 
 oif_LoadBuilder::oif_LoadBuilder(zkw_ModelInfo& info) : zkw_BuilderComponent(info) {}
 
@@ -64,17 +55,11 @@ void oif_LoadBuilder::Build() {
   // Load by load, so that each load's states are read in order; a long
   // history is cut into runs of loads formatted on all cores, and every
   // step's list takes the runs' text in load order.
-  const std::size_t count = loads_.size();
-  const std::size_t keywords = count * stepNames_.size();
-  const std::size_t parts = keywords < kParallelKeywords ? 1 : std::min(oif_CoreCount(), count);
-  std::vector<TextBatch> batches(parts);
-  oif_RunInParallel(parts, [&](std::size_t part) {
-    for (std::size_t i = count * part / parts; i < count * (part + 1) / parts; ++i) BuildLoad(loads_[i], batches[part]);
-  });
+  std::vector<TextBatch> batches(oif_RunCount(loads_.size(), loads_.size() * stepNames_.size()));
+  oif_ForEachInRuns(loads_.size(), batches.size(),
+                    [&](std::size_t i, std::size_t run) { BuildLoad(loads_[i], batches[run]); });
   for (std::size_t step = 1; step < stepNames_.size(); ++step) {
-    const bool written = std::any_of(batches.begin(), batches.end(),
-                                     [&](const TextBatch& batch) { return batch.Has(*steps_[step].text); });
-    if (!written) continue;
+    if (!TextBatch::AnyHas(batches, *steps_[step].text)) continue;
     const zkw_Keyword& heading = heading_.HeadingFor(stepNames_[step]);
     if (!heading_.IsFiller(heading)) AddStepDefinition(stepNames_[step], heading);
   }

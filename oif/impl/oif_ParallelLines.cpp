@@ -36,6 +36,17 @@ void oif_RunInParallel(std::size_t parts, const std::function<void(std::size_t p
     if (failure) std::rethrow_exception(failure);
 }
 
+std::size_t oif_RunCount(std::size_t count, std::size_t keywords) {
+  return keywords < oif_ParallelKeywords ? 1 : std::max<std::size_t>(1, std::min(oif_CoreCount(), count));
+}
+
+void oif_ForEachInRuns(std::size_t count, std::size_t runs,
+                       const std::function<void(std::size_t index, std::size_t run)>& each) {
+  oif_RunInParallel(runs, [&](std::size_t run) {
+    for (std::size_t i = count * run / runs; i < count * (run + 1) / runs; ++i) each(i, run);
+  });
+}
+
 void oif_WriteLinesInParallel(utl_Stream& stream, std::size_t count, const oif_LineRangeWriter& write,
                               std::size_t piece) {
   const std::size_t cores = oif_CoreCount();

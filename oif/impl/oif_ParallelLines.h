@@ -25,6 +25,20 @@ void oif_WriteLinesInParallel(utl_Stream& stream, std::size_t count, const oif_L
 /// The cores the writer formats on (at least 1).
 std::size_t oif_CoreCount();
 
+/// Histories of fewer keywords (objects × steps) are formatted on one thread.
+constexpr std::size_t oif_ParallelKeywords = 20000;
+
+/// How many runs the `count` objects of a history of `keywords` keywords are
+/// cut into: one per core (and at most one per object) from
+/// oif_ParallelKeywords on, else one.
+std::size_t oif_RunCount(std::size_t count, std::size_t keywords);
+
+/// Calls `each(index, run)` for every index in [0, count), cut into `runs`
+/// consecutive runs of about equal length, each run on a thread of its own
+/// (oif_RunInParallel) and in index order within it.
+void oif_ForEachInRuns(std::size_t count, std::size_t runs,
+                       const std::function<void(std::size_t index, std::size_t run)>& each);
+
 /// Runs `run(part)` for every part in [0, parts), each on a thread of its
 /// own (the last one on the calling thread), and waits for all. When parts
 /// throw, the exception of the first of them in part order is rethrown.
