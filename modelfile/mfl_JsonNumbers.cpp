@@ -12,6 +12,16 @@
 
 #include <fast_float/fast_float.h>
 
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#define OIF_BLOCK_SCAN 1
+#else
+#define OIF_BLOCK_SCAN 0
+#endif
+
 #include "modelfile/mfl_JsonDetail.h"
 
 namespace mfl::json {
@@ -32,6 +42,21 @@ constexpr std::size_t kPackedMinBytes = 1024;
 // 10^k, exact as doubles for k <= 22.
 constexpr double kExactPowers[23] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                      1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// Asks for huge pages under the array about to be filled, when it is large:
+// in a virtual machine the first touch of each 4 KiB page is a costly fault,
+// a tenth of the time of reading a mesh's connectivity.
+template <class T>
+void AdviseHugePages(std::vector<T>& values) {
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+  constexpr std::uintptr_t kHuge = std::uintptr_t(2) << 20;
+  const std::uintptr_t begin = (reinterpret_cast<std::uintptr_t>(values.data()) + kHuge - 1) & ~(kHuge - 1);
+  const std::uintptr_t end = reinterpret_cast<std::uintptr_t>(values.data() + values.capacity()) & ~(kHuge - 1);
+  if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+#else
+  (void)values;
+#endif
+}
 
 // A number of a packed array: an integer literal with its magnitude, or a
 // real with its value.
@@ -172,15 +197,198 @@ const char* ScanNumber(const char* p, ScannedNumber& out) {
   return q;
 }
 
-// Reads the flat number array text[open] = '[' .. text[close] = ']' into
-// `out` with the reader's rules: int32 while every number is an int32
-// integer, else double (integers read before the switch keep their value;
-// later ones are read as doubles, so "-0" there is -0.0). False when the
-// array is empty or holds anything but valid numbers: simdjson reads it then.
-using Consumed = std::function<void(std::size_t, std::size_t)>;
+// Where the reading of an array stands between two steps.
+enum class At {
+  Open,         // just after the '['
+  Number,       // at the first character of a number, the separators before it checked
+  AfterNumber,  // just after the last character of a number
+};
 
 // Text of an array read so far that is handed to `consumed` at a time.
 constexpr std::size_t kConsumedStep = std::size_t(4) << 20;
+
+// Appends a number that is not an int32 integer to an int32 array: the array
+// becomes one of doubles (the integers read before keep their value; later
+// ones are read as doubles, so "-0" there is -0.0).
+[[gnu::noinline]] void SwitchToReals(const ScannedNumber& number, Node& out, std::size_t count) {
+  out.kind_ = Node::Kind::RealArray;
+  out.reals_.reserve(std::max(count, out.ints_.size() + 1));
+  AdviseHugePages(out.reals_);
+  out.reals_.assign(out.ints_.begin(), out.ints_.end());
+  std::vector<std::int32_t>().swap(out.ints_);
+  out.reals_.push_back(number.integer ? double(number.magnitude) * (number.negative ? -1.0 : 1.0) : number.real);
+}
+
+// Reads the number at p into `out`: the integer of up to seven digits that
+// int32 arrays are mostly made of as one word, any other through ScanNumber.
+// Returns its end, or nullptr when the text there is not a number followed by
+// a separator.
+inline const char* ReadOne(const char* p, const char* stop, Node& out, std::size_t count) {
+  const bool ints = out.kind_ == Node::Kind::IntArray;
+  if (ints) {
+    const bool negative = *p == '-';
+    const char* q = p + (negative ? 1 : 0);
+    const int digits = ShortDigitCount(q);
+    if (digits > 0 && !(digits > 1 && *q == '0')) {
+      const std::int32_t value = std::int32_t(ShortDigitValue(q, digits));
+      q += digits;
+      if (IsSpace(*q) || *q == ',' || q == stop) {
+        out.ints_.push_back(negative ? -value : value);
+        return q;
+      }
+    }
+  }
+  ScannedNumber number;
+  const char* end = ScanNumber(p, number);
+  if (end == nullptr || !(IsSpace(*end) || *end == ',' || end == stop)) return nullptr;
+  if (ints) {
+    const std::uint64_t limit = number.negative ? std::uint64_t(1) << 31 : (std::uint64_t(1) << 31) - 1;
+    if (number.integer && number.magnitude <= limit)
+      out.ints_.push_back(number.negative ? std::int32_t(-std::int64_t(number.magnitude))
+                                          : std::int32_t(number.magnitude));
+    else
+      SwitchToReals(number, out, count);
+  } else if (number.integer) {
+    const double magnitude = double(number.magnitude);
+    out.reals_.push_back(number.negative ? -magnitude : magnitude);
+  } else {
+    out.reals_.push_back(number.real);
+  }
+  return end;
+}
+
+enum class Outcome { More, Done, Invalid };
+
+// Reads number after number from p, where the reading stands `at`, until the
+// ']' or a number that starts at or past `until` (`at` is At::Number then).
+Outcome ReadNumbers(const char*& p, At& at, const char* until, const char* stop, Node& out, std::size_t count) {
+  if (at == At::Open) {
+    while (IsSpace(*p)) ++p;
+    if (p == stop) return Outcome::Invalid;  // empty: simdjson reads it
+    at = At::Number;
+  }
+  for (bool atNumber = at == At::Number;; atNumber = true) {
+    if (atNumber) {
+      p = ReadOne(p, stop, out, count);
+      if (p == nullptr) return Outcome::Invalid;
+    }
+    while (IsSpace(*p)) ++p;
+    if (p == stop) return Outcome::Done;
+    if (*p != ',') return Outcome::Invalid;
+    ++p;
+    while (IsSpace(*p)) ++p;
+    if (p >= until) {
+      at = At::Number;
+      return Outcome::More;
+    }
+  }
+}
+
+#if OIF_BLOCK_SCAN
+// ---------------------------------------------------------------------------
+// 64 bytes at a time. Read number after number, where the next number starts
+// is known only once the last one is read, so the work of consecutive numbers
+// cannot overlap. Here the characters of 64 bytes are classed at once, the
+// separators between the numbers checked with a few operations on bit masks,
+// and the numbers of the block, whose starts are then known, read
+// independently of each other.
+
+// A bit for each of 64 bytes of text (bit i: byte i).
+struct BlockClasses {
+  std::uint64_t number;  // digits and '-'
+
+  std::uint64_t comma;
+  std::uint64_t space;
+};
+
+inline std::uint64_t ByteMask(__m128i bytes, int part) noexcept {
+  return std::uint64_t(std::uint16_t(_mm_movemask_epi8(bytes))) << (16 * part);
+}
+
+// Classes the 64 bytes at p; false when one of them is none of digits, '-',
+// commas and white space.
+inline bool ClassifyBlock(const char* p, BlockClasses& out) noexcept {
+  std::uint64_t number = 0, comma = 0, space = 0;
+  for (int part = 0; part < 4; ++part) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * part));
+    const __m128i digit =
+        _mm_and_si128(_mm_cmpgt_epi8(v, _mm_set1_epi8('0' - 1)), _mm_cmplt_epi8(v, _mm_set1_epi8('9' + 1)));
+    const __m128i white =
+        _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(' ')), _mm_cmpeq_epi8(v, _mm_set1_epi8('\n'))),
+                     _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('\r')), _mm_cmpeq_epi8(v, _mm_set1_epi8('\t'))));
+    number |= ByteMask(_mm_or_si128(digit, _mm_cmpeq_epi8(v, _mm_set1_epi8('-'))), part);
+    comma |= ByteMask(_mm_cmpeq_epi8(v, _mm_set1_epi8(',')), part);
+    space |= ByteMask(white, part);
+  }
+  out = {number, comma, space};
+  return (number | comma | space) == ~std::uint64_t(0);
+}
+
+// The first byte that is not white space at or after each bit of `from`, with
+// the carry of a run of white space from the block before (`carry`, 0 or 1,
+// in and out): adding a bit at the start of a run of set bits of `space`
+// carries it to the run's end.
+inline std::uint64_t FirstAfterSpace(std::uint64_t space, std::uint64_t from, std::uint64_t& carry) noexcept {
+  std::uint64_t sum;
+  const bool out = __builtin_add_overflow(space, from | carry, &sum);
+  carry = out ? 1 : 0;
+  return sum & ~space;
+}
+
+struct Resume {
+  const char* p;
+  At at;
+};
+
+// Reads the numbers of whole blocks of 64 bytes from p, where the reading
+// stands `at`, while they end before `limit`, into the int32 array `out`. Stops at the first block that holds anything else than numbers,
+// commas and white space or a separator out of place, and at the first
+// number that is not an integer of at most seven digits; the number-by-number
+// reading goes on from the place returned.
+Resume ScanBlocks(const char* p, At at, const char* limit, const char* stop, Node& out) {
+  Resume resume{p, at};
+  // Between two numbers: the first byte after a number that is not white
+  // space must be a comma, and the first after a comma (or after the '[')
+  // must start a number. A bit of `*Pending` stands for a number's end or a
+  // comma in the block before, its white space not yet crossed.
+  std::uint64_t afterCommaPending = at == At::AfterNumber ? 0 : 1;
+  std::uint64_t afterNumberPending = 0;
+  std::uint64_t numberBefore = at == At::AfterNumber ? 1 : 0;  // the byte before the block is a number's last
+  for (; limit - p >= 64; p += 64) {
+    BlockClasses block;
+    if (!ClassifyBlock(p, block)) break;
+    const std::uint64_t previousIsNumber = (block.number << 1) | numberBefore;
+    const std::uint64_t starts = block.number & ~previousIsNumber;
+    const std::uint64_t numberEnds = ~block.number & previousIsNumber;
+    std::uint64_t commaCarry = afterCommaPending, numberCarry = afterNumberPending;
+    const std::uint64_t afterComma = FirstAfterSpace(block.space, block.comma << 1, commaCarry);
+    const std::uint64_t afterNumber = FirstAfterSpace(block.space, numberEnds, numberCarry);
+    if ((afterComma & block.comma) != 0 || (afterNumber & block.number) != 0) break;
+    for (std::uint64_t rest = starts; rest != 0; rest &= rest - 1) {
+      const char* const first = p + std::countr_zero(rest);
+      const bool negative = *first == '-';
+      const char* q = first + (negative ? 1 : 0);
+      const int digits = ShortDigitCount(q);
+      if (digits == 0 || (digits > 1 && *q == '0')) return {first, At::Number};
+      const std::int32_t value = std::int32_t(ShortDigitValue(q, digits));
+      const char* const end = q + digits;
+      if (!(IsSpace(*end) || *end == ',' || end == stop)) return {first, At::Number};
+      out.ints_.push_back(negative ? -value : value);
+      resume = {end, At::AfterNumber};
+    }
+    afterCommaPending = (block.comma >> 63) | commaCarry;
+    afterNumberPending = numberCarry;
+    numberBefore = block.number >> 63;
+  }
+  return resume;
+}
+#endif
+
+// Reads the flat number array text[open] = '[' .. text[close] = ']' into
+// `out` with the reader's rules: int32 while every number is an int32
+// integer, else double. False when the array is empty or holds anything but
+// valid numbers: simdjson reads it then.
+using Consumed = std::function<void(std::size_t, std::size_t)>;
 
 bool ScanPackedArray(std::string_view text, std::size_t open, std::size_t close, Node& out,
                      const Consumed& consumed) {
@@ -196,68 +404,32 @@ bool ScanPackedArray(std::string_view text, std::size_t open, std::size_t close,
   out.kind_ = Node::Kind::IntArray;
   out.offset_ = open;
   out.ints_.reserve(count);
-  while (IsSpace(*p)) ++p;
-  if (p == stop) return false;
-  ScannedNumber number;
+  AdviseHugePages(out.ints_);
+  At at = At::Open;
   for (;;) {
     if (consumed && std::size_t(p - given) >= kConsumedStep) [[unlikely]] {
       consumed(std::size_t(given - text.data()), std::size_t(p - text.data()));
       given = p;
     }
-    // The common case first: an integer literal of at most seven digits
-    // while the array is int32, its digits found and read as one word.
-    if (out.kind_ == Node::Kind::IntArray) {
-      const bool negative = *p == '-';
-      const char* q = p + (negative ? 1 : 0);
-      const int count = ShortDigitCount(q);
-      if (count > 0 && !(count > 1 && *q == '0')) {
-        const std::int32_t value = std::int32_t(ShortDigitValue(q, count));
-        q += count;
-        if (*q != '.' && *q != 'e' && *q != 'E' && (IsSpace(*q) || *q == ',' || q == stop)) {
-          out.ints_.push_back(negative ? -value : value);
-          p = q;
-          if (*p == ',') {
-            ++p;
-            while (IsSpace(*p)) ++p;
-            continue;
-          }
-          while (IsSpace(*p)) ++p;
-          if (p == stop) return true;
-          if (*p != ',') return false;
-          ++p;
-          while (IsSpace(*p)) ++p;
-          continue;
-        }
-      }
+    const char* until = p + std::min<std::ptrdiff_t>(stop - p, std::ptrdiff_t(kConsumedStep));
+#if OIF_BLOCK_SCAN
+    if (out.kind_ == Node::Kind::IntArray && stop - p >= 256) {
+      const Resume resume = ScanBlocks(p, at, until, stop, out);
+      // After a block that the block scan could not read, the numbers of the
+      // next 256 bytes are read one by one.
+      until = std::min(until, resume.p + 256);
+      p = resume.p;
+      at = resume.at;
     }
-    const char* end = ScanNumber(p, number);
-    if (end == nullptr || !(IsSpace(*end) || *end == ',' || end == stop)) return false;
-    if (out.kind_ == Node::Kind::IntArray) {
-      const std::uint64_t limit = number.negative ? std::uint64_t(1) << 31 : (std::uint64_t(1) << 31) - 1;
-      if (number.integer && number.magnitude <= limit) {
-        out.ints_.push_back(number.negative ? std::int32_t(-std::int64_t(number.magnitude))
-                                            : std::int32_t(number.magnitude));
-      } else {
-        out.kind_ = Node::Kind::RealArray;
-        out.reals_.reserve(count);
-        out.reals_.assign(out.ints_.begin(), out.ints_.end());
-        std::vector<std::int32_t>().swap(out.ints_);
-      }
+#endif
+    switch (ReadNumbers(p, at, until, stop, out, count)) {
+      case Outcome::More:
+        break;
+      case Outcome::Done:
+        return true;
+      case Outcome::Invalid:
+        return false;
     }
-    if (out.kind_ == Node::Kind::RealArray) {
-      if (number.integer) {
-        const double magnitude = double(number.magnitude);
-        out.reals_.push_back(number.negative ? -magnitude : magnitude);
-      } else {
-        out.reals_.push_back(number.real);
-      }
-    }
-    p = end;
-    while (IsSpace(*p)) ++p;
-    if (p == stop) return true;
-    if (*p != ',') return false;
-    ++p;
-    while (IsSpace(*p)) ++p;
   }
 }
 

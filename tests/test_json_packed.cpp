@@ -76,6 +76,101 @@ TEST(PackedArrays, Int32BoundsAndTheSwitchToReals) {
   EXPECT_FALSE(std::signbit(d.reals()[0]));  // an integer before the switch
 }
 
+// The scanner reads int32 arrays 64 bytes at a time: numbers and separators
+// of every length, at every place relative to those blocks, in every form
+// JSON allows between two numbers.
+TEST(PackedArrays, IntegersAndSeparatorsAtEveryPlaceOfABlock) {
+  std::mt19937 random(7);
+  const std::vector<std::string> separators = {",", ", ", " ,", " , ", ",\n  ", "\t,\r\n", ",\n" + std::string(70, ' '),
+                                               std::string(65, ' ') + ","};
+  const std::vector<std::int32_t> special = {0, -1, 9, -10, 1234567, -1234567, 12345678, -99999999, 2147483647,
+                                             -2147483647 - 1};
+  std::vector<std::int32_t> values;
+  std::string text = "{\"a\": [\n";
+  for (int i = 0; i < 3000; ++i) {
+    std::int32_t value;
+    if (i % 7 == 3) {
+      value = special[std::size_t(i / 7) % special.size()];
+    } else {
+      const int digits = 1 + int(random() % 7);
+      value = std::int32_t(random() % std::uint32_t(std::pow(10, digits)));
+      if (random() % 3 == 0) value = -value;
+    }
+    if (i > 0) text += separators[random() % separators.size()];
+    text += std::to_string(value);
+    values.push_back(value);
+  }
+  text += " ]}";
+  // Shifted by 0 to 63 bytes, so that every number and separator falls on
+  // every place of a block.
+  for (std::size_t shift = 0; shift < 64; ++shift) {
+    Document doc = Parse(std::string(shift, ' ') + text);
+    const Node& a = *doc.Root().Find("a");
+    ASSERT_EQ(a.kind(), Kind::IntArray) << shift;
+    ASSERT_EQ(a.ints(), values) << shift;
+  }
+}
+
+TEST(PackedArrays, EveryMisplacedSeparatorIsRefusedWhereverItFalls) {
+  // A valid array of one- to three-digit numbers; each fault replaces the
+  // text at one place, and every place of two blocks is tried.
+  std::string body;
+  for (int i = 0; i < 400; ++i) body += (i > 0 ? (i % 3 == 0 ? ",  " : ", ") : "") + std::to_string(i % 150);
+  const std::vector<std::pair<std::string, std::string>> faults = {
+      {",,", "two commas"},     {" ", "no comma"},        {"--1", "two signs"},
+      {"1-2", "sign inside"},   {"01", "leading zero"},   {"-,", "sign alone"},
+      {"+1", "plus sign"},      {"1x", "letter"},         {"\v", "vertical tab"}};
+  for (std::size_t at = 100; at < 230; ++at) {
+    // Each fault replaces a number whole, or the separator after it: the
+    // place is moved back to the start of the number it falls in, or on to
+    // the next number from a separator.
+    std::size_t start = at;
+    while (body[start] == ' ' || body[start] == ',') ++start;
+    while (start > 0 && body[start - 1] != ' ' && body[start - 1] != ',') --start;
+    for (const auto& [fault, what] : faults) {
+      std::string broken = body;
+      if (fault == " " || fault == ",,") {
+        // In place of the separator that follows the number at `start`.
+        const std::size_t comma = broken.find(',', start);
+        broken.replace(comma, 1, fault == " " ? " " : ",,");
+      } else {
+        std::size_t end = start;
+        while (end < broken.size() && broken[end] != ',' && broken[end] != ' ') ++end;
+        broken.replace(start, end - start, fault);
+      }
+      const std::string where = Where("{\"a\": [" + broken + "]}");
+      EXPECT_EQ(where.rfind("json.syntax /a", 0), 0u) << what << " at " << start << ": " << where;
+    }
+  }
+  // A comma before the first number or after the last, and white space alone.
+  EXPECT_EQ(Where("{\"a\": [, " + body + "]}").rfind("json.syntax /a", 0), 0u);
+  EXPECT_EQ(Where("{\"a\": [" + body + ", ]}").rfind("json.syntax /a", 0), 0u);
+  EXPECT_EQ(Parse("{\"a\": [" + std::string(2000, ' ') + "]}").Root().Find("a")->elements().size(), 0u);
+}
+
+TEST(PackedArrays, ArraysThatChangeFormMidwayKeepEveryValue) {
+  // Integers that the block reading does not take (eight digits and more, or
+  // written as reals) among those it does: each is read one by one, and the
+  // blocks after it again.
+  std::string text = "{\"a\": [";
+  std::vector<std::int32_t> ints;
+  for (int i = 0; i < 2000; ++i) {
+    const std::int32_t value = i % 97 == 5 ? 100000000 + i : i;
+    text += (i > 0 ? ", " : "") + std::to_string(value);
+    ints.push_back(value);
+  }
+  text += "], \"b\": [" + Counting(1000) + ", 2.5, " + Counting(1000) + ", -0]}";
+  Document doc = Parse(text);
+  EXPECT_EQ(doc.Root().Find("a")->ints(), ints);
+  const Node& b = *doc.Root().Find("b");
+  ASSERT_EQ(b.kind(), Kind::RealArray);
+  ASSERT_EQ(b.reals().size(), 2002u);
+  EXPECT_EQ(b.reals()[999], 1000.0);
+  EXPECT_EQ(b.reals()[1000], 2.5);
+  EXPECT_EQ(b.reals()[2000], 1000.0);
+  EXPECT_TRUE(std::signbit(b.reals()[2001]));  // after the switch to reals
+}
+
 TEST(PackedArrays, RealsAreReadExactlyAsSimdjsonReadsThem) {
   // Every value once in a long array (the scanner) and once alone in a short
   // one (simdjson); both must give the same double, bit for bit.
