@@ -179,8 +179,10 @@ class MappedText {
     void* area = ::mmap(nullptr, length_, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (area == MAP_FAILED) return false;
     // The file over the start of the anonymous area: the rest of its last page
-    // reads as zeros, and so do the anonymous pages after it.
-    if (::mmap(area, size, PROT_READ, MAP_PRIVATE | MAP_FIXED | MAP_POPULATE, fd, 0) == MAP_FAILED) {
+    // reads as zeros, and so do the anonymous pages after it. Its pages are
+    // mapped as the walk over the text first touches them, while a second
+    // thread already reads the arrays the walk has found.
+    if (::mmap(area, size, PROT_READ, MAP_PRIVATE | MAP_FIXED, fd, 0) == MAP_FAILED) {
       ::munmap(area, length_);
       return false;
     }
@@ -592,14 +594,20 @@ std::vector<float> Ref::Floats() const {
       return std::vector<float>(node_->ints().begin(), node_->ints().end());
     case Node::Kind::RealArray: {
       const auto& reals = node_->reals();
+      constexpr double kLargest = static_cast<double>(std::numeric_limits<float>::max());
       std::vector<float> out(reals.size());
+      // Converted in one pass without a branch; a value out of range is
+      // looked for only when there is one.
+      bool outOfRange = false;
       for (std::size_t i = 0; i < reals.size(); ++i) {
+        outOfRange |= std::fabs(reals[i]) > kLargest;
+        out[i] = static_cast<float>(reals[i]);
+      }
+      for (std::size_t i = 0; outOfRange && i < reals.size(); ++i) {
         const double d = reals[i];
-        if (std::fabs(d) > static_cast<double>(std::numeric_limits<float>::max()))
+        if (std::fabs(d) > kLargest)
           FailAt(i, "model.range",
-                 "value " + Literal(*doc_, doc_->ElementOffset(*node_, i), d) +
-                     " does not fit a float");
-        out[i] = static_cast<float>(d);
+                 "value " + Literal(*doc_, doc_->ElementOffset(*node_, i), d) + " does not fit a float");
       }
       return out;
     }

@@ -1,12 +1,14 @@
 // The scanner of long flat number arrays (coordinates, connectivity, labels)
 // of the JSON reader.
-#include <atomic>
+#include <condition_variable>
+#include <deque>
 #include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
 #include <exception>
 #include <limits>
+#include <mutex>
 #include <string>
 #include <thread>
 
@@ -463,12 +465,99 @@ std::size_t CandidateClose(std::string_view text, std::size_t p) {
   return close - p >= kPackedMinBytes ? close : std::string_view::npos;
 }
 
+// Text above which a second thread reads the candidates.
+constexpr std::size_t kParallelMinBytes = std::size_t(16) << 20;
+
+// Reads the candidates of the first walk while the walk goes on: for a large
+// text a second thread starts on each candidate as soon as it is found, so
+// that the walk (which touches every page of the file for the first time)
+// and the reading overlap. Each thread takes the largest candidate found and
+// not yet taken; once the walk is done, its thread reads too.
+class CandidateReader {
+ public:
+  CandidateReader(std::string_view text, const Consumed& consumed) : text_(text), consumed_(consumed) {
+    if (text.size() >= kParallelMinBytes && std::thread::hardware_concurrency() > 1)
+      helper_ = std::thread([this] {
+        try {
+          ReadAll();
+        } catch (...) {
+          failure_ = std::current_exception();
+        }
+      });
+  }
+  CandidateReader(const CandidateReader&) = delete;
+  CandidateReader& operator=(const CandidateReader&) = delete;
+  ~CandidateReader() { StopHelper(); }
+
+  void Found(std::size_t open, std::size_t close) {
+    {
+      const std::lock_guard<std::mutex> lock(mutex_);
+      found_.push_back({open, close, Node()});
+      waiting_.push_back(found_.size() - 1);
+    }
+    ready_.notify_one();
+  }
+
+  // After the walk: reads what is left, joins the helper and returns the
+  // candidates in the order of the text.
+  std::vector<Candidate> Finish() {
+    {
+      const std::lock_guard<std::mutex> lock(mutex_);
+      walked_ = true;
+    }
+    ready_.notify_all();
+    ReadAll();
+    StopHelper();
+    if (failure_) std::rethrow_exception(failure_);
+    return {std::make_move_iterator(found_.begin()), std::make_move_iterator(found_.end())};
+  }
+
+ private:
+  void ReadAll() {
+    while (Candidate* candidate = Take())
+      candidate->packed = ScanPackedArray(text_, candidate->open, candidate->close, candidate->node, consumed_);
+  }
+
+  // The largest candidate waiting; null once the walk is done and none waits.
+  Candidate* Take() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    ready_.wait(lock, [this] { return !waiting_.empty() || walked_; });
+    if (waiting_.empty()) return nullptr;
+    auto largest = std::max_element(waiting_.begin(), waiting_.end(), [this](std::size_t a, std::size_t b) {
+      return found_[a].close - found_[a].open < found_[b].close - found_[b].open;
+    });
+    Candidate* candidate = &found_[*largest];
+    waiting_.erase(largest);
+    return candidate;
+  }
+
+  void StopHelper() {
+    if (!helper_.joinable()) return;
+    {
+      const std::lock_guard<std::mutex> lock(mutex_);
+      walked_ = true;
+    }
+    ready_.notify_all();
+    helper_.join();
+  }
+
+  std::string_view text_;
+  const Consumed& consumed_;
+  std::mutex mutex_;
+  std::condition_variable ready_;
+  std::deque<Candidate> found_;       // grows without moving the candidates being read
+  std::vector<std::size_t> waiting_;  // found, not yet taken
+  bool walked_ = false;
+  std::exception_ptr failure_;
+  std::thread helper_;
+};
+
 // Walks the text (strings skipped) for candidates. With `scanned` (the
 // candidates of an earlier walk, read), an array that is not a flat number
-// array is walked into, as any other text; without, the walk jumps over every
-// candidate, taking it to be one.
+// array is walked into, as any other text; with `reader`, the walk jumps over
+// every candidate, taking it to be one, and hands it to the reader.
 std::vector<Candidate> FindCandidates(std::string_view text, std::vector<Candidate>* scanned,
-                                      const Consumed& consumed) {
+                                      CandidateReader* reader, const Consumed& consumed) {
   std::vector<Candidate> found;
   std::size_t next = 0;  // the next candidate of `scanned` that may match
   for (std::size_t p = 0; p < text.size();) {
@@ -489,7 +578,9 @@ std::vector<Candidate> FindCandidates(std::string_view text, std::vector<Candida
           else
             candidate.packed = ScanPackedArray(text, p, close, candidate.node, consumed);
         } else {
-          candidate.packed = true;  // taken to be, until it is read
+          reader->Found(p, close);
+          p = close + 1;
+          continue;
         }
         if (candidate.packed) {
           found.push_back(std::move(candidate));
@@ -503,47 +594,6 @@ std::vector<Candidate> FindCandidates(std::string_view text, std::vector<Candida
   return found;
 }
 
-// Text in candidates above which a second thread reads them.
-constexpr std::size_t kParallelMinBytes = std::size_t(16) << 20;
-
-// Reads the candidates, the largest first, on up to two threads.
-void ScanCandidates(std::string_view text, std::vector<Candidate>& candidates, const Consumed& consumed) {
-  std::vector<std::size_t> order(candidates.size());
-  std::size_t total = 0;
-  for (std::size_t i = 0; i < order.size(); ++i) {
-    order[i] = i;
-    total += candidates[i].close - candidates[i].open;
-  }
-  std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-    return candidates[a].close - candidates[a].open > candidates[b].close - candidates[b].open;
-  });
-  std::atomic<std::size_t> taken{0};
-  auto work = [&] {
-    for (std::size_t k; (k = taken.fetch_add(1)) < order.size();) {
-      Candidate& candidate = candidates[order[k]];
-      candidate.packed = ScanPackedArray(text, candidate.open, candidate.close, candidate.node, consumed);
-    }
-  };
-  const bool parallel = total >= kParallelMinBytes && candidates.size() > 1 && std::thread::hardware_concurrency() > 1;
-  if (!parallel) return work();
-  std::exception_ptr failure;
-  std::thread helper([&] {
-    try {
-      work();
-    } catch (...) {
-      failure = std::current_exception();
-    }
-  });
-  try {
-    work();
-  } catch (...) {
-    helper.join();
-    throw;
-  }
-  helper.join();
-  if (failure) std::rethrow_exception(failure);
-}
-
 }  // namespace
 
 // Cuts every long flat number array out of `text`. Empty when there is none.
@@ -552,11 +602,15 @@ std::unique_ptr<Skeleton> CutNumberArrays(std::string_view text, const Consumed&
   // connectivity, labels): they are found first and read in parallel. Should
   // one of them be anything else, the walk is done again the careful way,
   // looking inside it and keeping what was read.
-  std::vector<Candidate> candidates = FindCandidates(text, nullptr, consumed);
-  ScanCandidates(text, candidates, consumed);
+  std::vector<Candidate> candidates;
+  {
+    CandidateReader reader(text, consumed);
+    FindCandidates(text, nullptr, &reader, consumed);
+    candidates = reader.Finish();
+  }
   if (!std::all_of(candidates.begin(), candidates.end(), [](const Candidate& c) { return c.packed; })) {
     std::erase_if(candidates, [](const Candidate& c) { return !c.packed; });
-    candidates = FindCandidates(text, &candidates, consumed);
+    candidates = FindCandidates(text, &candidates, nullptr, consumed);
   }
   if (candidates.empty()) return nullptr;
   auto skeleton = std::make_unique<Skeleton>();

@@ -17,15 +17,22 @@ namespace mfl {
 // Label indexes
 
 void LabelIndex::Reserve(int maxLabel, std::size_t count) {
-  dense_ = std::size_t(std::max(maxLabel, 0)) <= 2 * count + 1024;
-  if (dense_) {
-    table_.assign(std::size_t(std::max(maxLabel, 0)) + 1, -1);
-  } else {
-    map_.reserve(count);
-  }
+  maxLabel_ = std::max(maxLabel, 0);
+  count_ = count;
 }
 
-bool LabelIndex::Insert(int label, int index) {
+bool LabelIndex::InsertInTable(int label, int index) {
+  if (run_) {
+    // The first label out of the run: the table is made, the run put in it.
+    run_ = false;
+    maxLabel_ = std::max(maxLabel_, std::max(label, runFirst_ + runCount_ - 1));
+    dense_ = std::size_t(maxLabel_) <= 2 * count_ + 1024;
+    if (dense_)
+      table_.assign(std::size_t(maxLabel_) + 1, -1);
+    else
+      map_.reserve(count_);
+    for (int i = 0; i < runCount_; ++i) InsertInTable(runFirst_ + i, i);
+  }
   if (!dense_) return map_.emplace(label, index).second;
   int& slot = table_[std::size_t(label)];
   if (slot >= 0) return false;

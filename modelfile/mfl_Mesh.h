@@ -14,22 +14,42 @@
 
 namespace mfl {
 
-/// Maps user labels to indices: a table when the labels are dense (the usual
-/// case: cheap to build and to look up), a hash map otherwise.
+/// Maps user labels to indices: none while the labels run on one by one from
+/// the first (the usual case), else a table when they are dense, a hash map
+/// otherwise.
 class LabelIndex {
  public:
   /// Prepares for `count` labels no larger than `maxLabel`.
   void Reserve(int maxLabel, std::size_t count);
   /// False when the label is already there.
-  bool Insert(int label, int index);
+  bool Insert(int label, int index) {
+    // Labels are most often numbered on from the first, in the order of the
+    // indexes: such a run needs no table.
+    if (run_ && index == runCount_ && (runCount_ == 0 || label == runFirst_ + runCount_)) {
+      if (runCount_ == 0) runFirst_ = label;
+      ++runCount_;
+      return true;
+    }
+    return InsertInTable(label, index);
+  }
   /// The index of a label, or -1.
   int Find(int label) const {
+    if (run_) {
+      const long long index = (long long)label - runFirst_;
+      return index >= 0 && index < runCount_ ? int(index) : -1;
+    }
     if (dense_) return label > 0 && std::size_t(label) < table_.size() ? table_[std::size_t(label)] : -1;
     auto it = map_.find(label);
     return it == map_.end() ? -1 : it->second;
   }
 
  private:
+  bool InsertInTable(int label, int index);
+
+  bool run_ = true;  // the labels so far are runFirst_, runFirst_ + 1, ... at indexes 0, 1, ...
+  int runFirst_ = 0, runCount_ = 0;
+  int maxLabel_ = 0;
+  std::size_t count_ = 0;
   bool dense_ = true;
   std::vector<int> table_;
   std::unordered_map<int, int> map_;

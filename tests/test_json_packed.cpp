@@ -290,6 +290,27 @@ TEST(PackedArrays, TakeFloatsFreesThePackedNumbers) {
   EXPECT_EQ(doc.Root().Find("xyz")->reals().capacity(), 0u);
 }
 
+// In a large text the arrays are read on a second thread while the walk
+// goes on; one that turns out not to be a flat number array sends the walk
+// over the text again, keeping what the threads read.
+TEST(PackedArrays, ArraysReadWhileTheWalkGoesOnKeepTheirPlaces) {
+  const std::string big = Counting(1'000'000);  // 6.9 MB
+  std::string text = "{\"a\": [" + big + "], \"mixed\": [" + Counting(300) + ", \"x\"], \"b\": [0.5, " + big +
+                     "], \"c\": [" + big + "]}";
+  ASSERT_GT(text.size(), std::size_t(16) << 20);
+  Document doc = Parse(text);
+  EXPECT_EQ(doc.Root().Find("a")->ints().size(), 1'000'000u);
+  EXPECT_EQ(doc.Root().Find("a")->ints().back(), 1'000'000);
+  const Node& mixed = *doc.Root().Find("mixed");
+  ASSERT_EQ(mixed.kind(), Kind::Array);
+  EXPECT_EQ(mixed.elements()[300].string(), "x");
+  const Node& b = *doc.Root().Find("b");
+  ASSERT_EQ(b.kind(), Kind::RealArray);
+  EXPECT_EQ(b.reals()[1'000'000], 1'000'000.0);
+  EXPECT_EQ(doc.Root().Find("c")->ints(), doc.Root().Find("a")->ints());
+  EXPECT_EQ(doc.ElementOffset(*doc.Root().Find("c"), 0), text.find("[1, 2", text.find("\"c\"")) + 1);
+}
+
 // Files of several megabytes are mapped rather than read, and the text of the
 // long arrays is given back while it is scanned: values, a byte order mark and
 // the places of errors must come out as for a text read whole.

@@ -14,6 +14,39 @@ std::string PartWith(const std::string& sets) {
       "sets": [)" + sets + "]}}]";
 }
 
+// Labels numbered on one by one need no table; the first label out of the run
+// turns the index into a table (dense labels) or a hash map (sparse ones),
+// which must still know every label of the run and refuse its duplicates.
+TEST(MeshModelFile, LabelIndexKeepsEveryLabelWhateverItsForm) {
+  mfl::LabelIndex run;
+  run.Reserve(1004, 5);
+  for (int i = 0; i < 5; ++i) ASSERT_TRUE(run.Insert(1000 + i, i));
+  EXPECT_EQ(run.Find(1000), 0);
+  EXPECT_EQ(run.Find(1004), 4);
+  EXPECT_EQ(run.Find(999), -1);
+  EXPECT_EQ(run.Find(1005), -1);
+  EXPECT_EQ(run.Find(-2147483647 - 1), -1);
+
+  for (const int outOfRun : {7, 50'000'000}) {  // a dense table, then a hash map
+    mfl::LabelIndex index;
+    index.Reserve(std::max(outOfRun, 12), 6);
+    for (int i = 0; i < 4; ++i) ASSERT_TRUE(index.Insert(9 + i, i));
+    ASSERT_TRUE(index.Insert(outOfRun, 4)) << outOfRun;
+    EXPECT_FALSE(index.Insert(10, 5)) << "a label of the run given again";
+    EXPECT_FALSE(index.Insert(outOfRun, 5));
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(index.Find(9 + i), i) << outOfRun;
+    EXPECT_EQ(index.Find(outOfRun), 4);
+    EXPECT_EQ(index.Find(13), -1);
+  }
+
+  mfl::LabelIndex again;  // a label of the run given again breaks the run at once
+  again.Reserve(3, 3);
+  ASSERT_TRUE(again.Insert(1, 0));
+  ASSERT_TRUE(again.Insert(2, 1));
+  EXPECT_FALSE(again.Insert(1, 2));
+  EXPECT_EQ(again.Find(2), 1);
+}
+
 TEST(MeshModelFile, SetNamingAMissingNodeOrElementIsRefused) {
   auto node = test::Refuse(PartWith(R"({"name": "Fix", "kind": "node", "nodes": [1, 9]})"));
   EXPECT_EQ(node.id, "model.unknown-reference");
