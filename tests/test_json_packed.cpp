@@ -148,6 +148,62 @@ TEST(PackedArrays, EveryMisplacedSeparatorIsRefusedWhereverItFalls) {
   EXPECT_EQ(Parse("{\"a\": [" + std::string(2000, ' ') + "]}").Root().Find("a")->elements().size(), 0u);
 }
 
+// Random long arrays, most of them with a fault or two, read once by the
+// scanner and once by simdjson (a string after the numbers makes the array
+// one that the scanner leaves to it): both refuse, or both read the same
+// numbers.
+TEST(PackedArrays, TheScannerAgreesWithTheParserOnRandomArrays) {
+  std::mt19937_64 random(11);
+  const std::vector<std::string> separators = {",", ", ", " ,", ",\n", ",\t", " , ", ",\r\n  "};
+  const std::vector<std::string> faults = {",,", " ", "--", "-", "+", ".", "e", "E", "0", "00", "x", "\v", "1.", ".5",
+                                           "1e", "e5", "-0", "9999999999", "2147483648", "-2147483649", "1.5",
+                                           "1e3", ",  ,", "\f"};
+  auto read = [](const std::string& text, std::vector<double>& values) {
+    try {
+      Document doc = Parse(text);
+      const Node& a = *doc.Root().Find("a");
+      values.clear();
+      if (a.kind() == Kind::IntArray) values.assign(a.ints().begin(), a.ints().end());
+      if (a.kind() == Kind::RealArray) values = a.reals();
+      if (a.kind() == Kind::Array)
+        for (const Node& e : a.elements())
+          if (e.kind() != Kind::String) values.push_back(e.kind() == Kind::Int ? double(e.integer()) : e.real());
+      return true;
+    } catch (const mfl_ModelFileError&) {
+      return false;
+    }
+  };
+  for (int round = 0; round < 1500; ++round) {
+    std::string numbers;
+    const bool reals = random() % 4 == 0;
+    for (int i = 0, count = 150 + int(random() % 300); i < count; ++i) {
+      if (i > 0) numbers += separators[random() % separators.size()];
+      if (random() % 5 == 0) numbers += '-';
+      numbers += char('1' + random() % 9);
+      for (int k = 1, digits = 1 + int(random() % (random() % 8 == 0 ? 10 : 7)); k < digits; ++k)
+        numbers += char('0' + random() % 10);
+      if (reals && random() % 2) numbers += "." + std::to_string(random() % 10);
+    }
+    for (int f = 0, count = int(random() % 3); f < count; ++f) {
+      const std::size_t at = random() % numbers.size();
+      const std::string& fault = faults[random() % faults.size()];
+      if (random() % 2)
+        numbers.insert(at, fault);
+      else
+        numbers.replace(at, 1 + random() % 3, fault);
+    }
+    const std::string indent(random() % 64, ' ');
+    std::vector<double> scanned, parsed;
+    const bool scannedOk = read(indent + "{\"a\": [" + numbers + "]}", scanned);
+    const bool parsedOk = read(indent + "{\"a\": [" + numbers + ", \"s\"]}", parsed);
+    ASSERT_EQ(scannedOk, parsedOk) << numbers;
+    if (!scannedOk) continue;
+    ASSERT_EQ(scanned.size(), parsed.size()) << numbers;
+    for (std::size_t i = 0; i < scanned.size(); ++i)
+      ASSERT_EQ(scanned[i], parsed[i]) << i << " in " << numbers;
+  }
+}
+
 TEST(PackedArrays, ArraysThatChangeFormMidwayKeepEveryValue) {
   // Integers that the block reading does not take (eight digits and more, or
   // written as reals) among those it does: each is read one by one, and the
