@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
   const double cpu1 = CpuSeconds(), wall1 = WallSeconds();
   oif_Writer(odb).WriteInputFile(argv[2]);
   const double cpu2 = CpuSeconds(), wall2 = WallSeconds();
-  std::printf("load  cpu %.2f s  wall %.2f s\nwrite cpu %.2f s  wall %.2f s\n", cpu1 - cpu0, wall1 - wall0,
+  std::printf("load  cpu %.3f s  wall %.3f s\nwrite cpu %.3f s  wall %.3f s\n", cpu1 - cpu0, wall1 - wall0,
               cpu2 - cpu1, wall2 - wall1);
   return 0;
 }

@@ -21,6 +21,23 @@ void LabelIndex::Reserve(int maxLabel, std::size_t count) {
   count_ = count;
 }
 
+bool LabelIndex::IndexAll(std::vector<int>& labels) const {
+  if (!run_) return false;
+  const unsigned count = unsigned(runCount_);
+  const unsigned first = unsigned(runFirst_);
+  unsigned outside = 0;
+  // In unsigned arithmetic a label below the first wraps round to a large
+  // index, so one comparison finds labels on both sides of the run.
+  for (int& label : labels) {
+    const unsigned index = unsigned(label) - first;
+    outside |= unsigned(index >= count);
+    label = int(index);
+  }
+  if (outside == 0) return true;
+  for (int& label : labels) label = int(unsigned(label) + first);
+  return false;
+}
+
 bool LabelIndex::InsertInTable(int label, int index) {
   if (run_) {
     // The first label out of the run: the table is made, the run put in it.
@@ -283,7 +300,8 @@ LoadedMesh ReadMesh(const Ref& mesh, const MeshScope& scope) {
         connectivity = ResolveScopedConnectivity(raw, connRef, *labels, scope, *contents, foreign);
       } else {
         connectivity = std::move(raw.connectivity);
-        for (std::size_t i = 0; i < connectivity.size(); ++i) {
+        const bool indexed = labels->nodes.IndexAll(connectivity);
+        for (std::size_t i = 0; !indexed && i < connectivity.size(); ++i) {
           const int node = labels->nodes.Find(connectivity[i]);
           if (node < 0)
             FailUnknownNode(connRef, i, raw.labels[i / std::size_t(raw.perElement)], std::to_string(connectivity[i]),

@@ -32,6 +32,11 @@ class LabelIndex {
     }
     return InsertInTable(label, index);
   }
+  /// Replaces every label of `labels` by its index when the labels seen so
+  /// far run on one by one and all of `labels` are among them (one pass that
+  /// the compiler vectorises); else leaves `labels` as they are and returns
+  /// false, for a lookup label by label.
+  bool IndexAll(std::vector<int>& labels) const;
   /// The index of a label, or -1.
   int Find(int label) const {
     if (run_) {

@@ -26,6 +26,15 @@ TEST(MeshModelFile, LabelIndexKeepsEveryLabelWhateverItsForm) {
   EXPECT_EQ(run.Find(999), -1);
   EXPECT_EQ(run.Find(1005), -1);
   EXPECT_EQ(run.Find(-2147483647 - 1), -1);
+  std::vector<int> connectivity = {1004, 1000, 1002};
+  ASSERT_TRUE(run.IndexAll(connectivity));
+  EXPECT_EQ(connectivity, (std::vector<int>{4, 0, 2}));
+  for (const int unknown : {999, 1005, -2147483647 - 1, 2147483647}) {
+    std::vector<int> labels = {1001, unknown, 1003};
+    const std::vector<int> given = labels;
+    EXPECT_FALSE(run.IndexAll(labels)) << unknown;
+    EXPECT_EQ(labels, given) << "left as they were for the lookup label by label";
+  }
 
   for (const int outOfRun : {7, 50'000'000}) {  // a dense table, then a hash map
     mfl::LabelIndex index;
@@ -37,6 +46,8 @@ TEST(MeshModelFile, LabelIndexKeepsEveryLabelWhateverItsForm) {
     for (int i = 0; i < 4; ++i) EXPECT_EQ(index.Find(9 + i), i) << outOfRun;
     EXPECT_EQ(index.Find(outOfRun), 4);
     EXPECT_EQ(index.Find(13), -1);
+    std::vector<int> labels = {9, 10};
+    EXPECT_FALSE(index.IndexAll(labels)) << "only a run indexes all at once";
   }
 
   mfl::LabelIndex again;  // a label of the run given again breaks the run at once
