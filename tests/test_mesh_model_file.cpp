@@ -2,6 +2,8 @@
 // defaults, and what the model database holds afterwards.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "mesh_test_support.h"
 #include "modelfile/mfl_Mesh.h"
 
@@ -56,6 +58,23 @@ TEST(MeshModelFile, LabelIndexKeepsEveryLabelWhateverItsForm) {
   ASSERT_TRUE(again.Insert(2, 1));
   EXPECT_FALSE(again.Insert(1, 2));
   EXPECT_EQ(again.Find(2), 1);
+}
+
+TEST(MeshModelFile, ConnectivityNamingAMissingNodeIsRefusedAtItsPlace) {
+  // Nodes labelled 1, 2, 3 by default: a run, indexed at once unless a label
+  // falls outside it.
+  for (const auto& [connectivity, place, label] :
+       std::vector<std::tuple<std::string, std::string, std::string>>{{"[1, 2, 4]", "2", "4"}, {"[0, 2, 3]", "0", "0"},
+                                                                      {"[1, -3, 3]", "1", "-3"}}) {
+    auto refused = test::Refuse(R"("parts": [{"name": "P", "mesh": {"nodes": {"coordinates": [0,0,0, 1,0,0, 1,1,0]},
+        "elements": [{"type": "CPS3", "nodesPerElement": 3, "labels": [7], "connectivity": )" +
+                                connectivity + "}]}}]");
+    EXPECT_EQ(refused.id, "model.unknown-reference");
+    EXPECT_EQ(refused.pointer, "/parts/0/mesh/elements/0/connectivity/" + place);
+    EXPECT_NE(refused.describe.find("element 7 names node " + label + ", which the mesh does not have"),
+              std::string::npos)
+        << refused.describe;
+  }
 }
 
 TEST(MeshModelFile, SetNamingAMissingNodeOrElementIsRefused) {
