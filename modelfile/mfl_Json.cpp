@@ -595,7 +595,10 @@ std::vector<float> Ref::Floats() const {
     case Node::Kind::RealArray: {
       const auto& reals = node_->reals();
       constexpr double kLargest = static_cast<double>(std::numeric_limits<float>::max());
-      std::vector<float> out(reals.size());
+      std::vector<float> out;
+      out.reserve(reals.size());
+      json::AdviseHugePages(out);
+      out.resize(reals.size());
       // Converted in one pass without a branch; a value out of range is
       // looked for only when there is one.
       bool outOfRange = false;

@@ -6,7 +6,12 @@
 // for use outside the reader.
 #include <simdjson.h>
 
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
+
 #include <algorithm>
+#include <cstdint>
 #include <cstddef>
 #include <functional>
 #include <memory>
@@ -19,6 +24,21 @@
 #include "modelfile/mfl_Json.h"
 
 namespace mfl::json {
+
+// Asks for huge pages under the array about to be filled, when it is large:
+// in a virtual machine the first touch of each 4 KiB page is a costly fault,
+// a tenth of the time of reading a mesh's connectivity.
+template <class T>
+inline void AdviseHugePages(std::vector<T>& values) {
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+  constexpr std::uintptr_t kHuge = std::uintptr_t(2) << 20;
+  const std::uintptr_t begin = (reinterpret_cast<std::uintptr_t>(values.data()) + kHuge - 1) & ~(kHuge - 1);
+  const std::uintptr_t end = reinterpret_cast<std::uintptr_t>(values.data() + values.capacity()) & ~(kHuge - 1);
+  if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+#else
+  (void)values;
+#endif
+}
 
 // Deeper nesting is refused: keeps the recursive reader's stack use small.
 constexpr std::size_t kMaxDepth = 256;

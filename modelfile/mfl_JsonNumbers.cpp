@@ -14,9 +14,6 @@
 
 #include <fast_float/fast_float.h>
 
-#if defined(__linux__)
-#include <sys/mman.h>
-#endif
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #define OIF_BLOCK_SCAN 1
@@ -45,20 +42,6 @@ constexpr std::size_t kPackedMinBytes = 1024;
 constexpr double kExactPowers[23] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                      1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-// Asks for huge pages under the array about to be filled, when it is large:
-// in a virtual machine the first touch of each 4 KiB page is a costly fault,
-// a tenth of the time of reading a mesh's connectivity.
-template <class T>
-void AdviseHugePages(std::vector<T>& values) {
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
-  constexpr std::uintptr_t kHuge = std::uintptr_t(2) << 20;
-  const std::uintptr_t begin = (reinterpret_cast<std::uintptr_t>(values.data()) + kHuge - 1) & ~(kHuge - 1);
-  const std::uintptr_t end = reinterpret_cast<std::uintptr_t>(values.data() + values.capacity()) & ~(kHuge - 1);
-  if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
-#else
-  (void)values;
-#endif
-}
 
 // A number of a packed array: an integer literal with its magnitude, or a
 // real with its value.
