@@ -281,7 +281,6 @@ Outcome ReadNumbers(const char*& p, At& at, const char* until, const char* stop,
 // A bit for each of 64 bytes of text (bit i: byte i).
 struct BlockClasses {
   std::uint64_t number;  // digits and '-'
-
   std::uint64_t comma;
   std::uint64_t space;
 };
@@ -326,10 +325,11 @@ struct Resume {
 };
 
 // Reads the numbers of whole blocks of 64 bytes from p, where the reading
-// stands `at`, while they end before `limit`, into the int32 array `out`. Stops at the first block that holds anything else than numbers,
-// commas and white space or a separator out of place, and at the first
-// number that is not an integer of at most seven digits; the number-by-number
-// reading goes on from the place returned.
+// stands `at`, while they end before `limit`, into the int32 array `out`.
+// Stops at the first block that holds anything but numbers, commas and white
+// space or a separator out of place, and at the first number that is not an
+// integer of at most seven digits; the number-by-number reading goes on from
+// the place returned.
 Resume ScanBlocks(const char* p, At at, const char* limit, const char* stop, Node& out) {
   Resume resume{p, at};
   // Between two numbers: the first byte after a number that is not white
