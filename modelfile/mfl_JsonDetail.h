@@ -127,7 +127,15 @@ struct Skeleton {
   }
 
   // Moves each array into the empty array node simdjson read in its place.
-  void Attach(Node& node) {
+  // The walk over the tree ends with the last array: the rest of a model
+  // file (steps and their conditions, often most of its nodes) is not visited.
+  void Attach(Node& root) {
+    std::size_t left = arrays.size();
+    AttachIn(root, left);
+  }
+
+ private:
+  void AttachIn(Node& node, std::size_t& left) {
     if (node.kind_ == Node::Kind::IntArray && node.ints_.empty()) {
       auto it = std::lower_bound(arrays.begin(), arrays.end(), node.offset_,
                                  [](const Array& a, std::size_t o) { return a.open < o; });
@@ -135,11 +143,18 @@ struct Skeleton {
         node.kind_ = it->node.kind_;
         node.ints_ = std::move(it->node.ints_);
         node.reals_ = std::move(it->node.reals_);
+        --left;
       }
       return;
     }
-    for (Node& element : node.elements_) Attach(element);
-    for (auto& member : node.members_) Attach(member.second);
+    for (Node& element : node.elements_) {
+      if (left == 0) return;
+      AttachIn(element, left);
+    }
+    for (auto& member : node.members_) {
+      if (left == 0) return;
+      AttachIn(member.second, left);
+    }
   }
 };
 
