@@ -28,12 +28,7 @@ const Members<ddb_Datum, DatumNames>& DatumMembers() {
                                                       {"cylindrical", ddb_Datum::Cylindrical},
                                                       {"spherical", ddb_Datum::Spherical}};
     Members<ddb_Datum, DatumNames> m;
-    m.Custom("name",
-             [](const DatumNames& names, const Ref& ref, ddb_Datum& datum) {
-               datum.datumName = ReadName(ref);
-               CheckUnique(ref, datum.datumName, names.seen, "datum");
-             })
-        .Required();
+    m.UniqueName("name", &ddb_Datum::datumName, "datum").Required();
     m.Custom("kind", [](const Ref& ref, ddb_Datum& datum) {
        datum.kind = ReadEnum(ref, kKinds, "coordinate system kind");
      }).Required();
@@ -63,11 +58,7 @@ void Loader::LoadParts(const Ref& parts) {
   };
   static const Members<ddb_Part, Context> members = [] {
     Members<ddb_Part, Context> m;
-    m.Custom("name",
-             [](const Context& c, const Ref& ref, ddb_Part& part) {
-               part.partName = ReadName(ref);
-               CheckUnique(ref, part.partName, c.seen, "part");
-             })
+    m.UniqueName("name", &ddb_Part::partName, "part")
         .Required()
         .Custom("keywords", [](const Ref& ref, ddb_Part& part) { part.input = ReadKeywordText(ref); })
         .Custom("mesh",
@@ -114,11 +105,7 @@ void Loader::LoadAssembly(const Ref& assemblyRef) {
   using I = InstanceRead;
   static const Members<I, Context> instanceMembers = [] {
     Members<I, Context> m;
-    m.Custom("name",
-             [](const Context& c, const Ref& ref, I& read) {
-               read.name = ReadQualifiableName(ref);
-               CheckUnique(ref, read.name, c.seen, "instance");
-             })
+    m.UniqueName("name", &I::name, "instance", true)
         .Required()
         .Allow({"part", "model"})
         .Custom("keywords", [](const Ref& ref, I& read) { read.keywords = ReadKeywordText(ref); })

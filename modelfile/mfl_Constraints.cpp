@@ -25,12 +25,8 @@ void ReadReferencePoints(const Ref& points, const MeshLabels* assemblyLabels, dd
   };
   static const Members<Point, PointContext> members = [] {
     Members<Point, PointContext> m;
-    m.Custom("name",
-             [](const PointContext& c, const Ref& ref, Point& point) {
-               point.name = ReadQualifiableName(ref);
-               // A reference point is cited through a node set of its name.
-               CheckUnique(ref, point.name, c.seen, "node set or reference point of the assembly");
-             })
+    // A reference point is cited through a node set of its name.
+    m.UniqueName("name", &Point::name, "node set or reference point of the assembly", true)
         .Required()
         .Custom("node",
                 [](const PointContext& c, const Ref& nodeRef, Point& point) {

@@ -154,6 +154,18 @@ class Members {
   Members& Name(std::string_view name, std::type_identity_t<std::string S::*> member) {
     return Custom(name, [member](const Ref& ref, S& object) { object.*member = ReadName(ref); });
   }
+  /// A name that no object read before with the same context has: the
+  /// context's `seen` keeps the names (CheckUnique); `what` names the kind of
+  /// object in the refusal. With `qualifiable`, ReadQualifiableName.
+  Members& UniqueName(std::string_view name, std::type_identity_t<std::string S::*> member, const char* what,
+                      bool qualifiable = false)
+    requires requires(const Context& context) { context.seen; }
+  {
+    return Custom(name, [member, what, qualifiable](const Context& context, const Ref& ref, S& object) {
+      object.*member = qualifiable ? ReadQualifiableName(ref) : ReadName(ref);
+      CheckUnique(ref, object.*member, context.seen, what);
+    });
+  }
   /// A set or surface of the model ({"set": NAME, "instance": NAME}, read by
   /// Loader::SetRegion) of the kind `kind` (rgnC_SetData::Kind); for tables
   /// whose context is the loader.

@@ -201,11 +201,7 @@ const Members<kseC_RebarLayer, RebarContext>& RebarLayerMembers() {
         if (layer.*member <= 0) ref.Fail("model.range", "expected a number greater than 0");
       };
     };
-    m.Custom("name",
-             [](const RebarContext& c, const Ref& ref, L& layer) {
-               layer.name = ReadName(ref);
-               CheckUnique(ref, layer.name, c.seen, "rebar layer");
-             })
+    m.UniqueName("name", &L::name, "rebar layer")
         .Required()
         .Custom("area", positive(&L::area))
         .Custom("spacing", positive(&L::spacing))  // moved to the angular spacing when the set says so
