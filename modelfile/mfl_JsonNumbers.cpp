@@ -204,6 +204,21 @@ constexpr std::size_t kConsumedStep = std::size_t(4) << 20;
   out.reals_.push_back(number.integer ? double(number.magnitude) * (number.negative ? -1.0 : 1.0) : number.real);
 }
 
+// The integer of one to seven digits at p (a '-' before them or not) that
+// int32 arrays are mostly made of, read as one word: its end, which a
+// separator follows, or nullptr when the number at p has another form.
+inline const char* ReadShortInt(const char* p, const char* stop, std::int32_t& value) noexcept {
+  const bool negative = *p == '-';
+  const char* q = p + (negative ? 1 : 0);
+  const int digits = ShortDigitCount(q);
+  if (digits == 0 || (digits > 1 && *q == '0')) return nullptr;
+  const std::int32_t magnitude = std::int32_t(ShortDigitValue(q, digits));
+  q += digits;
+  if (!(IsSpace(*q) || *q == ',' || q == stop)) return nullptr;
+  value = negative ? -magnitude : magnitude;
+  return q;
+}
+
 // Reads the number at p into `out`: the integer of up to seven digits that
 // int32 arrays are mostly made of as one word, any other through ScanNumber.
 // Returns its end, or nullptr when the text there is not a number followed by
@@ -211,16 +226,10 @@ constexpr std::size_t kConsumedStep = std::size_t(4) << 20;
 inline const char* ReadOne(const char* p, const char* stop, Node& out, std::size_t count) {
   const bool ints = out.kind_ == Node::Kind::IntArray;
   if (ints) {
-    const bool negative = *p == '-';
-    const char* q = p + (negative ? 1 : 0);
-    const int digits = ShortDigitCount(q);
-    if (digits > 0 && !(digits > 1 && *q == '0')) {
-      const std::int32_t value = std::int32_t(ShortDigitValue(q, digits));
-      q += digits;
-      if (IsSpace(*q) || *q == ',' || q == stop) {
-        out.ints_.push_back(negative ? -value : value);
-        return q;
-      }
+    std::int32_t value;
+    if (const char* end = ReadShortInt(p, stop, value)) {
+      out.ints_.push_back(value);
+      return end;
     }
   }
   ScannedNumber number;
@@ -351,14 +360,10 @@ Resume ScanBlocks(const char* p, At at, const char* limit, const char* stop, Nod
     if ((afterComma & block.comma) != 0 || (afterNumber & block.number) != 0) break;
     for (std::uint64_t rest = starts; rest != 0; rest &= rest - 1) {
       const char* const first = p + std::countr_zero(rest);
-      const bool negative = *first == '-';
-      const char* q = first + (negative ? 1 : 0);
-      const int digits = ShortDigitCount(q);
-      if (digits == 0 || (digits > 1 && *q == '0')) return {first, At::Number};
-      const std::int32_t value = std::int32_t(ShortDigitValue(q, digits));
-      const char* const end = q + digits;
-      if (!(IsSpace(*end) || *end == ',' || end == stop)) return {first, At::Number};
-      out.ints_.push_back(negative ? -value : value);
+      std::int32_t value;
+      const char* const end = ReadShortInt(first, stop, value);
+      if (end == nullptr) return {first, At::Number};
+      out.ints_.push_back(value);
       resume = {end, At::AfterNumber};
     }
     afterCommaPending = (block.comma >> 63) | commaCarry;
@@ -470,7 +475,10 @@ class CandidateReader {
   }
   CandidateReader(const CandidateReader&) = delete;
   CandidateReader& operator=(const CandidateReader&) = delete;
-  ~CandidateReader() { StopHelper(); }
+  ~CandidateReader() {
+    EndWalk();
+    if (helper_.joinable()) helper_.join();
+  }
 
   void Found(std::size_t open, std::size_t close) {
     {
@@ -484,13 +492,9 @@ class CandidateReader {
   // After the walk: reads what is left, joins the helper and returns the
   // candidates in the order of the text.
   std::vector<Candidate> Finish() {
-    {
-      const std::lock_guard<std::mutex> lock(mutex_);
-      walked_ = true;
-    }
-    ready_.notify_all();
+    EndWalk();
     ReadAll();
-    StopHelper();
+    if (helper_.joinable()) helper_.join();
     if (failure_) std::rethrow_exception(failure_);
     return {std::make_move_iterator(found_.begin()), std::make_move_iterator(found_.end())};
   }
@@ -514,14 +518,12 @@ class CandidateReader {
     return candidate;
   }
 
-  void StopHelper() {
-    if (!helper_.joinable()) return;
+  void EndWalk() {
     {
       const std::lock_guard<std::mutex> lock(mutex_);
       walked_ = true;
     }
     ready_.notify_all();
-    helper_.join();
   }
 
   std::string_view text_;
